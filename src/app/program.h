@@ -1,0 +1,4 @@
+// The program's entry, shared by both flavours.
+#pragma once
+
+int RunProgram(int argc, char** argv);

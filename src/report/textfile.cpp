@@ -1,0 +1,130 @@
+#include "report/textfile.h"
+
+#include <cstring>
+
+Textfile::Textfile(std::string name) : name_(std::move(name)) {}
+
+Textfile::~Textfile() {
+    Close();
+}
+
+int Textfile::Open(int mode) {
+    Close();
+    mode_ = mode;
+    ok_ = true;
+    lastWasWrite_ = false;
+    const char* how = nullptr;
+    switch (mode) {
+    case ModeRead:
+        how = "rb";
+        break;
+    case ModeCreate:
+        how = "w+b";
+        break;
+    case ModeAppend:
+        // "a+" alone would create a missing file; append mode only opens what exists
+        how = "r+b";
+        break;
+    default:
+        return 0;
+    }
+    if (name_.empty())
+        return 0;
+    file_ = std::fopen(name_.c_str(), how);
+    if (file_ && mode == ModeAppend) {
+        std::fclose(file_);
+        file_ = std::fopen(name_.c_str(), "a+b");
+        if (file_)
+            std::rewind(file_);
+    }
+    return file_ ? 1 : 0;
+}
+
+void Textfile::Prepare(bool forWriting) {
+    // a stdio stream must be repositioned between reading and writing
+    if (forWriting != lastWasWrite_) {
+        std::fseek(file_, 0, SEEK_CUR);
+        lastWasWrite_ = forWriting;
+    }
+}
+
+bool Textfile::ReadLine(std::string& line, std::size_t maxLength) {
+    line.clear();
+    if (!file_)
+        return false;
+    Prepare(false);
+    const std::size_t keep = maxLength == NoLimit ? NoLimit : maxLength + 1;
+    bool any = false;
+    int c;
+    while ((c = std::getc(file_)) != EOF) {
+        any = true;
+        if (c == '\n')
+            break;
+        if (line.size() < keep)
+            line.push_back(static_cast<char>(c));
+    }
+    // drop the CR of a CR LF pair, then the part beyond the caller's field
+    if (c == '\n' && !line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.size() > maxLength)
+        line.resize(maxLength);
+    return any;
+}
+
+bool Textfile::WriteLine(std::string_view text) {
+    if (!file_)
+        return false;
+    Prepare(true);
+    std::size_t end = text.find('\n');
+    if (end != std::string_view::npos)
+        text = text.substr(0, end);
+    if ((!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) ||
+        std::fwrite("\r\n", 1, 2, file_) != 2) {
+        ok_ = false;
+        return false;
+    }
+    return true;
+}
+
+bool Textfile::Close() {
+    if (file_) {
+        if (std::ferror(file_) && lastWasWrite_)
+            ok_ = false;
+        if (std::fclose(file_) != 0)
+            ok_ = false;
+        file_ = nullptr;
+    }
+    return true;
+}
+
+bool Textfile::Remove() {
+    Close();
+    return !name_.empty() && std::remove(name_.c_str()) == 0;
+}
+
+void Textfile::SetName(std::string name) {
+    Close();
+    name_ = std::move(name);
+}
+
+bool Textfile::Rewind() {
+    if (!file_)
+        return false;
+    return std::fseek(file_, 0, SEEK_SET) == 0;
+}
+
+bool Textfile::SeekEnd() {
+    if (!file_)
+        return false;
+    return std::fseek(file_, 0, SEEK_END) == 0;
+}
+
+long Textfile::Tell() {
+    return file_ ? std::ftell(file_) : -1;
+}
+
+bool Textfile::Seek(long offset) {
+    if (!file_)
+        return false;
+    return std::fseek(file_, offset, SEEK_SET) == 0;
+}

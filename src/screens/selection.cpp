@@ -1,0 +1,138 @@
+#include "screens/selection.h"
+
+#include "data/torque_e.h"
+#include "data/torque_t.h"
+#include "report/text_util.h"
+
+#include <algorithm>
+
+namespace {
+
+// Records whose maximum spring count runs into the thousands come only from damaged
+// files; the strongest-first search would otherwise try every count down from there.
+constexpr int kSpringSearchLimit = 1000;
+
+// Bound on the rounds of the balanced spring count, for a ratio that jumps across its band.
+constexpr int kBalanceRounds = 1000;
+
+} // namespace
+
+Selection FindDoubleActing(const TorqueT& data, float pressure, float torque, float safety) {
+    const float required = torque * safety;
+    for (int i = 0; i < data.GetCount(); ++i) {
+        float delivered = 0;
+        data.DaTorque(i, pressure, delivered);
+        if (delivered >= required)
+            return {true, i, 0};
+    }
+    return {};
+}
+
+bool SpringReturnFits(const TorqueT& data, int index, float n, float pressure, float required, float running,
+                      float seating, int action) {
+    float airStart, airEnd, springStart, springEnd;
+    if (!data.SrTorque(index, n, pressure, airStart, airEnd, springStart, springEnd))
+        return false;
+    const float run = required * running;
+    const float seat = required * seating;
+    if (action == 0)
+        return airStart >= required && airEnd >= run && springStart >= run && springEnd >= seat;
+    if (action == 1)
+        return airStart >= run && airEnd >= seat && springStart >= required && springEnd >= run;
+    return false;
+}
+
+int BalancedSpringCount(const TorqueT& data, int index, float pressure, float seating, int action) {
+    const TorqueTItem& it = data.Item(index);
+    const float slope = action == 0 ? it.springSlopeFailClose : it.springSlopeFailOpen;
+    float e = pressure * slope + it.springIntercept;
+
+    if (it.springSlopeFailClose == it.springSlopeFailOpen) {
+        for (int round = 0; round < kBalanceRounds; ++round) {
+            float airStart, airEnd, springStart, springEnd;
+            data.SrTorque(index, e, pressure, airStart, airEnd, springStart, springEnd);
+            float q;
+            if (action == 0) {
+                if (airStart == 0)
+                    break;
+                q = springEnd / airStart;
+            } else {
+                if (springStart == 0)
+                    break;
+                q = airEnd / springStart;
+            }
+            if (seating * (1.0L / 1.05) < q && q < seating * 1.05)
+                break;
+            const bool shrink = action == 0 ? q > seating : !(q > seating);
+            e = shrink ? static_cast<float>(e * (1.0L / 1.02)) : static_cast<float>(e * 1.02);
+            // above the largest set nothing changes any more, and below one unit the
+            // torques stay at one unit while e would shrink for ever
+            if (!(e <= static_cast<float>(it.maxSprings)) || e < 1.0f)
+                break;
+        }
+    }
+
+    int n = TruncToInt(e + 0.5);
+    if (n < 1)
+        n = 1;
+    if (n > it.maxSprings)
+        n = it.maxSprings;
+    return n;
+}
+
+Selection FindSpringReturn(const TorqueT& data, float pressure, float torque, float safety, float running,
+                           float seating, int action) {
+    if (action != 0 && action != 1)
+        return {};
+    const float required = torque * safety;
+
+    Selection a;
+    for (int i = 0; i < data.GetCount() && !a.found; ++i) {
+        const int top = std::min(data.Item(i).maxSprings, kSpringSearchLimit);
+        for (int n = top; n >= 1; --n) {
+            if (SpringReturnFits(data, i, static_cast<float>(n), pressure, required, running, seating, action)) {
+                a = {true, i, n};
+                break;
+            }
+        }
+    }
+
+    Selection b;
+    for (int j = 0; j < data.GetCount(); ++j) {
+        const int n = BalancedSpringCount(data, j, pressure, seating, action);
+        if (SpringReturnFits(data, j, static_cast<float>(n), pressure, required, running, seating, action)) {
+            b = {true, j, n};
+            break;
+        }
+    }
+
+    Selection chosen;
+    if (a.found && b.found)
+        chosen = data.GetSize(a.index) < data.GetSize(b.index) ? a : b;
+    else if (a.found)
+        chosen = a;
+    else if (b.found)
+        chosen = b;
+    else
+        return {};
+    // springSet held the unit count until here
+    chosen.springSet = SaturatingMul(chosen.springSet, data.Item(chosen.index).springsPerStep);
+    return chosen;
+}
+
+ElectricSelection FindElectric(const TorqueE& data, float torque, float safety, float running, float further) {
+    ElectricSelection result;
+    result.breakTorque = torque * safety;
+    result.runTorque = result.breakTorque * running;
+    result.thirdTorque = result.breakTorque * further;
+    for (int i = 0; i < data.GetCount(); ++i) {
+        const TorqueEItem& it = data.Item(i);
+        if (static_cast<double>(it.breakSeatTorque) >= result.breakTorque &&
+            static_cast<double>(it.runTorque) >= result.runTorque) {
+            result.found = true;
+            result.index = i;
+            break;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,6 @@
+// Must not compile: vncore carries no Qt include path.
+#include <QString>
+
+int main() {
+    return QString().size();
+}

@@ -1,0 +1,110 @@
+#include "report/safe_file.h"
+#include "report/textfile.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+TEST(Textfile, ReadsLinesWithAndWithoutLineEnds) {
+    std::string dir = TestDir();
+    Textfile f(WriteFile(dir, "a.txt", "one\r\n\r\nthree\nlast"));
+    ASSERT_TRUE(f.Open(Textfile::ModeRead));
+    std::string line;
+    std::vector<std::string> got;
+    while (f.ReadLine(line))
+        got.push_back(line);
+    EXPECT_EQ(got, (std::vector<std::string>{"one", "", "three", "last"}));
+    EXPECT_FALSE(f.ReadLine(line));
+}
+
+TEST(Textfile, OverlongLinesAreCutToTheCallersField) {
+    std::string dir = TestDir();
+    std::string huge(100000, 'x');
+    Textfile f(WriteFile(dir, "a.txt", huge + "\r\nnext\r\n"));
+    ASSERT_TRUE(f.Open(Textfile::ModeRead));
+    std::string line;
+    ASSERT_TRUE(f.ReadLine(line, 79));
+    EXPECT_EQ(line, std::string(79, 'x'));
+    ASSERT_TRUE(f.ReadLine(line, 79));
+    EXPECT_EQ(line, "next");
+    // a CR that falls right after the field is still the line end, not data
+    Textfile g(WriteFile(dir, "b.txt", "abc\r\n"));
+    g.Open(Textfile::ModeRead);
+    ASSERT_TRUE(g.ReadLine(line, 3));
+    EXPECT_EQ(line, "abc");
+}
+
+TEST(Textfile, WritesCrLfAndCutsAtAnEmbeddedLineFeed) {
+    std::string dir = TestDir();
+    Textfile f(dir + "/w.txt");
+    ASSERT_TRUE(f.Open(Textfile::ModeCreate));
+    EXPECT_TRUE(f.WriteLine("first"));
+    EXPECT_TRUE(f.WriteLine("before\nafter"));
+    EXPECT_TRUE(f.WriteLine(""));
+    f.Close();
+    EXPECT_TRUE(f.Ok());
+    EXPECT_EQ(ReadFile(dir + "/w.txt"), "first\r\nbefore\r\n\r\n");
+    EXPECT_FALSE(f.WriteLine("closed"));
+}
+
+TEST(Textfile, AppendModeNeedsAnExistingFileAndReadsFromTheStart) {
+    std::string dir = TestDir();
+    Textfile missing(dir + "/none.txt");
+    EXPECT_FALSE(missing.Open(Textfile::ModeAppend));
+    EXPECT_FALSE(std::filesystem::exists(dir + "/none.txt"));
+    EXPECT_TRUE(missing.Open(Textfile::ModeCreate));
+
+    Textfile f(WriteFile(dir, "a.txt", "1\r\n2\r\n"));
+    ASSERT_TRUE(f.Open(Textfile::ModeAppend));
+    std::string line;
+    ASSERT_TRUE(f.ReadLine(line));
+    EXPECT_EQ(line, "1");
+    f.WriteLine("3");
+    f.Close();
+    EXPECT_EQ(ReadFile(dir + "/a.txt"), "1\r\n2\r\n3\r\n");
+}
+
+TEST(Textfile, BadModesAndNamesStayClosed) {
+    Textfile f("");
+    EXPECT_FALSE(f.Open(Textfile::ModeCreate));
+    Textfile g("x");
+    EXPECT_FALSE(g.Open(7));
+    EXPECT_FALSE(g.IsOpen());
+    std::string line;
+    EXPECT_FALSE(g.ReadLine(line));
+}
+
+TEST(SafeFile, ReplacesTheTargetOnlyOnCommit) {
+    std::string dir = TestDir();
+    std::string target = WriteFile(dir, "t.txt", "old\r\n");
+    {
+        SafeFile out(target);
+        ASSERT_TRUE(out.Open());
+        out.WriteLine("new");
+        // abandoned without commit
+    }
+    EXPECT_EQ(ReadFile(target), "old\r\n");
+    EXPECT_FALSE(std::filesystem::exists(target + ".~tmp"));
+
+    SafeFile out(target);
+    ASSERT_TRUE(out.Open());
+    out.WriteLine("new");
+    EXPECT_TRUE(out.Commit());
+    EXPECT_EQ(ReadFile(target), "new\r\n");
+}
+
+TEST(SafeFile, ReportsATargetThatCannotBeWritten) {
+    std::string dir = TestDir();
+    SafeFile noFolder(dir + "/missing/t.txt");
+    EXPECT_FALSE(noFolder.Open());
+    EXPECT_FALSE(noFolder.Commit());
+
+    std::filesystem::create_directory(dir + "/folder");
+    SafeFile onFolder(dir + "/folder");
+    ASSERT_TRUE(onFolder.Open());
+    onFolder.WriteLine("x");
+    EXPECT_FALSE(onFolder.Commit());
+    EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "/folder.~tmp"));
+}
