@@ -54,12 +54,11 @@ public:
 
     // Each of these returns false and leaves its outputs alone for an index outside the range.
     bool DaTorque(int i, float p, float& torque) const;
-    bool SrTorque(int i, float n, float p, float& airStart, float& airEnd, float& springStart,
-                  float& springEnd) const;
+    bool SrTorque(int i, float n, float p, float& airStart, float& airEnd, float& springStart, float& springEnd) const;
     // The spring count estimated from the pressure, moved by a whole offset. The last
     // argument is accepted for callers that pass it and has no effect.
-    bool SrTorqueWithOffset(int i, float p, int action, int offset, float& airStart, float& airEnd,
-                            float& springStart, float& springEnd, int& springSet, float unused = 0.2f) const;
+    bool SrTorqueWithOffset(int i, float p, int action, int offset, float& airStart, float& airEnd, float& springStart,
+                            float& springEnd, int& springSet, float unused = 0.2f) const;
     // Sets seconds to 0 first, whatever the index.
     bool StrokeTime(int i, float p, float kv, float& seconds) const;
     bool AirTankDrop(int i, int k, float p0, float tankVolume, float& p, float& torque) const;

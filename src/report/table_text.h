@@ -29,14 +29,14 @@ std::vector<std::string> FixedTableText(const std::vector<TableColumn>& columns,
 // A table split into a valve group on the left and the actuator on the right, with a
 // group line above the column headers.
 struct GroupedTableLayout {
-    std::size_t groupColumns = 0;     // columns of the valve group
-    bool widthFromBothHeaders = false; // otherwise only header line 1 counts toward a width
-    int extraWidthColumn = -1;         // one more character for this column
-    std::vector<int> headerLine;       // per column, which header line the header row shows
-    std::size_t gapBlanks = 0;         // blanks that end the group in the underline
-    std::string groupTitle;            // left part of the group line, in its final case
-    std::string actuatorTitle;         // right part of the group line
-    std::string headerSuffix;          // text after the last column header
+    std::size_t groupColumns = 0;       // columns of the valve group
+    bool widthFromBothHeaders = false;  // otherwise only header line 1 counts toward a width
+    int extraWidthColumn = -1;          // one more character for this column
+    std::vector<int> headerLine;        // per column, which header line the header row shows
+    std::size_t gapBlanks = 0;          // blanks that end the group in the underline
+    std::string groupTitle;             // left part of the group line, in its final case
+    std::string actuatorTitle;          // right part of the group line
+    std::string headerSuffix;           // text after the last column header
     std::vector<std::string> rowSuffix; // text after each row's last cell
 };
 std::vector<std::string> GroupedTableText(const std::vector<TableColumn>& columns, const GroupedTableLayout& layout);

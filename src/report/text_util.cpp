@@ -99,8 +99,8 @@ int ParseInt(std::string_view text) {
         text.remove_prefix(1);
     }
     long long value = 0;
-    const long long limit = negative ? -static_cast<long long>(std::numeric_limits<int>::min())
-                                     : std::numeric_limits<int>::max();
+    const long long limit =
+        negative ? -static_cast<long long>(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
     for (char c : text) {
         if (c < '0' || c > '9')
             break;

@@ -117,7 +117,8 @@ constexpr Entry kEnglish[] = {
     {101, "There was an error during reading the Valve file, Continuing with old file."},
     {102, "Enter or Selecr Valve File"},
     {103, "Appoximate Time"},
-    {104, "There was an error during reading the Actuator file. The file could not be opened or the file is not available."},
+    {104,
+     "There was an error during reading the Actuator file. The file could not be opened or the file is not available."},
     {105, "Should the notes be added to the datasheet?"},
     {106, "Valve Type"},
     {107, "Note:"},
@@ -126,7 +127,8 @@ constexpr Entry kEnglish[] = {
     {110, "Varnox Electric Engineering & Sizing"},
     {111, "Break"},
     {112, "Run"},
-    {113, "The selected files from your settings could not be loaded. Please check the settings for correct filenames."},
+    {113,
+     "The selected files from your settings could not be loaded. Please check the settings for correct filenames."},
     {114, "Height"},
     {115, "Result:"},
     {116, "Pilot Valve"},
@@ -143,7 +145,8 @@ constexpr Entry kEnglish[] = {
     {127, "Action"},
     {128, "Seat"},
     {129, "End"},
-    {500, "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
+    {500,
+     "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
     {501, "Datasheet"},
     {600, "Kv value should be greater than zero !"},
     {601, "Actuator Sizing"},
@@ -168,8 +171,8 @@ constexpr Entry kEnglish[] = {
 } // namespace
 
 const char* EnglishString(int id) {
-    auto it = std::lower_bound(std::begin(kEnglish), std::end(kEnglish), id,
-                               [](const Entry& e, int n) { return e.id < n; });
+    auto it =
+        std::lower_bound(std::begin(kEnglish), std::end(kEnglish), id, [](const Entry& e, int n) { return e.id < n; });
     return (it != std::end(kEnglish) && it->id == id) ? it->text : nullptr;
 }
 

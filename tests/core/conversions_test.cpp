@@ -42,8 +42,8 @@ TEST(TorsionStressDeflection, WorkedExample) {
     EXPECT_NEAR(deflection, 2.197f, 0.001f);
 
     // the imperial twin: 885 in.lb, 20 mm and 500 mm in inches
-    ASSERT_TRUE(TorsionStressDeflection(InLbToNm(885), InchToMm(MmToInch(20)), InchToMm(MmToInch(500)), stress,
-                                        deflection));
+    ASSERT_TRUE(
+        TorsionStressDeflection(InLbToNm(885), InchToMm(MmToInch(20)), InchToMm(MmToInch(500)), stress, deflection));
     EXPECT_EQ(static_cast<int>(NmmToPsi(stress) + 0.5f), 9212);
 
     EXPECT_FALSE(TorsionStressDeflection(100, 0, 500, stress, deflection));

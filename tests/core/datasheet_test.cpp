@@ -69,8 +69,7 @@ TEST(Datasheet, LongContentGetsTheFooterRightAfterIt) {
 TEST(Datasheet, FooterPlaceLineIsAlways65Characters) {
     EXPECT_EQ(FooterPlaceLine("", "", {6, 12, 2026}), std::string(55, ' ') + "06-12-2026");
     std::string place(70, 'p');
-    EXPECT_EQ(FooterPlaceLine(place, "ABCDEFGHIJKL", {6, 12, 2026}),
-              std::string(41, 'p') + " ABCDEFGHIJKL 06-12-2026");
+    EXPECT_EQ(FooterPlaceLine(place, "ABCDEFGHIJKL", {6, 12, 2026}), std::string(41, 'p') + " ABCDEFGHIJKL 06-12-2026");
     // a reference too long for the line is cut rather than pushing the date out
     EXPECT_EQ(FooterPlaceLine("x", std::string(60, 'r'), {6, 12, 2026}).size(), 65u);
     // characters, not bytes: an accented place still gives 65 characters
@@ -88,5 +87,6 @@ TEST(Datasheet, TitleFromCaption) {
 TEST(Datasheet, FooterOnAnUnopenableFileReportsFailure) {
     std::string dir = TestDir();
     Textfile file(dir + "/missing/sheet.txt");
-    EXPECT_FALSE(WriteDatasheet(file, Frame(kPneumaticBanner, kPneumaticVersionText, "", "", {1, 1, 2026}), "T", 2, {}));
+    EXPECT_FALSE(
+        WriteDatasheet(file, Frame(kPneumaticBanner, kPneumaticVersionText, "", "", {1, 1, 2026}), "T", 2, {}));
 }

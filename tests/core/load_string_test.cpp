@@ -6,7 +6,8 @@ TEST(LoadString, EnglishTableTextsAsTheyStand) {
     EXPECT_EQ(LoadString(12), "Varnox  Pneumatic Engineering & Sizing");
     EXPECT_EQ(LoadString(22), "Select  Actuator File");
     EXPECT_EQ(LoadString(32), "  FO");
-    EXPECT_EQ(LoadString(52), "\xc2\xb0" "C");
+    EXPECT_EQ(LoadString(52), "\xc2\xb0"
+                              "C");
     EXPECT_EQ(LoadString(601), "Actuator Sizing");
     EXPECT_EQ(LoadString(24310), "Quits Sizing & Engineering");
     EXPECT_EQ(LoadString(99999), "");

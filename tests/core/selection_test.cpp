@@ -114,8 +114,8 @@ TEST(FindSpringReturn, ShippedRangeSizesEveryShippedValve) {
         const ValvePage& page = ball.pages[0];
         int lastSize = 0;
         for (const ValveSize& v : page.sizes) {
-            Selection s = FindSpringReturn(range, 5.5f, v.torque, page.safetyFactor, page.runFactor,
-                                           page.seatFactor, action);
+            Selection s =
+                FindSpringReturn(range, 5.5f, v.torque, page.safetyFactor, page.runFactor, page.seatFactor, action);
             ASSERT_TRUE(s.found) << v.size;
             EXPECT_GE(range.GetSize(s.index), lastSize) << v.size;
             EXPECT_GT(s.springSet, 0);

@@ -22,10 +22,10 @@ TEST(Settings, MissingFileGivesDefaultsAndWritesNineLines) {
     EXPECT_EQ(s.Units, Settings::Metric);
     EXPECT_FLOAT_EQ(s.Pressure, 4.0f);
     EXPECT_EQ(s.WriteSettings(), 1);
-    EXPECT_EQ(ReadLines(dir + "/sizkav.set"),
-              (std::vector<std::string>{"Varnox Engineering & Sizing Application", "Configuration File", "",
-                                        "LANGUAGE = UK", "ACTUATOR = ", "VALVE = ", "UNITS = METRIC",
-                                        "PRESSURE = 4.000000", "PLACE = "}));
+    EXPECT_EQ(
+        ReadLines(dir + "/sizkav.set"),
+        (std::vector<std::string>{"Varnox Engineering & Sizing Application", "Configuration File", "", "LANGUAGE = UK",
+                                  "ACTUATOR = ", "VALVE = ", "UNITS = METRIC", "PRESSURE = 4.000000", "PLACE = "}));
 }
 
 TEST(Settings, WrittenFileReadsBack) {
@@ -56,7 +56,7 @@ TEST(Settings, ReaderToleranceRules) {
         const char* value;
         int language;
     } languages[] = {{"de", Settings::German}, {"dutch", Settings::German}, {"nl", Settings::Dutch},
-                     {"Fr", Settings::French}, {"es", Settings::English}, {"uk", Settings::English}};
+                     {"Fr", Settings::French}, {"es", Settings::English},   {"uk", Settings::English}};
     for (const auto& c : languages)
         EXPECT_EQ(ReadFrom(std::string("LANGUAGE = ") + c.value + "\r\n").Language, c.language) << c.value;
 

@@ -8,9 +8,9 @@ TEST(GenericTableText, ColumnsAsWideAsTheirLongestText) {
     std::vector<TableColumn> cols{{{"Torque", "[Nm]"}, {"100", "2500"}},
                                   {{"Torque", "incl.SF"}, {"120", "3000"}},
                                   {{"Actuator"}, {"RPD 52", "---"}}};
-    EXPECT_EQ(GenericTableText(cols), (Lines{"Torque  Torque   Actuator", "[Nm]    incl.SF          ",
-                                             std::string(25, '_'), "", "100     120      RPD 52  ",
-                                             "2500    3000     ---     "}));
+    EXPECT_EQ(GenericTableText(cols),
+              (Lines{"Torque  Torque   Actuator", "[Nm]    incl.SF          ", std::string(25, '_'), "",
+                     "100     120      RPD 52  ", "2500    3000     ---     "}));
 }
 
 TEST(FixedTableText, CellFormatAndUnderlineRule) {
@@ -24,8 +24,8 @@ TEST(FixedTableText, CellFormatAndUnderlineRule) {
 }
 
 TEST(GroupedTableText, SpringReturnTable) {
-    std::vector<TableColumn> cols{{{"Torque", "[Nm]"}, {"100"}},      {{"Break", "[Nm]"}, {"120"}},
-                                  {{"Run", "[Nm]"}, {"36"}},          {{"Seat", "[Nm]"}, {"72"}},
+    std::vector<TableColumn> cols{{{"Torque", "[Nm]"}, {"100"}},       {{"Break", "[Nm]"}, {"120"}},
+                                  {{"Run", "[Nm]"}, {"36"}},           {{"Seat", "[Nm]"}, {"72"}},
                                   {{"Actuator", "Type"}, {"RPS 120"}}, {{"Spring Set"}, {"12"}},
                                   {{"Fail Action"}, {"  FO"}}};
     Lines lines = SpringReturnTableText(cols, {"Valve", "Torque", "Actuator"});
@@ -41,9 +41,9 @@ TEST(GroupedTableText, ElectricSizingTableEndsRowsWithTheActuatorTorques) {
                                   {{"Break", "[Nm]"}, {"120", "10800"}},
                                   {{"Run", "[Nm]"}, {"30", "2700"}},
                                   {{"Actuator", "Type"}, {"EM 160", "---"}}};
-    Lines lines = ElectricSizingTableText(cols, {"Valve", "Torque", "Actuator"},
-                                          {ElectricTorqueSuffix(true, 160, 122, false),
-                                           ElectricTorqueSuffix(false, 0, 0, false)});
+    Lines lines = ElectricSizingTableText(
+        cols, {"Valve", "Torque", "Actuator"},
+        {ElectricTorqueSuffix(true, 160, 122, false), ElectricTorqueSuffix(false, 0, 0, false)});
     // the third column gets one character more
     std::string underline(49, '_');
     underline.replace(19, 3, "   ");
@@ -73,7 +73,7 @@ TEST(GroupedTableText, DatabaseTables) {
                             "50    40      48       RPD 52         RPS 80         12          ",
                             "62.5  150     180      ---            ---                        "}));
 
-    std::vector<TableColumn> electric{{{"Size"}, {"80"}},         {{"Torque", "[Nm]"}, {"90"}},
+    std::vector<TableColumn> electric{{{"Size"}, {"80"}},           {{"Torque", "[Nm]"}, {"90"}},
                                       {{"Break", "[Nm]"}, {"108"}}, {{"Run", "[Nm]"}, {"32"}},
                                       {{"Seat", "[Nm]"}, {"65"}},   {{"Actuator", "Type"}, {"EM 160"}}};
     Lines e = DatabaseTableText(electric, {"Klep", "Koppel", "Aandrijving"}, true, {"160         122"});

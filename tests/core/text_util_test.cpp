@@ -11,10 +11,15 @@ TEST(ParseDouble, ReadsLikeAtof) {
         const char* text;
         double value;
     } cases[] = {
-        {"4.5", 4.5},     {"  \t12.9xyz", 12.9}, {"-3", -3},   {"+2.5", 2.5},  {"", 0},
-        {"abc", 0},       {"1e3", 1000},         {".5", 0.5},  {"5.", 5},      {"0x10", 16},
-        {"0xg", 0},       {"--1", 0},            {"+-1", 0},   {"1,5", 1},     {"1e", 1},
-        {"1e-400", 0},    {"-1e-400", 0},
+        {"4.5", 4.5},   {"  \t12.9xyz", 12.9},
+        {"-3", -3},     {"+2.5", 2.5},
+        {"", 0},        {"abc", 0},
+        {"1e3", 1000},  {".5", 0.5},
+        {"5.", 5},      {"0x10", 16},
+        {"0xg", 0},     {"--1", 0},
+        {"+-1", 0},     {"1,5", 1},
+        {"1e", 1},      {"1e-400", 0},
+        {"-1e-400", 0},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(ParseDouble(c.text), c.value) << c.text;
@@ -54,8 +59,14 @@ TEST(TextCuts, FieldsStopAtNulAndNeverSplitACharacter) {
     EXPECT_EQ(CutToField(std::string("ab\0cd", 5), 5), "ab");
     EXPECT_EQ(CutToField("abc\xc3\xa9z", 4), "abc"); // é would be split
     EXPECT_EQ(CutToField("abc\xc3\xa9z", 5), "abc\xc3\xa9");
-    EXPECT_EQ(Utf8Length("\xc2\xb0" "C"), 2u);
-    EXPECT_EQ(PadRight("\xc2\xb0" "C", 4), "\xc2\xb0" "C  ");
+    EXPECT_EQ(Utf8Length("\xc2\xb0"
+                         "C"),
+              2u);
+    EXPECT_EQ(PadRight("\xc2\xb0"
+                       "C",
+                       4),
+              "\xc2\xb0"
+              "C  ");
     EXPECT_EQ(CutChars("Temp\xc3\xa9rature", 6), "Temp\xc3\xa9r");
 }
 

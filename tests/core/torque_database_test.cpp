@@ -10,8 +10,14 @@ namespace {
 
 std::vector<std::string> Page(int number, const std::string& name, const std::vector<std::string>& sizes,
                               const std::string& count = "") {
-    std::vector<std::string> lines{std::to_string(number), name, "DRW-" + std::to_string(number), "2024-01-02",
-                                   "1.2", "0.6", "0.3", "Bench",
+    std::vector<std::string> lines{std::to_string(number),
+                                   name,
+                                   "DRW-" + std::to_string(number),
+                                   "2024-01-02",
+                                   "1.2",
+                                   "0.6",
+                                   "0.3",
+                                   "Bench",
                                    count.empty() ? std::to_string(sizes.size()) : count};
     lines.insert(lines.end(), sizes.begin(), sizes.end());
     return lines;
@@ -39,7 +45,8 @@ TEST(TorqueDatabase, ReadsTheShippedDatabases) {
 TEST(TorqueDatabase, ReadsPagesAndPairs) {
     std::string dir = TestDir();
     TorqueDatabase db(WriteFile(
-        dir, "v", Database("2", {Page(1, "Series A", {"15.0       8.0", "20  10.5"}), Page(2, "Series B", {"50", "40"}, "1")})));
+        dir, "v",
+        Database("2", {Page(1, "Series A", {"15.0       8.0", "20  10.5"}), Page(2, "Series B", {"50", "40"}, "1")})));
     ASSERT_EQ(db.status, ReadComplete);
     EXPECT_EQ(db.valveName, "Ball valves");
     ASSERT_EQ(db.GetPageCount(), 2);
@@ -161,8 +168,8 @@ TEST(TorqueDatabase, AFailedWriteLeavesTheOldFile) {
 
 TEST(TorqueDatabase, DeletePageAndSize) {
     std::string dir = TestDir();
-    TorqueDatabase db(WriteFile(dir, "v",
-                                Database("3", {Page(1, "A", {"1 2"}), Page(2, "B", {"3 4", "5 6"}), Page(3, "C", {"7 8"})})));
+    TorqueDatabase db(WriteFile(
+        dir, "v", Database("3", {Page(1, "A", {"1 2"}), Page(2, "B", {"3 4", "5 6"}), Page(3, "C", {"7 8"})})));
     ASSERT_TRUE(db.DeleteSize(1, 0));
     ASSERT_EQ(db.pages[1].SizeCount(), 1);
     EXPECT_FLOAT_EQ(db.pages[1].sizes[0].size, 5);
