@@ -145,6 +145,8 @@ constexpr Entry kEnglish[] = {
     {127, "Action"},
     {128, "Seat"},
     {129, "End"},
+    {130, "The file name is longer than 99 characters. Please choose a file in a folder with a shorter path."},
+    {131, "The file %s could not be written. Please check the folder and the free disk space."},
     {500,
      "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
     {501, "Datasheet"},
@@ -166,6 +168,7 @@ constexpr Entry kEnglish[] = {
     {10401, "Enter the actuator sizing screen"},
     {10402, "Enter the database sizing screen"},
     {24310, "Quits Sizing & Engineering"},
+    {24338, "Setup this document print characteristics"},
 };
 
 } // namespace

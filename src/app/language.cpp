@@ -1,0 +1,63 @@
+#include "app/language.h"
+
+#include "app/load_string.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+std::unique_ptr<LanguageModule> LanguageModule::Load(const QString& path) {
+    auto module = std::make_unique<LanguageModule>();
+    if (!module->translator_.load(path))
+        return nullptr;
+    module->path_ = path;
+    return module;
+}
+
+QString LanguageModule::String(int id) const {
+    const char* english = EnglishString(id);
+    if (!english)
+        return {};
+    return translator_.translate(kStringContext, english, QByteArray::number(id).constData());
+}
+
+QString LanguageModule::MenuCaption(const QString& english) const {
+    QString text = translator_.translate(kMenuContext, english.toUtf8().constData());
+    return text.isEmpty() ? english : text;
+}
+
+VersionLookup LanguageModule::Versions() const {
+    return [this](const std::string& key) -> std::optional<std::string> {
+        QString value = translator_.translate(kVersionContext, key.c_str());
+        if (value.isEmpty())
+            return std::nullopt;
+        return value.toStdString();
+    };
+}
+
+QString LanguageModuleFileName(int language) {
+    switch (language) {
+    case 0:
+        return {};
+    case 1:
+        return QStringLiteral("SIZ_NL.qm");
+    case 2:
+        return QStringLiteral("SIZ_D.qm");
+    default:
+        return QStringLiteral("SIZ_F.qm");
+    }
+}
+
+QString FindLanguageModule(const QString& fileName) {
+    if (fileName.isEmpty())
+        return {};
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList folders{QDir::currentPath(), appDir + QStringLiteral("/../share/vnsizing/translations"),
+                              appDir + QStringLiteral("/translations"), appDir};
+    for (const QString& folder : folders) {
+        QFileInfo candidate(QDir(folder), fileName);
+        if (candidate.isFile())
+            return candidate.absoluteFilePath();
+    }
+    return {};
+}

@@ -1,0 +1,17 @@
+#include "app/messages.h"
+
+#include "app/load_string.h"
+
+#include <QMessageBox>
+
+QString Str(int id) {
+    return QString::fromStdString(LoadString(id));
+}
+
+void ShowError(QWidget* owner, const QString& text) {
+    QMessageBox::warning(owner, Str(20), text);
+}
+
+void ShowWriteError(QWidget* owner, const QString& fileName) {
+    ShowError(owner, Str(131).replace(QStringLiteral("%s"), fileName));
+}

@@ -1,0 +1,63 @@
+#include "app/note_dialog.h"
+
+#include "app/messages.h"
+#include "report/safe_file.h"
+#include "report/textfile.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+VnNoteInputDialog::VnNoteInputDialog(QWidget* parent, const QString& fileName)
+    : QDialog(parent), fileName_(fileName), edit_(new QPlainTextEdit(this)) {
+    setWindowTitle(tr("Note Input"));
+    setObjectName(QStringLiteral("dialog112"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Notes:"), this));
+    edit_->setObjectName(QStringLiteral("noteText"));
+    edit_->setProperty("controlId", 101);
+    edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit_->setFont(QFont(QStringLiteral("Monospace")));
+    edit_->setMinimumSize(480, 200);
+    layout->addWidget(edit_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    // every line is followed by a line break, so the caret waits on a fresh last line
+    Textfile notes(fileName_.toStdString());
+    if (notes.Open(Textfile::ModeRead)) {
+        QString text;
+        std::string line;
+        while (notes.ReadLine(line))
+            text += QString::fromStdString(line) + QLatin1Char('\n');
+        edit_->setPlainText(text);
+        edit_->moveCursor(QTextCursor::End);
+    }
+}
+
+void VnNoteInputDialog::accept() {
+    QStringList lines = edit_->toPlainText().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    SafeFile out(fileName_.toStdString());
+    bool ok = out.Open();
+    for (const QString& line : lines) {
+        // a line too long for a datasheet goes on in the next line rather than being lost
+        QString rest = line;
+        do {
+            ok = ok && out.WriteLine(rest.left(kLineChars).toStdString());
+            rest = rest.mid(kLineChars);
+        } while (!rest.isEmpty());
+    }
+    if (!ok || !out.Commit()) {
+        ShowWriteError(this, fileName_);
+        return;
+    }
+    QDialog::accept();
+}

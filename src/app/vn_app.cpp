@@ -1,0 +1,142 @@
+#include "app/vn_app.h"
+
+#include "app/about_dialog.h"
+#include "app/flavour.h"
+#include "app/language.h"
+#include "app/load_string.h"
+#include "app/messages.h"
+#include "app/setup_dialog.h"
+#include "app/vn_client.h"
+#include "app/vn_frame.h"
+#include "report/text_util.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+
+VnApp::VnApp() = default;
+
+VnApp::~VnApp() {
+    frame_.reset();
+    SetStringLookup({});
+}
+
+VnClient* VnApp::GetClient() {
+    return frame_ ? frame_->GetClient() : nullptr;
+}
+
+void VnApp::InitMainWindow() {
+    frame_ = std::make_unique<VnFrame>(*this);
+    settings_ = std::make_unique<Settings>(flavour::kSettingsFile);
+    LoadLanguage(settings_->Language);
+    Textfile(kNotesFileName).Remove();
+    RunSetup(nullptr);
+
+    ApplyLanguage(nullptr);
+    // without a window manager a maximise request is ignored; start at the screen's size
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        frame_->setGeometry(screen->availableGeometry());
+    frame_->showMaximized();
+}
+
+void VnApp::RunSetup(QWidget* owner) {
+    Settings& s = *settings_;
+    for (std::string* name : {&s.ActuatorFile, &s.ValveFile})
+        if (!QFileInfo(QString::fromStdString(*name)).isFile())
+            name->clear();
+
+    SetupValues values;
+    values.Language = s.Language;
+    values.ActuatorFile = QString::fromStdString(s.ActuatorFile);
+    values.ValveFile = QString::fromStdString(s.ValveFile);
+    values.Units = s.Units;
+    values.Pressure = s.Pressure;
+    values.Place = QString::fromStdString(s.Place);
+    VnSetup dialog(owner, flavour::kPneumatic, values, languageModule_.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    const SetupValues& chosen = dialog.Values();
+    s.Language = chosen.Language;
+    s.ActuatorFile = CutToField(chosen.ActuatorFile.toStdString(), Settings::kNameChars);
+    s.ValveFile = CutToField(chosen.ValveFile.toStdString(), Settings::kNameChars);
+    s.Units = chosen.Units;
+    if (flavour::kPneumatic)
+        s.Pressure = chosen.Pressure;
+    s.Place = CutToField(chosen.Place.toStdString(), Settings::kNameChars);
+    if (s.WriteSettings() != 1)
+        ShowWriteError(owner, QString::fromStdString(s.GetFileName()));
+    LoadLanguage(s.Language);
+}
+
+void VnApp::LoadLanguage(int language) {
+    if (language < 0)
+        language = settings_->Language;
+    std::unique_ptr<LanguageModule> module;
+    if (language != 0) {
+        const QString fileName = LanguageModuleFileName(language);
+        const QString path = FindLanguageModule(fileName);
+        if (!path.isEmpty())
+            module = LanguageModule::Load(path);
+        if (!module) {
+            QMessageBox::warning(nullptr, Str(20), Str(21).replace(QStringLiteral("%s"), fileName));
+            return;
+        }
+    }
+    if (!module && !languageModule_)
+        return;
+
+    ApplyLanguage(module.get());
+    if (languageModule_)
+        QCoreApplication::removeTranslator(languageModule_->Translator());
+    languageModule_ = std::move(module);
+    if (languageModule_) {
+        QCoreApplication::installTranslator(languageModule_->Translator());
+        LanguageModule* current = languageModule_.get();
+        SetStringLookup([current](int id) { return current->String(id).toStdString(); });
+    } else {
+        SetStringLookup({});
+    }
+}
+
+void VnApp::ApplyLanguage(LanguageModule* module) {
+    if (!frame_)
+        return;
+    frame_->GetClient()->CloseChildren();
+    frame_->ApplyMenu(module);
+}
+
+void VnApp::CmAbout() {
+    VnAboutDlg dialog(frame_.get(), languageModule_.get());
+    dialog.exec();
+}
+
+bool VnApp::HasDefaultPrinter() const {
+    return !QPrinterInfo::defaultPrinterName().isEmpty();
+}
+
+QPrinter& VnApp::GetPrinter() {
+    const QString current = QPrinterInfo::defaultPrinterName();
+    if (!printer_ || current != printerDefault_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printerDefault_ = current;
+    }
+    return *printer_;
+}
+
+void VnApp::CmPrintSetup() {
+    QPageSetupDialog dialog(&GetPrinter(), GetClient());
+    dialog.exec();
+}
+
+DatasheetDate VnApp::Today() const {
+    if (today_)
+        return today_();
+    const QDate d = QDate::currentDate();
+    return {d.day(), d.month(), d.year()};
+}

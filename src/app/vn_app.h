@@ -1,0 +1,67 @@
+// VnApp: the program-wide state of one run: the settings, the language module, the
+// shared printer and the main window, and the commands it answers itself (Setup,
+// About, Print Setup).
+#pragma once
+
+#include "app/settings.h"
+#include "report/datasheet.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class LanguageModule;
+class QPrinter;
+class QWidget;
+class VnFrame;
+class VnClient;
+
+class VnApp : public QObject {
+    Q_OBJECT
+public:
+    VnApp();
+    ~VnApp() override;
+
+    // Start-up up to the shown main window: settings, language, the notes of the last
+    // run removed, the start-up setup, then the frame with the program's own menu.
+    void InitMainWindow();
+
+    Settings& GetSettings() { return *settings_; }
+    const Settings& GetSettings() const { return *settings_; }
+    VnFrame* GetFrame() { return frame_.get(); }
+    VnClient* GetClient();
+    // The catalogue that supplies strings, dialogs and menus; null while English.
+    LanguageModule* StringModule() { return languageModule_.get(); }
+
+    // File > Setup, and the start-up setup.
+    void RunSetup(QWidget* owner);
+    // Loads and applies the module of a language (negative: the one in the settings).
+    void LoadLanguage(int language = -1);
+    // Closes the client's windows and puts the module's menu and caption on the frame
+    // (null: the program's own).
+    void ApplyLanguage(LanguageModule* module);
+
+    void CmAbout();
+    void CmPrintSetup();
+    // The shared printer, made on first use and made anew when the default printer
+    // of the system changed since.
+    QPrinter& GetPrinter();
+    // A default printer is configured (Print Setup is enabled only then).
+    bool HasDefaultPrinter() const;
+
+    // Today's date for datasheets; tests fix it.
+    DatasheetDate Today() const;
+    void SetToday(std::function<DatasheetDate()> today) { today_ = std::move(today); }
+
+    int PrintingCount = 0;
+
+private:
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<LanguageModule> languageModule_;
+    std::unique_ptr<QPrinter> printer_;
+    QString printerDefault_;
+    std::unique_ptr<VnFrame> frame_;
+    std::function<DatasheetDate()> today_;
+};

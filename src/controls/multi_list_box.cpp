@@ -1,0 +1,209 @@
+#include "controls/multi_list_box.h"
+
+#include <QApplication>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace {
+
+// Headers read as a band above the data; the selection shows the same in every column,
+// whichever of them has the focus.
+const char* const kHeaderStyle = "QListWidget { background: #ececec; color: black; border: none;"
+                                 " border-right: 1px solid #d0d0d0; border-bottom: 1px solid #b8b8b8; }"
+                                 "QListWidget::item { padding: 0px 2px; }";
+const char* const kColumnStyle = "QListWidget { background: white; color: black; border: none;"
+                                 " border-right: 1px solid #e6e6e6;"
+                                 " selection-background-color: #2f65ca; selection-color: white; }";
+
+void StripList(ptListBox* list, const QFont& font) {
+    list->setFrameShape(QFrame::NoFrame);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    list->setFont(font);
+}
+
+} // namespace
+
+ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
+    : QWidget(parent), NumColumns(std::clamp(numColumns, 0, kMaxColumns)) {
+    setProperty("controlId", controlId);
+    setObjectName(QStringLiteral("multiList%1").arg(controlId));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    QFont small = QApplication::font();
+    small.setPointSize(8);
+    std::fill(std::begin(ColumnWidth), std::end(ColumnWidth), 1.0f);
+
+    for (int i = 0; i < NumColumns; ++i) {
+        ptListBox* header = new ptListBox(this, kHeaderId);
+        header->setObjectName(QStringLiteral("header%1").arg(i));
+        StripList(header, small);
+        header->setSelectionMode(QAbstractItemView::NoSelection);
+        header->setFocusPolicy(Qt::NoFocus);
+        header->setEnabled(false);
+        header->setStyleSheet(kHeaderStyle);
+        Header[i] = header;
+
+        ptListBox* column = new ptListBox(this, kFirstColumnId + i);
+        column->setObjectName(QStringLiteral("column%1").arg(i));
+        StripList(column, small);
+        column->setSelectionMode(QAbstractItemView::SingleSelection);
+        // One scroll step is one line, so the scroll value is the first visible line.
+        column->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        column->setStyleSheet(kColumnStyle);
+        Column[i] = column;
+
+        connect(column, &ptListBox::lineAdded, this, &ptMultiListBox::OnLineAdded);
+        connect(column, &ptListBox::lineInserted, this, &ptMultiListBox::OnLineAdded);
+        connect(column, &QListWidget::itemSelectionChanged, this, [this, i] { OnUserSelection(i); });
+        connect(column, &QListWidget::itemDoubleClicked, this,
+                [this, column](QListWidgetItem* line) { emit doubleClicked(column->row(line)); });
+        // The wheel or the keys scroll one column; the others follow so the rows stay aligned.
+        connect(column->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, i] {
+            if (!Syncing)
+                SyncTopIndex(i);
+        });
+    }
+    if (NumColumns > 0)
+        setFocusProxy(Column[0]);
+
+    ScrollBar = new QScrollBar(Qt::Vertical, this);
+    ScrollBar->setObjectName(QStringLiteral("scrollBar"));
+    ScrollBar->setProperty("controlId", kScrollBarId);
+    SetScrollRange(0, 0);
+}
+
+void ptMultiListBox::ClearList() {
+    {
+        QScopedValueRollback<bool> guard(Syncing, true);
+        for (int i = 0; i < NumColumns; ++i)
+            Column[i]->clear();
+    }
+    SetScrollRange(0, -1);
+}
+
+int ptMultiListBox::SetSelIndex(int n) {
+    n = std::max(n, 0);
+    bool everyColumn = true;
+    {
+        QScopedValueRollback<bool> guard(Syncing, true);
+        // Every column is asked, also after one lacked the line.
+        for (int i = 0; i < NumColumns; ++i) {
+            if (n < Column[i]->count()) {
+                Column[i]->setCurrentRow(n);
+                Column[i]->scrollToItem(Column[i]->item(n));
+            } else {
+                everyColumn = false;
+            }
+        }
+    }
+    if (!everyColumn)
+        return -1;
+    SelIndex = n;
+    SetScrollRange(0, RowCount() - 1);
+    ScrollBar->setValue(n);
+    return n;
+}
+
+void ptMultiListBox::SyncTopIndex(int c) {
+    if (c < 0 || c >= NumColumns)
+        return;
+    QScopedValueRollback<bool> guard(Syncing, true);
+    const int top = Column[c]->verticalScrollBar()->value();
+    for (int i = 0; i < NumColumns; ++i) {
+        if (i == c)
+            continue;
+        // scrollToItem lays out pending lines first, so the scroll range is current.
+        if (top < Column[i]->count())
+            Column[i]->scrollToItem(Column[i]->item(top), QAbstractItemView::PositionAtTop);
+        else
+            Column[i]->scrollToBottom();
+    }
+}
+
+void ptMultiListBox::SetHeader(int column, const QString& title, const QString& unit) {
+    if (column < 0 || column >= NumColumns)
+        return;
+    Header[column]->clear();
+    Header[column]->InsertString(title, 0);
+    if (!unit.isEmpty())
+        Header[column]->InsertString(QLatin1Char('[') + unit + QLatin1Char(']'), 1);
+}
+
+void ptMultiListBox::AddRow(const QStringList& cells) {
+    for (int i = 0; i < NumColumns; ++i)
+        Column[i]->AddString(i < cells.size() ? cells[i] : QString());
+}
+
+int ptMultiListBox::RowCount() const {
+    return NumColumns > 0 ? Column[0]->count() : 0;
+}
+
+std::vector<TableColumn> ptMultiListBox::Columns() const {
+    std::vector<TableColumn> table;
+    const int rows = RowCount();
+    for (int i = 0; i < NumColumns; ++i) {
+        TableColumn column;
+        for (int k = 0; k < Header[i]->GetCount(); ++k)
+            column.header.push_back(Header[i]->GetString(k).toStdString());
+        for (int r = 0; r < rows; ++r)
+            column.cells.push_back(Column[i]->GetString(r).toStdString());
+        table.push_back(std::move(column));
+    }
+    return table;
+}
+
+void ptMultiListBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutColumns();
+}
+
+void ptMultiListBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    LayoutColumns();
+}
+
+void ptMultiListBox::LayoutColumns() {
+    const std::vector<float> factors(ColumnWidth, ColumnWidth + NumColumns);
+    const std::vector<ColumnRect> rects = ColumnLayout(width(), height(), factors);
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        const ColumnRect& data = rects[i];
+        const ColumnRect header = HeaderRect(data);
+        Header[i]->setGeometry(header.x, header.y, header.width, header.height);
+        Column[i]->setGeometry(data.x, data.y, data.width, std::max(data.height, 0));
+    }
+    const ColumnRect bar = ScrollBarRect(width(), height());
+    ScrollBar->setGeometry(bar.x, bar.y, bar.width, bar.height);
+}
+
+void ptMultiListBox::OnLineAdded(int index, int controlId) {
+    // The last cell completes a row; that row becomes the selection.
+    if (NumColumns == 0 || controlId != kFirstColumnId + NumColumns - 1)
+        return;
+    SetSelIndex(index);
+    SyncTopIndex(NumColumns - 1);
+}
+
+void ptMultiListBox::OnUserSelection(int c) {
+    if (Syncing)
+        return;
+    const QList<QListWidgetItem*> selected = Column[c]->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int row = Column[c]->row(selected.first());
+    SetSelIndex(row);
+    SyncTopIndex(c);
+    emit selectionChanged(row);
+}
+
+void ptMultiListBox::SetScrollRange(int min, int max) {
+    ScrollMin = min;
+    ScrollMax = max;
+    // A QScrollBar cannot hold max < min; the members keep the range as the table sees it.
+    ScrollBar->setRange(min, std::max(min, max));
+}

@@ -1,0 +1,72 @@
+// The multi-column result table of the screens: one list per column under a two-line
+// header, moved as one by a shared selection and a single scroll bar at the right.
+// A screen puts it where its table goes and fills it row by row; a row counts as
+// complete, and is selected, when its last cell arrives.
+#pragma once
+
+#include "controls/list_box.h"
+#include "controls/list_layout.h"
+#include "report/table_text.h"
+
+#include <QScrollBar>
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+class ptMultiListBox : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeaderId = 2250;
+    static constexpr int kFirstColumnId = 2000;
+    static constexpr int kScrollBarId = 2051;
+
+    ptMultiListBox(QWidget* parent, int controlId, int numColumns);
+
+    int GetNumColumns() const { return NumColumns; }
+    int GetSelIndex() const { return SelIndex; }
+    std::pair<int, int> ScrollRange() const { return {ScrollMin, ScrollMax}; }
+
+    // Empties the data columns; the headers stay.
+    void ClearList();
+    // Selects line n (n < 0 means 0) in every column. -1 when a column has no such line;
+    // the table's selection and scroll bar then stay as they were.
+    int SetSelIndex(int n);
+    // Gives every column the first visible line of column c.
+    void SyncTopIndex(int c);
+
+    // Replaces the header of a column: title, then "[unit]" when a unit is given.
+    void SetHeader(int column, const QString& title, const QString& unit = {});
+    // One cell per column; missing cells are empty so the row still completes.
+    void AddRow(const QStringList& cells);
+    int RowCount() const;
+
+    // The table as the datasheets want it; rows are the lines of the first column.
+    std::vector<TableColumn> Columns() const;
+
+    ptListBox* Header[kMaxColumns] = {};
+    ptListBox* Column[kMaxColumns] = {};
+    float ColumnWidth[kMaxColumns];
+    QScrollBar* ScrollBar = nullptr;
+    int SelIndex = 0;
+
+signals:
+    void selectionChanged(int row);
+    void doubleClicked(int row);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void LayoutColumns();
+    void OnLineAdded(int index, int controlId);
+    void OnUserSelection(int c);
+    void SetScrollRange(int min, int max);
+
+    int NumColumns;
+    int ScrollMin = 0;
+    int ScrollMax = 0;
+    // Set while the table moves its own columns, so their signals are not taken for the user's.
+    bool Syncing = false;
+};

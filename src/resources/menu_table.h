@@ -1,0 +1,51 @@
+// The two main menus as data: captions with their mnemonics, command numbers and
+// separators. The frame builds its menu bar from these and translates the captions
+// through the active language catalogue.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct MenuNode {
+    std::string caption; // empty for a separator
+    int command = 0;     // 0 for a pop-up
+    std::vector<MenuNode> children;
+
+    bool IsSeparator() const { return caption.empty(); }
+    bool IsPopup() const { return command == 0 && !caption.empty(); }
+};
+
+constexpr int kPneumaticMenu = 100;
+constexpr int kElectricMenu = 101;
+
+// The pop-ups of menu 100 or 101, in order.
+std::vector<MenuNode> MenuDefinition(int menuId);
+
+// Command numbers.
+namespace cmd {
+constexpr int Setup = 10114;
+constexpr int Note = 10113;
+constexpr int PrintSetup = 24338;
+constexpr int Exit = 24310;
+constexpr int TorqueDoubleActing = 10101;
+constexpr int TorqueSpringReturn = 10102;
+constexpr int SizingDoubleActing = 10103;
+constexpr int SizingSpringReturn = 10104;
+constexpr int DatabaseSizing = 10106;
+constexpr int HotLine = 10108;
+constexpr int ActuatorSpeed = 10109;
+constexpr int AirTank = 10110;
+constexpr int Torsion = 10111;
+constexpr int ConvertPressure = 10120;
+constexpr int ConvertTorque1 = 10105;
+constexpr int ConvertTorque2 = 10121;
+constexpr int ConvertTorque3 = 10122;
+constexpr int ConvertTorque4 = 10123;
+constexpr int ConvertLength = 10116;
+constexpr int ConvertWeight = 10117;
+constexpr int ConvertVolume = 10118;
+constexpr int ConvertTemperature = 10119;
+constexpr int About = 2009;
+constexpr int ElectricSizing = 10401;
+constexpr int ElectricDatabaseSizing = 10402;
+} // namespace cmd

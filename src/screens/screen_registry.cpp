@@ -1,0 +1,7 @@
+#include "app/vn_client.h"
+
+#include "app/flavour.h"
+
+void RegisterScreens(VnClient&) {
+    // The screens register here as they join the program.
+}

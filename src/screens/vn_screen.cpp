@@ -1,0 +1,70 @@
+#include "screens/vn_screen.h"
+
+#include "app/flavour.h"
+#include "app/messages.h"
+#include "app/vn_app.h"
+#include "report/datasheet_flow.h"
+#include "report/printing.h"
+
+#include <QDate>
+#include <QMessageBox>
+
+#include <cstdio>
+
+VnScreen::VnScreen(VnApp& app, QWidget* parent) : QDialog(parent), App(app) {}
+
+std::string VnScreen::DatasheetTitle() const {
+    return TitleFromCaption(windowTitle().toStdString());
+}
+
+DatasheetFrame VnScreen::MakeDatasheetFrame() const {
+    DatasheetFrame frame;
+    frame.banner = flavour::Banner();
+    frame.versionText = flavour::VersionText();
+    frame.place = App.GetSettings().Place;
+    frame.reference = DatasheetReference();
+    frame.date = App.Today();
+    frame.addNotes = AddNotes;
+    return frame;
+}
+
+bool VnScreen::WriteDatasheet(const QString& fileName) {
+    // built beside the target and renamed over it, so a failed write never leaves the
+    // user with half a sheet in place of the file they had
+    const std::string target = fileName.toStdString();
+    Textfile file(target + ".~tmp");
+    const bool ok = WriteDatasheetInto(file);
+    if (!ok || std::rename(file.GetName().c_str(), target.c_str()) != 0) {
+        file.Remove();
+        return false;
+    }
+    return true;
+}
+
+bool VnScreen::WriteDatasheetInto(Textfile& file) {
+    return ::WriteDatasheet(file, MakeDatasheetFrame(), DatasheetTitle(), DatasheetTitleBlankLines(),
+                            DatasheetBody());
+}
+
+void VnScreen::CmPrint() {
+    if (ListFileName.isEmpty())
+        return;
+    AddNotes = AskAddNotes(this);
+    if (!WriteDatasheet(ListFileName)) {
+        ShowWriteError(this, ListFileName);
+        return;
+    }
+    ++App.PrintingCount;
+    const PrintResult result = PrintListFile(this, App.GetPrinter(), ListFileName, windowTitle());
+    --App.PrintingCount;
+    if (result == PrintResult::Failed)
+        QMessageBox::warning(this, QStringLiteral("Print Error"),
+                             QStringLiteral("'%1' not printed. Error encountered during print.").arg(windowTitle()));
+}
+
+void VnScreen::CmToFile() {
+    SaveDatasheetToFile(this, [this](const QString& fileName, bool addNotes) {
+        AddNotes = addNotes;
+        return WriteDatasheet(fileName);
+    });
+}

@@ -1,0 +1,54 @@
+// VnScreen: what every calculation screen and tool with a datasheet shares with the
+// frame: the list file the frame gives it, the data guard's question, and the Print
+// and To File flows around the screen's own datasheet body.
+#pragma once
+
+#include "report/datasheet.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class VnApp;
+
+class VnScreen : public QDialog {
+    Q_OBJECT
+public:
+    VnScreen(VnApp& app, QWidget* parent);
+
+    // The data guard: false when the screen's actuator data holds no records.
+    virtual bool HasActuatorData() const { return true; }
+
+    void SetListFileName(const QString& name) { ListFileName = name; }
+    const QString& GetListFileName() const { return ListFileName; }
+
+    // Builds the datasheet into fileName, replacing it only once the whole sheet is
+    // written. False when it could not be written; the old file then stays.
+    bool WriteDatasheet(const QString& fileName);
+
+public slots:
+    // Print (110): notes question, datasheet into the list file, print dialog, pages.
+    void CmPrint();
+    // To File (400): the datasheet into a file the user chooses.
+    void CmToFile();
+
+protected:
+    // Writes the whole sheet into an unopened file; a screen with its own layout
+    // overrides this.
+    virtual bool WriteDatasheetInto(Textfile& file);
+
+    // The parts of the datasheet a screen supplies.
+    virtual std::string DatasheetTitle() const;
+    virtual int DatasheetTitleBlankLines() const { return 2; }
+    virtual std::vector<std::string> DatasheetBody() const { return {}; }
+    virtual std::string DatasheetReference() const { return {}; }
+
+    // Header and footer texts of this program, the place and today's date.
+    DatasheetFrame MakeDatasheetFrame() const;
+
+    VnApp& App;
+    QString ListFileName;
+    bool AddNotes = false;
+};

@@ -1,0 +1,153 @@
+#include "controls/edit_num_rules.h"
+#include "controls/list_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+struct EditKeyCase {
+    const char* text;
+    char32_t key;
+    char decimalChar;
+    bool accepted;
+};
+
+class ControlsEditKey : public testing::TestWithParam<EditKeyCase> {};
+
+TEST_P(ControlsEditKey, Filter) {
+    const EditKeyCase& c = GetParam();
+    EXPECT_EQ(AcceptEditKey(c.text, c.key, c.decimalChar), c.accepted)
+        << "text \"" << c.text << "\" key " << static_cast<unsigned>(c.key);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ControlsEditKey,
+                         testing::Values(EditKeyCase{"", U'0', '.', true}, EditKeyCase{"123", U'9', '.', true},
+                                         EditKeyCase{"1", U'.', '.', true}, EditKeyCase{"1.2", U'.', '.', false},
+                                         EditKeyCase{"5", U'-', '.', true}, EditKeyCase{"5-", U'-', '.', false},
+                                         EditKeyCase{"-5", U'.', '.', true}, EditKeyCase{"", U'a', '.', false},
+                                         EditKeyCase{"", U'E', '.', false}, EditKeyCase{"1", U' ', '.', false},
+                                         EditKeyCase{"1", U',', '.', false}, EditKeyCase{"1", U'+', '.', false},
+                                         EditKeyCase{"1.2", 8, '.', true}, EditKeyCase{"1.2", 127, '.', true},
+                                         EditKeyCase{"1.2", 22, '.', true}, EditKeyCase{"1", 0x00B2, '.', false},
+                                         EditKeyCase{"1", 0x0661, '.', false}, EditKeyCase{"1", U'€', '.', false},
+                                         // another decimal char: the point is then an ordinary refused key
+                                         EditKeyCase{"1", U',', ',', true}, EditKeyCase{"1,2", U',', ',', false},
+                                         EditKeyCase{"1", U'.', ',', false},
+                                         // a key whose low byte is '.' is not the point
+                                         EditKeyCase{"1", 0x012E, '.', false},
+                                         // only the first 18 characters are looked at
+                                         EditKeyCase{"12345678901234567.", U'.', '.', false},
+                                         EditKeyCase{"123456789012345678.", U'.', '.', true},
+                                         EditKeyCase{"123456789012345678-", U'-', '.', true}));
+
+struct FormatCase {
+    float value;
+    const char* text;
+};
+
+class ControlsEditFloat : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(ControlsEditFloat, Format) {
+    EXPECT_EQ(FormatEditFloat(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ControlsEditFloat,
+                         testing::Values(FormatCase{12.5f, "12.5"}, FormatCase{12.0f, "12.0"}, FormatCase{0.0f, "0.0"},
+                                         FormatCase{0.125f, "0.125"}, FormatCase{-3.75f, "-3.75"},
+                                         FormatCase{100.0f, "100.0"}, FormatCase{0.05f, "0.05"},
+                                         FormatCase{1.0f / 3.0f, "0.333333"}, FormatCase{1000000.0f, "1000000.0"},
+                                         FormatCase{-0.5f, "-0.5"},
+                                         // below the six places of "%f"
+                                         FormatCase{0.0000001f, "0.0"}, FormatCase{2.0000001f, "2.0"},
+                                         FormatCase{16777216.0f, "16777216.0"}));
+
+TEST(ControlsEditFloat, ShowsTheFieldsDecimalChar) {
+    EXPECT_EQ(FormatEditFloat(12.0f, ','), "12,0");
+    EXPECT_EQ(FormatEditFloat(12.5f, ','), "12,5");
+}
+
+struct ValueCase {
+    const char* text;
+    float value;
+};
+
+class ControlsEditValue : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(ControlsEditValue, ReadsLikeAtof) {
+    EXPECT_EQ(EditTextValue(GetParam().text), GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ControlsEditValue,
+                         testing::Values(ValueCase{"12abc", 12.0f}, ValueCase{"-", 0.0f}, ValueCase{".5", 0.5f},
+                                         ValueCase{"5-", 5.0f}, ValueCase{"", 0.0f}, ValueCase{"-2.25", -2.25f},
+                                         ValueCase{"1.2.3", 1.2f}, ValueCase{"  7", 7.0f}, ValueCase{"0.1", 0.1f},
+                                         ValueCase{"4,5", 4.0f}));
+
+TEST(ControlsEditValue, OnlyTheFirstThirtyCharactersCount) {
+    const std::string thirty(30, '1');
+    EXPECT_EQ(EditTextValue(thirty + "99"), static_cast<float>(std::stod(thirty)));
+    EXPECT_EQ(EditTextValue(std::string(29, '0') + "12"), 1.0f);
+}
+
+TEST(ControlsColumnLayout, FiveEqualColumnsInThreeHundredPixels) {
+    const std::vector<ColumnRect> rects = ColumnLayout(300, 200, std::vector<float>(5, 1.0f));
+    ASSERT_EQ(rects.size(), 5u);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(rects[i], (ColumnRect{57 * i, 32, 57, 168})) << "column " << i;
+    EXPECT_EQ(HeaderRect(rects[2]), (ColumnRect{114, 0, 57, 32}));
+    EXPECT_EQ(ScrollBarRect(300, 200), (ColumnRect{285, 0, 15, 200}));
+}
+
+TEST(ControlsColumnLayout, LastColumnTakesTheRest) {
+    // 296 - 15 = 281 leaves a unit of 56 and one pixel over for the last column
+    const std::vector<ColumnRect> rects = ColumnLayout(296, 100, std::vector<float>(5, 1.0f));
+    EXPECT_EQ(rects[3].width, 56);
+    EXPECT_EQ(rects[4].x, 224);
+    EXPECT_EQ(rects[4].width, 57);
+    // wide factors push the last column off the edge; it keeps 10 pixels
+    const std::vector<ColumnRect> wide = ColumnLayout(215, 100, {2.0f, 2.0f, 1.0f});
+    EXPECT_EQ(wide[1].x, 132);
+    EXPECT_EQ(wide[2].x, 264);
+    EXPECT_EQ(wide[2].width, 10);
+}
+
+TEST(ControlsColumnLayout, NoColumnNarrowerThanTenPixels) {
+    const std::vector<ColumnRect> rects = ColumnLayout(415, 100, {0.02f, 1.0f, 1.0f, 1.0f});
+    EXPECT_EQ(rects[0].width, 10);
+    // the next column starts after the widened one, not after 2 pixels
+    EXPECT_EQ(rects[1].x, 10);
+    EXPECT_EQ(rects[3].x, 210);
+    EXPECT_EQ(rects[3].width, 190);
+    // a client narrower than the scroll bar still gives 10-pixel columns side by side
+    const std::vector<ColumnRect> tiny = ColumnLayout(20, 40, {1.0f, 1.0f});
+    EXPECT_EQ(tiny[0], (ColumnRect{0, 32, 10, 8}));
+    EXPECT_EQ(tiny[1], (ColumnRect{10, 32, 10, 8}));
+}
+
+TEST(ControlsColumnLayout, DatabaseColumns) {
+    const std::vector<ColumnRect> rects = ColumnLayout(615, 300, {0.65f, 0.8f, 0.8f, 1.35f, 1.35f, 1.0f});
+    // unit 100; 0.65f * 100 rounds to 65 in single precision, not 64.99
+    const std::vector<int> x{0, 65, 145, 225, 360, 495};
+    const std::vector<int> width{65, 80, 80, 135, 135, 105};
+    ASSERT_EQ(rects.size(), 6u);
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        EXPECT_EQ(rects[i].x, x[i]) << "column " << i;
+        EXPECT_EQ(rects[i].width, width[i]) << "column " << i;
+    }
+    // unit 57: 37.05, 45.6 and 76.95 are cut, not rounded
+    const std::vector<ColumnRect> narrow = ColumnLayout(357, 300, {0.65f, 0.8f, 0.8f, 1.35f, 1.35f, 1.0f});
+    EXPECT_EQ(narrow[0].width, 37);
+    EXPECT_EQ(narrow[1].width, 45);
+    EXPECT_EQ(narrow[3].width, 76);
+    EXPECT_EQ(narrow[5].x, 37 + 45 + 45 + 76 + 76);
+    EXPECT_EQ(narrow[5].width, 342 - narrow[5].x);
+}
+
+TEST(ControlsColumnLayout, AtMostTwentyOneColumns) {
+    const std::vector<ColumnRect> rects = ColumnLayout(15 + 21 * 20, 100, std::vector<float>(25, 1.0f));
+    ASSERT_EQ(rects.size(), static_cast<std::size_t>(kMaxColumns));
+    EXPECT_EQ(rects.back().x, 400);
+    EXPECT_EQ(rects.back().width, 20);
+    EXPECT_TRUE(ColumnLayout(300, 100, {}).empty());
+}

@@ -1,0 +1,76 @@
+#include "modal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+ModalAnswers::ModalAnswers() {
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswers::Poll);
+    timer_.start(10);
+}
+
+ModalAnswers::~ModalAnswers() = default;
+
+void ModalAnswers::Then(Answer answer) {
+    answers_.push_back(std::move(answer));
+}
+
+void ModalAnswers::ThenMessage(int button) {
+    Then([this, button](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box) {
+            ++Unexpected;
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            return;
+        }
+        Captions << box->windowTitle();
+        Texts << box->text();
+        if (QAbstractButton* b = box->button(static_cast<QMessageBox::StandardButton>(button)))
+            b->click();
+        else
+            box->reject();
+    });
+}
+
+void ModalAnswers::ThenAccept() {
+    Then([](QWidget* w) {
+        if (auto* d = qobject_cast<QDialog*>(w))
+            d->accept();
+    });
+}
+
+void ModalAnswers::ThenReject() {
+    Then([](QWidget* w) {
+        if (auto* d = qobject_cast<QDialog*>(w))
+            d->reject();
+    });
+}
+
+void ModalAnswers::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == last_ || !modal->isVisible())
+        return;
+    last_ = modal;
+    if (answers_.empty()) {
+        ++Unexpected;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Captions << box->windowTitle();
+            Texts << box->text();
+        }
+        if (auto* d = qobject_cast<QDialog*>(modal))
+            d->reject();
+        return;
+    }
+    Answer answer = std::move(answers_.front());
+    answers_.pop_front();
+    answer(modal);
+    // an answer that failed half-way must not leave the test waiting on its dialog
+    QPointer<QWidget> answered = modal;
+    QTimer::singleShot(2000, this, [answered] {
+        if (answered && answered->isVisible() && QApplication::activeModalWidget() == answered)
+            if (auto* d = qobject_cast<QDialog*>(answered.data()))
+                d->reject();
+    });
+}
