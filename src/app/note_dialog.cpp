@@ -19,6 +19,7 @@ VnNoteInputDialog::VnNoteInputDialog(QWidget* parent, const QString& fileName)
     edit_->setObjectName(QStringLiteral("noteText"));
     edit_->setProperty("controlId", 101);
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit_->setTabChangesFocus(true); // a tab would break the datasheet columns
     edit_->setFont(QFont(QStringLiteral("Monospace")));
     edit_->setMinimumSize(480, 200);
     layout->addWidget(edit_);

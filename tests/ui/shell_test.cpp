@@ -270,6 +270,42 @@ private slots:
         QCOMPARE(shown, 1);
     }
 
+    void ConversionWindowsAreKeptOnePerCommand() {
+        ModalAnswers answers;
+        auto app = Start(answers);
+        VnClient* client = app->GetClient();
+        int made = 0;
+        client->SetConversion(cmd::ConvertPressure, 0, [&made](VnClient& c) {
+            ++made;
+            auto* w = new QWidget(&c, Qt::Tool);
+            return w;
+        });
+        client->Command(cmd::ConvertPressure);
+        client->Command(cmd::ConvertPressure);
+        QCOMPARE(made, 1);
+        QWidget* first = client->ConversionWindow(0);
+        QVERIFY(first && first->isVisible());
+        first->close();
+        client->Command(cmd::ConvertPressure);
+        QCOMPARE(made, 1);
+        QCOMPARE(client->ConversionWindow(0), first);
+        QVERIFY(first->isVisible());
+        // a language change closes every conversion window and empties the slots
+        app->ApplyLanguage(nullptr);
+        QCOMPARE(client->ConversionWindow(0), nullptr);
+        client->Command(cmd::ConvertPressure);
+        QCOMPARE(made, 2);
+    }
+
+    void PrintSetupFollowsTheDefaultPrinter() {
+        ModalAnswers answers;
+        auto app = Start(answers);
+        QAction* setup = app->GetFrame()->FindCommand(cmd::PrintSetup);
+        QMenu* file = app->GetFrame()->menuBar()->actions().at(0)->menu();
+        emit file->aboutToShow();
+        QCOMPARE(setup->isEnabled(), app->HasDefaultPrinter());
+    }
+
     void SetupConvertsThePressureAndChecksIt() {
         if (!flavour::kPneumatic)
             QSKIP("the electric setup has no pressure");
