@@ -2,6 +2,8 @@
 
 #include "app/flavour.h"
 
-void RegisterScreens(VnClient&) {
-    // The screens register here as they join the program.
+void RegisterTools(VnClient& client);
+
+void RegisterScreens(VnClient& client) {
+    RegisterTools(client);
 }

@@ -1,0 +1,5 @@
+#include "app/vn_client.h"
+
+void RegisterTools(VnClient&) {
+    // The engineering tools and conversion windows register here.
+}
