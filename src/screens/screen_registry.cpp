@@ -1,9 +1,13 @@
 #include "app/vn_client.h"
 
-#include "app/flavour.h"
-
 void RegisterTools(VnClient& client);
+void RegisterTorqueScreens(VnClient& client);
+void RegisterSizingScreens(VnClient& client);
+void RegisterDatabaseSizing(VnClient& client);
 
 void RegisterScreens(VnClient& client) {
+    RegisterTorqueScreens(client);
+    RegisterSizingScreens(client);
+    RegisterDatabaseSizing(client);
     RegisterTools(client);
 }

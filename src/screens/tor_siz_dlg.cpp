@@ -1,0 +1,220 @@
+#include "screens/tor_siz_dlg.h"
+
+#include "app/messages.h"
+#include "app/vn_app.h"
+#include "controls/edit_num.h"
+#include "controls/multi_list_box.h"
+#include "tools/conversions.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+VnTorSizDlg::VnTorSizDlg(VnApp& app, QWidget* parent, int dialogId, const std::string& actuatorFile)
+    : VnScreen(app, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)), Form(new QGridLayout),
+      ButtonRow(new QHBoxLayout), MainLayout(new QVBoxLayout(this)) {
+    setObjectName(QStringLiteral("dialog%1").arg(dialogId));
+    setProperty("dialogId", dialogId);
+    Form->setColumnStretch(3, 1);
+    MainLayout->addLayout(Form);
+    MainLayout->addLayout(ButtonRow);
+    if (flavour::kPneumatic) {
+        PressureEdit = AddNumberField(105, tr("Pressure:"), &PressureUnitLabel);
+        PressureUnitLabel->setProperty("controlId", 106);
+        PressureUnitLabel->setObjectName(QStringLiteral("pressureUnit"));
+        WatchChanges(PressureEdit, PressureAtFocus);
+    }
+}
+
+VnTorSizDlg::~VnTorSizDlg() = default;
+
+bool VnTorSizDlg::Imperial() const {
+    return App.GetSettings().Units == Settings::Imperial;
+}
+
+QString VnTorSizDlg::TorqueUnit() const {
+    return Str(Imperial() ? 44 : 43);
+}
+
+ptEditNum* VnTorSizDlg::AddNumberField(int controlId, const QString& label, QLabel** unitLabel) {
+    const int row = Form->rowCount();
+    auto* field = new ptEditNum(this, controlId, 0);
+    field->setObjectName(QStringLiteral("edit%1").arg(controlId));
+    auto* text = new QLabel(label, this);
+    text->setBuddy(field);
+    Form->addWidget(text, row, 0);
+    Form->addWidget(field, row, 1);
+    if (unitLabel) {
+        *unitLabel = new QLabel(this);
+        Form->addWidget(*unitLabel, row, 2);
+    }
+    return field;
+}
+
+QComboBox* VnTorSizDlg::AddList(int controlId, const QString& label) {
+    const int row = Form->rowCount();
+    auto* list = new QComboBox(this);
+    list->setProperty("controlId", controlId);
+    list->setObjectName(QStringLiteral("list%1").arg(controlId));
+    auto* text = new QLabel(label, this);
+    text->setBuddy(list);
+    Form->addWidget(text, row, 0);
+    Form->addWidget(list, row, 1);
+    return list;
+}
+
+void VnTorSizDlg::SetResultList(ptMultiListBox* list) {
+    ResultList = list;
+    list->setMinimumSize(560, 240);
+    MainLayout->insertWidget(1, list, 1);
+}
+
+QPushButton* VnTorSizDlg::AddButton(int controlId, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    button->setProperty("controlId", controlId);
+    button->setObjectName(QStringLiteral("button%1").arg(controlId));
+    button->setAutoDefault(false);
+    ButtonRow->addWidget(button);
+    return button;
+}
+
+void VnTorSizDlg::AddStandardButtons(bool withClear, bool withCalculate) {
+    if (withCalculate) {
+        QPushButton* calculate = AddButton(102, tr("&Calculate"));
+        calculate->setDefault(true);
+        connect(calculate, &QPushButton::clicked, this, [this] { CmCalculate(); });
+    }
+    if (withClear)
+        connect(AddButton(120, tr("Cl&ear")), &QPushButton::clicked, this, [this] { CmClear(); });
+    connect(AddButton(400, tr("To &File")), &QPushButton::clicked, this, &VnScreen::CmToFile);
+    connect(AddButton(110, tr("&Print")), &QPushButton::clicked, this, &VnScreen::CmPrint);
+    ButtonRow->addStretch(1);
+    connect(AddButton(2, tr("C&lose")), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void VnTorSizDlg::WatchChanges(ptEditNum* field, float& valueAtFocus) {
+    connect(field, &ptEditNum::focusIn, this, [field, &valueAtFocus] { valueAtFocus = field->GetValue(); });
+    connect(field, &ptEditNum::focusOut, this, [this, field, &valueAtFocus] {
+        if (field->GetValue() != valueAtFocus && ResultList)
+            ResultList->ClearList();
+    });
+}
+
+void VnTorSizDlg::FillValveTypes() {
+    for (int id : {29, 28, 30})
+        ValveTypeCombo->addItem(Str(id));
+    connect(ValveTypeCombo, &QComboBox::activated, this, [this](int index) { ValveTypeChosen(index); });
+}
+
+void VnTorSizDlg::FillFailActions() {
+    for (int id : {34, 33})
+        FailActionCombo->addItem(Str(id));
+}
+
+void VnTorSizDlg::ValveTypeChosen(int index) {
+    static const float presets[3][2] = {{0.3f, 0.6f}, {0.2f, 1.0f}, {0.9f, 0.9f}}; // running, seating
+    if (index >= 0 && index < 3) {
+        if (RunningEdit) {
+            RunningEdit->SetValue(presets[index][0]);
+            RunningAtFocus = RunningEdit->GetValue();
+        }
+        if (SeatingEdit) {
+            SeatingEdit->SetValue(presets[index][1]);
+            SeatingAtFocus = SeatingEdit->GetValue();
+        }
+    }
+    if (index != LastValveType && ResultList)
+        ResultList->ClearList();
+    LastValveType = index;
+}
+
+void VnTorSizDlg::showEvent(QShowEvent* event) {
+    if (!setUp_) {
+        setUp_ = true;
+        SetupWindow();
+    }
+    VnScreen::showEvent(event);
+}
+
+void VnTorSizDlg::SetupWindow() {
+    if (PressureEdit) {
+        PressureEdit->SetValue(App.GetSettings().Pressure);
+        PressureAtFocus = PressureEdit->GetValue();
+    }
+    if (PressureUnitLabel)
+        PressureUnitLabel->setText(Str(Imperial() ? 46 : 45));
+    if (TorqueUnitLabel)
+        TorqueUnitLabel->setText(TorqueUnit());
+    if (SafetyEdit) {
+        SafetyEdit->SetValue(1.2f);
+        SafetyAtFocus = SafetyEdit->GetValue();
+    }
+    if (ValveTypeCombo)
+        LastValveType = ValveTypeCombo->currentIndex();
+}
+
+float VnTorSizDlg::GetPressure() const {
+    if (!PressureEdit)
+        return 0;
+    const float value = PressureEdit->GetValue();
+    return Imperial() ? PsiToBar(value) : value;
+}
+
+bool VnTorSizDlg::CheckPressure() {
+    if (!PressureEdit)
+        return false;
+    const float p = GetPressure();
+    if (p >= 2.0f && p <= 10.0f)
+        return true;
+    // NaN is neither, and counts as too low
+    ShowError(this, Str(55) + QLatin1Char(' ') + Str(p > 10.0f ? 15 : 14));
+    return false;
+}
+
+float VnTorSizDlg::GetTorque() const {
+    if (!TorqueEdit)
+        return 0;
+    const float value = TorqueEdit->GetValue();
+    return Imperial() ? InLbToNm(value) : value;
+}
+
+void VnTorSizDlg::SetTorque(float nm) {
+    if (TorqueEdit)
+        TorqueEdit->SetValue(Imperial() ? NmToInLb(nm) : nm);
+}
+
+bool VnTorSizDlg::HasTorque() const {
+    return TorqueEdit && !TorqueEdit->text().isEmpty();
+}
+
+void VnTorSizDlg::CmClear() {
+    if (ResultList)
+        ResultList->ClearList();
+}
+
+InputLines VnTorSizDlg::Inputs() const {
+    InputLines in;
+    in.actuatorTitle = ActuatorData->GetTitle();
+    if (PressureEdit) {
+        in.pressure = PressureEdit->GetValue();
+        in.pressureUnit = PressureUnitLabel ? PressureUnitLabel->text().toStdString() : std::string();
+    }
+    if (ValveTypeCombo)
+        in.valveType = ValveTypeCombo->currentText().toStdString();
+    if (SafetyEdit)
+        in.safety = SafetyEdit->GetValue();
+    if (SeatingEdit)
+        in.seating = SeatingEdit->GetValue();
+    if (RunningEdit)
+        in.running = RunningEdit->GetValue();
+    if (FailActionCombo)
+        in.action = FailActionCombo->currentText().toStdString();
+    return in;
+}
+
+std::vector<std::string> VnTorSizDlg::DatasheetBody() const {
+    return GenericScreenBody(Inputs(), ResultList ? ResultList->Columns() : std::vector<TableColumn>{});
+}
