@@ -127,12 +127,16 @@ void ptMultiListBox::SyncTopIndex(int c) {
 }
 
 void ptMultiListBox::SetHeader(int column, const QString& title, const QString& unit) {
+    SetHeaderLines(column, title, unit.isEmpty() ? QString() : QLatin1Char('[') + unit + QLatin1Char(']'));
+}
+
+void ptMultiListBox::SetHeaderLines(int column, const QString& line1, const QString& line2) {
     if (column < 0 || column >= NumColumns)
         return;
     Header[column]->clear();
-    Header[column]->InsertString(title, 0);
-    if (!unit.isEmpty())
-        Header[column]->InsertString(QLatin1Char('[') + unit + QLatin1Char(']'), 1);
+    Header[column]->InsertString(line1, 0);
+    if (!line2.isEmpty())
+        Header[column]->InsertString(line2, 1);
 }
 
 void ptMultiListBox::AddRow(const QStringList& cells) {

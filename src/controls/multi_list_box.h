@@ -37,6 +37,8 @@ public:
 
     // Replaces the header of a column: title, then "[unit]" when a unit is given.
     void SetHeader(int column, const QString& title, const QString& unit = {});
+    // Both header lines as they stand (a second line that is a word, not a unit).
+    void SetHeaderLines(int column, const QString& line1, const QString& line2 = {});
     // One cell per column; missing cells are empty so the row still completes.
     void AddRow(const QStringList& cells);
     int RowCount() const;

@@ -51,7 +51,9 @@ bool ParseNumberPrefix(std::string_view text, double& value, std::size_t& consum
         sign = 1;
         rest.remove_prefix(1);
     }
-    if (rest.empty() || rest[0] == '+' || rest[0] == '-')
+    // only digits make a number here: "nan" and "inf" in a file or a pasted field would
+    // otherwise carry through every formula and come out as "nan" on a datasheet
+    if (rest.empty() || !((rest[0] >= '0' && rest[0] <= '9') || rest[0] == '.'))
         return false;
 
     const char* first = rest.data();

@@ -1,5 +1,46 @@
+#include "app/flavour.h"
+#include "app/vn_app.h"
 #include "app/vn_client.h"
+#include "resources/menu_table.h"
+#include "tools/vn_actuator_speed_dialog.h"
+#include "tools/vn_air_tank_dialog.h"
+#include "tools/vn_convert_dialogs.h"
+#include "tools/vn_hot_line_dialog.h"
+#include "tools/vn_torsion_dialog.h"
 
-void RegisterTools(VnClient&) {
-    // The engineering tools and conversion windows register here.
+#include <memory>
+
+namespace {
+
+template <class Dialog, class... Args> VnClient::ConversionFactory Conversion(Args... args) {
+    return [args...](VnClient& client) -> QWidget* { return new Dialog(client.App(), &client, args...); };
+}
+
+} // namespace
+
+void RegisterTools(VnClient& client) {
+    const VnClient::Check check = VnClient::Check::FileCheck;
+    client.SetScreen(cmd::HotLine, check,
+                     [](VnClient& c) { return std::make_unique<VnHotLineActuatorDialog>(c.App(), &c); });
+    // the electric program has no air to time or to store
+    if (flavour::kPneumatic) {
+        client.SetScreen(cmd::ActuatorSpeed, check, [](VnClient& c) {
+            return std::make_unique<VnActuatorSpeedDialog>(c.App(), &c, c.App().GetSettings().ActuatorFile);
+        });
+        client.SetScreen(cmd::AirTank, check, [](VnClient& c) {
+            return std::make_unique<VnAirTankDialog>(c.App(), &c, c.App().GetSettings().ActuatorFile);
+        });
+    }
+    client.SetScreen(cmd::Torsion, check, [](VnClient& c) { return std::make_unique<VnTorsionDialog>(c.App(), &c); });
+
+    client.SetConversion(cmd::ConvertPressure, 0, Conversion<VnConvertPressureDialog>());
+    client.SetConversion(cmd::ConvertTorque1, 1, Conversion<VnConvertTorqueDialog>(1));
+    client.SetConversion(cmd::ConvertTorque2, 2, Conversion<VnConvertTorqueDialog>(2));
+    // each torque item opens the units its menu text names
+    client.SetConversion(cmd::ConvertTorque3, 3, Conversion<VnConvertTorqueDialog>(3));
+    client.SetConversion(cmd::ConvertTorque4, 4, Conversion<VnConvertTorqueDialog>(4));
+    client.SetConversion(cmd::ConvertLength, 5, Conversion<VnConvertLengthDialog>());
+    client.SetConversion(cmd::ConvertTemperature, 6, Conversion<VnConvertTemperatureDialog>());
+    client.SetConversion(cmd::ConvertWeight, 7, Conversion<VnConvertWeightDialog>());
+    client.SetConversion(cmd::ConvertVolume, 8, Conversion<VnConvertVolumeDialog>());
 }

@@ -3,6 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
 
 ModalAnswers::ModalAnswers() {
@@ -38,6 +42,28 @@ void ModalAnswers::ThenAccept() {
     Then([](QWidget* w) {
         if (auto* d = qobject_cast<QDialog*>(w))
             d->accept();
+    });
+}
+
+void ModalAnswers::ThenChooseFile(const QString& path) {
+    Then([this, path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        auto* buttons = dialog ? dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")) : nullptr;
+        if (!name || !buttons) {
+            ++Unexpected;
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            return;
+        }
+        Captions << dialog->windowTitle();
+        name->setText(path);
+        QPushButton* accept = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
+                                                                                           : QDialogButtonBox::Open);
+        if (accept && accept->isEnabled())
+            accept->click();
+        else
+            dialog->reject();
     });
 }
 

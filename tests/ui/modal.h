@@ -25,6 +25,8 @@ public:
     void ThenMessage(int button);
     // Accepts or rejects a dialog.
     void ThenAccept();
+    // Types a name into a file dialog and presses its Open or Save button.
+    void ThenChooseFile(const QString& path);
     void ThenReject();
 
     // Modal widgets that appeared with no answer waiting (they were rejected).

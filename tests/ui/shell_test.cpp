@@ -11,6 +11,7 @@
 #include "app/vn_frame.h"
 #include "controls/edit_num.h"
 #include "modal.h"
+#include "test_files.h"
 #include "resources/menu_table.h"
 #include "screens/vn_screen.h"
 
@@ -29,18 +30,6 @@
 #include <QTest>
 
 namespace {
-
-void WriteText(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(content);
-}
-
-QByteArray ReadText(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 QByteArray SettingsText(const char* actuator, const char* valve, const char* language = "UK") {
     return QByteArray("LANGUAGE = ") + language + "\r\nACTUATOR = " + actuator + "\r\nVALVE = " + valve +
