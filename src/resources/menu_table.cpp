@@ -41,7 +41,8 @@ std::vector<MenuNode> MenuDefinition(int menuId) {
     if (menuId == kElectricMenu) {
         return {FileMenu(),
                 Popup("&Sizing", {Item("&Actuator Sizing", cmd::ElectricSizing)}),
-                Popup("&Database", {Item("&Sizing", cmd::ElectricDatabaseSizing)}),
+                Popup("&Database",
+                      {Item("&Sizing", cmd::ElectricDatabaseSizing), Item("&Edit", cmd::ElectricDatabaseEdit)}),
                 Popup("&Engineering",
                       {Item("&Hot Line Actuators", cmd::HotLine), Item("&Torsion", cmd::Torsion), ConversionsMenu()}),
                 HelpMenu()};
@@ -51,7 +52,7 @@ std::vector<MenuNode> MenuDefinition(int menuId) {
                               Item("&Spring Return", cmd::TorqueSpringReturn)}),
             Popup("&Sizing",
                   {Item("&Double Acting", cmd::SizingDoubleActing), Item("&Spring Return", cmd::SizingSpringReturn)}),
-            Popup("&Database", {Item("&Sizing", cmd::DatabaseSizing)}),
+            Popup("&Database", {Item("&Sizing", cmd::DatabaseSizing), Item("&Edit", cmd::DatabaseEdit)}),
             Popup("&Engineering", {Item("&Hot Line Actuators", cmd::HotLine), Item("&Actuator Speed", cmd::ActuatorSpeed),
                                    Item("Air Tank &Capacity", cmd::AirTank), Item("&Torsion", cmd::Torsion),
                                    ConversionsMenu()}),

@@ -32,6 +32,7 @@ constexpr int TorqueSpringReturn = 10102;
 constexpr int SizingDoubleActing = 10103;
 constexpr int SizingSpringReturn = 10104;
 constexpr int DatabaseSizing = 10106;
+constexpr int DatabaseEdit = 10107;
 constexpr int HotLine = 10108;
 constexpr int ActuatorSpeed = 10109;
 constexpr int AirTank = 10110;
@@ -48,4 +49,5 @@ constexpr int ConvertTemperature = 10119;
 constexpr int About = 2009;
 constexpr int ElectricSizing = 10401;
 constexpr int ElectricDatabaseSizing = 10402;
+constexpr int ElectricDatabaseEdit = 10403;
 } // namespace cmd

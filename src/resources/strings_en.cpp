@@ -159,6 +159,7 @@ constexpr Entry kEnglish[] = {
     {10103, "Enter the double acting sizing screen"},
     {10104, "Enter the spring return sizing screen"},
     {10106, "Enter the database sizing screen"},
+    {10107, "Edit the valve torque database"},
     {10108, "Calculation of the distance for hotline actuators"},
     {10109, "Calulation of the actuator speed"},
     {10110, "Calculation for airtank capacity"},
@@ -167,6 +168,7 @@ constexpr Entry kEnglish[] = {
     {10114, "Application Setup of standard settings"},
     {10401, "Enter the actuator sizing screen"},
     {10402, "Enter the database sizing screen"},
+    {10403, "Edit the valve torque database"},
     {24310, "Quits Sizing & Engineering"},
     {24338, "Setup this document print characteristics"},
 };

@@ -4,10 +4,12 @@ void RegisterTools(VnClient& client);
 void RegisterTorqueScreens(VnClient& client);
 void RegisterSizingScreens(VnClient& client);
 void RegisterDatabaseSizing(VnClient& client);
+void RegisterDatabaseEditor(VnClient& client);
 
 void RegisterScreens(VnClient& client) {
     RegisterTorqueScreens(client);
     RegisterSizingScreens(client);
     RegisterDatabaseSizing(client);
+    RegisterDatabaseEditor(client);
     RegisterTools(client);
 }

@@ -82,9 +82,13 @@ QByteArray BrokenDatabase() {
                       "3", "Second", "DB-2", "2025-01-01", "1.2", "0.6", "0.3", "Workshop", "1", "80 60"});
 }
 
+// A name as long as the format allows.
+const char* const kLongValveName =
+    "Long valves of the cooling water system, wafer and lug bodies, every pressure class, DN 10 to DN 450";
+
 // One series of 45 sizes, 10 Nm apart: more rows than a short sheet has room for.
 QByteArray LongDatabase() {
-    QByteArray out = CrLfLines({"Long valves", "1", "1", "Forty-five sizes", "DL-45", "2025-02-01", "1.0", "0.6",
+    QByteArray out = CrLfLines({kLongValveName, "1", "1", "Forty-five sizes", "DL-45", "2025-02-01", "1.0", "0.6",
                                 "0.3", "Workshop", "45"});
     for (int k = 1; k <= 45; ++k)
         out += QByteArray::number(k) + " " + QByteArray::number(k * 10) + "\r\n";
@@ -638,6 +642,9 @@ private slots:
         Start();
         WriteText(QStringLiteral("long"), LongDatabase());
         auto screen = Open(QStringLiteral("long"));
+        // the caption keeps the whole name, however long
+        QVERIFY(screen->windowTitle().size() > 127);
+        QVERIFY(screen->windowTitle().endsWith(QLatin1String(kLongValveName)));
         Click(screen.get(), 211);
         QCOMPARE(screen->GetResultList()->RowCount(), 45);
         const QStringList lines = SheetLines(ToFile(screen.get(), QStringLiteral("long.txt")));

@@ -1,0 +1,3 @@
+#include "app/vn_client.h"
+
+void RegisterDatabaseEditor(VnClient&) {}
