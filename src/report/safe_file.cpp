@@ -1,5 +1,7 @@
 #include "report/safe_file.h"
 
+#include "report/file_faults.h"
+
 #include <cstdio>
 
 SafeFile::SafeFile(std::string target) : target_(std::move(target)), temp_(target_ + ".~tmp") {}
@@ -25,7 +27,7 @@ bool SafeFile::Commit() {
         return false;
     temp_.Close();
     open_ = false;
-    if (!temp_.Ok() || std::rename(temp_.GetName().c_str(), target_.c_str()) != 0) {
+    if (!temp_.Ok() || !file_faults::RenameAllowed() || std::rename(temp_.GetName().c_str(), target_.c_str()) != 0) {
         temp_.Remove();
         return false;
     }

@@ -1,5 +1,7 @@
 #include "report/textfile.h"
 
+#include "report/file_faults.h"
+
 #include <cstring>
 
 Textfile::Textfile(std::string name) : name_(std::move(name)) {}
@@ -28,7 +30,7 @@ int Textfile::Open(int mode) {
     default:
         return 0;
     }
-    if (name_.empty())
+    if (name_.empty() || (mode != ModeRead && !file_faults::CreateAllowed()))
         return 0;
     file_ = std::fopen(name_.c_str(), how);
     if (file_ && mode == ModeAppend) {
@@ -78,6 +80,10 @@ bool Textfile::WriteLine(std::string_view text) {
     std::size_t end = text.find('\n');
     if (end != std::string_view::npos)
         text = text.substr(0, end);
+    if (!file_faults::WriteAllowed(text.size() + 2)) {
+        ok_ = false;
+        return false;
+    }
     if ((!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) ||
         std::fwrite("\r\n", 1, 2, file_) != 2) {
         ok_ = false;

@@ -4,6 +4,7 @@
 #include "app/messages.h"
 #include "app/vn_app.h"
 #include "report/datasheet_flow.h"
+#include "report/file_faults.h"
 #include "report/printing.h"
 
 #include <QDate>
@@ -34,7 +35,7 @@ bool VnScreen::WriteDatasheet(const QString& fileName) {
     const std::string target = fileName.toStdString();
     Textfile file(target + ".~tmp");
     const bool ok = WriteDatasheetInto(file);
-    if (!ok || std::rename(file.GetName().c_str(), target.c_str()) != 0) {
+    if (!ok || !file_faults::RenameAllowed() || std::rename(file.GetName().c_str(), target.c_str()) != 0) {
         file.Remove();
         return false;
     }

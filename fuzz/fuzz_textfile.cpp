@@ -1,0 +1,23 @@
+#include "fuzz_support.h"
+#include "report/textfile.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Textfile file(FuzzFile("textfile", data, size));
+    for (std::size_t limit : {std::size_t{0}, std::size_t{1}, std::size_t{79}, std::size_t{255}, Textfile::NoLimit}) {
+        if (!file.Open(Textfile::ModeRead))
+            return 0;
+        std::string line;
+        std::size_t total = 0;
+        while (file.ReadLine(line, limit)) {
+            if (line.size() > limit)
+                std::abort();
+            total += line.size();
+        }
+        if (total > size)
+            std::abort();
+        file.Close();
+    }
+    return 0;
+}
