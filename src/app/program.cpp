@@ -15,6 +15,7 @@ int RunProgram(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     try {
         VnApp vnApp;
+        vnApp.SetStartupProbe(qEnvironmentVariableIsSet("VN_STARTUP_PROBE"));
         vnApp.InitMainWindow();
         return QApplication::exec();
     } catch (const std::exception& e) {

@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTimer>
 
 VnApp::VnApp() = default;
 
@@ -42,6 +43,8 @@ void VnApp::InitMainWindow() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();
+    if (startupProbe_)
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 void VnApp::RunSetup(QWidget* owner) {
@@ -58,6 +61,8 @@ void VnApp::RunSetup(QWidget* owner) {
     values.Pressure = s.Pressure;
     values.Place = QString::fromStdString(s.Place);
     VnSetup dialog(owner, flavour::kPneumatic, values, languageModule_.get());
+    if (startupProbe_)
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
     if (dialog.exec() != QDialog::Accepted)
         return;
 

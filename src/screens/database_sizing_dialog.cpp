@@ -43,12 +43,13 @@ struct SizingInputs {
 };
 
 // One overload per kind of actuator data; a program uses the one of its own kind.
-[[maybe_unused]] std::vector<Row> SizePage(const TorqueT& data, const ValvePage& page, const SizingInputs& in, std::vector<int>&) {
+[[maybe_unused]] std::vector<Row> SizePage(const TorqueT& data, const ValvePage& page, const SizingInputs& in,
+                                           std::vector<int>&) {
     return DatabaseRows(data, page, in.pressure, in.safety, in.seating, in.running, in.action, in.imperial);
 }
 
 [[maybe_unused]] std::vector<Row> SizePage(const TorqueE& data, const ValvePage& page, const SizingInputs& in,
-                          std::vector<int>& records) {
+                                           std::vector<int>& records) {
     return DatabaseRows(data, page, in.safety, in.seating, in.running, in.imperial, records);
 }
 
@@ -57,8 +58,8 @@ struct SizingInputs {
 }
 
 // Only rows that a Sizing wrote have a record; the table never has more rows than that.
-[[maybe_unused]] std::vector<std::string> RowSuffix(const TorqueE& data, const std::vector<int>& records, std::size_t rows,
-                                   bool imperial) {
+[[maybe_unused]] std::vector<std::string> RowSuffix(const TorqueE& data, const std::vector<int>& records,
+                                                    std::size_t rows, bool imperial) {
     std::vector<std::string> suffix;
     for (std::size_t r = 0; r < rows && r < records.size(); ++r) {
         const int index = records[r];
@@ -108,10 +109,10 @@ VnDatabaseSizingDialog::VnDatabaseSizingDialog(VnApp& app, QWidget* parent, cons
     connect(sizing, &QPushButton::clicked, this, &VnDatabaseSizingDialog::CmSizing);
     AddStandardButtons(true, false);
 
-    // the series first, then its inputs and the table, as they stand on the screen
+    // the series first, then its inputs, as they stand on the screen
     QWidget* previous = PageCombo;
     for (QWidget* next : {static_cast<QWidget*>(PressureEdit), static_cast<QWidget*>(SafetyEdit),
-                          static_cast<QWidget*>(FailActionCombo), static_cast<QWidget*>(ResultList)}) {
+                          static_cast<QWidget*>(FailActionCombo)}) {
         if (!next)
             continue;
         setTabOrder(previous, next);
@@ -136,8 +137,8 @@ void VnDatabaseSizingDialog::BuildInfoBlock() {
 
     auto* group = new QGroupBox(tr("Valve database"), this);
     auto* grid = new QGridLayout(group);
-    const QString labels[6] = {tr("Valve:"), tr("Page:"), tr("Sizes:"), tr("Drawing Nr:"), tr("Data Date:"),
-                               tr("From:")};
+    const QString labels[6] = {tr("Valve:"),      tr("Page:"),      tr("Sizes:"),
+                               tr("Drawing Nr:"), tr("Data Date:"), tr("From:")};
     for (int i = 0; i < 6; ++i) {
         auto* value = new QLabel(group);
         value->setProperty("controlId", kInfoIds[i]);

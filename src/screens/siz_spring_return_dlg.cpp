@@ -33,7 +33,7 @@ struct SizingInputs {
     bool imperial;
 };
 
-Row MakeRow(const TorqueT& data, const SizingInputs& in, int& index) {
+[[maybe_unused]] Row MakeRow(const TorqueT& data, const SizingInputs& in, int& index) {
     index = -1;
     return SpringReturnSizingRow(data, in.typed, in.typedValue, in.torque, in.safety, in.running, in.seating,
                                  in.pressure, in.action, in.imperial);
@@ -45,7 +45,7 @@ Row MakeRow(const TorqueE& data, const SizingInputs& in, int& index) {
 
 // The chosen actuator's own torques behind every electric row; only rows whose record
 // was remembered get one.
-std::vector<std::string> RowSuffixes(const TorqueT&, const std::vector<int>&, std::size_t, bool) {
+[[maybe_unused]] std::vector<std::string> RowSuffixes(const TorqueT&, const std::vector<int>&, std::size_t, bool) {
     return {};
 }
 
@@ -70,13 +70,13 @@ VnSizSpringReturnDlg::VnSizSpringReturnDlg(VnApp& app, QWidget* parent, const st
     SafetyEdit = AddNumberField(202, tr("&Safety factor:"));
     WatchChanges(SafetyEdit, SafetyAtFocus);
     if (flavour::kPneumatic) {
-        SeatingEdit = AddNumberField(107, tr("S&eating factor:"));
+        SeatingEdit = AddNumberField(107, tr("Seat&ing factor:"));
         WatchChanges(SeatingEdit, SeatingAtFocus);
     }
     RunningEdit = AddNumberField(108, tr("&Running factor:"));
     WatchChanges(RunningEdit, RunningAtFocus);
     if (flavour::kPneumatic) {
-        FailActionCombo = AddList(109, tr("&Fail action:"));
+        FailActionCombo = AddList(109, tr("Fail &action:"));
         FillFailActions();
     }
     TorqueEdit = AddNumberField(203, tr("&Torque:"), &TorqueUnitLabel);

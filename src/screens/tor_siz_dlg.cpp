@@ -22,7 +22,7 @@ VnTorSizDlg::VnTorSizDlg(VnApp& app, QWidget* parent, int dialogId, const std::s
     MainLayout->addLayout(Form);
     MainLayout->addLayout(ButtonRow);
     if (flavour::kPneumatic) {
-        PressureEdit = AddNumberField(105, tr("Pressure:"), &PressureUnitLabel);
+        PressureEdit = AddNumberField(105, tr("Press&ure:"), &PressureUnitLabel);
         PressureUnitLabel->setProperty("controlId", 106);
         PressureUnitLabel->setObjectName(QStringLiteral("pressureUnit"));
         WatchChanges(PressureEdit, PressureAtFocus);

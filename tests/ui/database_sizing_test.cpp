@@ -69,27 +69,53 @@ QStringList SheetLines(const QString& path) {
 
 // A series with no sizes left (its one size line is blank) and one with a single size.
 QByteArray SmallDatabase() {
-    return CrLfLines({"Test valves", "2",                                                              //
-                      "1", "Empty series", "DW-1", "2025-01-01", "1.2", "0.6", "0.3", "Workshop", "1", "", //
-                      "2", "Single size", "DW-2", "2025-01-02", "1.2", "0.6", "0.3", "Workshop", "1",
-                      "62.5       100.0"});
+    return CrLfLines({"Test valves", "2", //
+                      "1",           "Empty series",
+                      "DW-1",        "2025-01-01",
+                      "1.2",         "0.6",
+                      "0.3",         "Workshop",
+                      "1",           "", //
+                      "2",           "Single size",
+                      "DW-2",        "2025-01-02",
+                      "1.2",         "0.6",
+                      "0.3",         "Workshop",
+                      "1",           "62.5       100.0"});
 }
 
 // The second page carries the number 3: one page read, and the file counts as broken.
 QByteArray BrokenDatabase() {
-    return CrLfLines({"Broken valves", "2",                                                           //
-                      "1", "First", "DB-1", "2025-01-01", "1.2", "0.6", "0.3", "Workshop", "1", "50 40", //
-                      "3", "Second", "DB-2", "2025-01-01", "1.2", "0.6", "0.3", "Workshop", "1", "80 60"});
+    return CrLfLines({"Broken valves",
+                      "2", //
+                      "1",
+                      "First",
+                      "DB-1",
+                      "2025-01-01",
+                      "1.2",
+                      "0.6",
+                      "0.3",
+                      "Workshop",
+                      "1",
+                      "50 40", //
+                      "3",
+                      "Second",
+                      "DB-2",
+                      "2025-01-01",
+                      "1.2",
+                      "0.6",
+                      "0.3",
+                      "Workshop",
+                      "1",
+                      "80 60"});
 }
 
 // A name as long as the format allows.
 const char* const kLongValveName =
-    "Long valves of the cooling water system, wafer and lug bodies, every pressure class, DN 10 to DN 450";
+    "Long valves of the cooling water system, wafer and lug bodies, every pressure class, DN 10 to 450";
 
 // One series of 45 sizes, 10 Nm apart: more rows than a short sheet has room for.
 QByteArray LongDatabase() {
-    QByteArray out = CrLfLines({kLongValveName, "1", "1", "Forty-five sizes", "DL-45", "2025-02-01", "1.0", "0.6",
-                                "0.3", "Workshop", "45"});
+    QByteArray out = CrLfLines(
+        {kLongValveName, "1", "1", "Forty-five sizes", "DL-45", "2025-02-01", "1.0", "0.6", "0.3", "Workshop", "45"});
     for (int k = 1; k <= 45; ++k)
         out += QByteArray::number(k) + " " + QByteArray::number(k * 10) + "\r\n";
     return out;
@@ -98,8 +124,9 @@ QByteArray LongDatabase() {
 // An actuator file that declares three records and holds one.
 QByteArray ShortActuatorFile() {
     if (flavour::kPneumatic)
-        return CrLfLines({"Short range", "3", "", "", "", "RPD", "RPS", "15", "0.46", "2.643", "1.996", "1.263",
-                          "2.603", "0.58", "1.301", "1.936", "0", "0.049", "0.893", "0.893", "-0.18", "5", "2"});
+        return CrLfLines({"Short range", "3",     "",      "",      "",      "RPD",  "RPS",   "15",
+                          "0.46",        "2.643", "1.996", "1.263", "2.603", "0.58", "1.301", "1.936",
+                          "0",           "0.049", "0.893", "0.893", "-0.18", "5",    "2"});
     return CrLfLines({"Short range", "3", "", "", "", "EM 35", "35", "27", "1", "2", "3", "4", "5", "6", "7", "8"});
 }
 
@@ -131,8 +158,8 @@ private:
 
     std::unique_ptr<VnDatabaseSizingDialog> Open(const QString& valveFile = QStringLiteral("ball-valves"),
                                                  const char* actuatorFile = ActuatorSample()) {
-        auto screen = std::make_unique<VnDatabaseSizingDialog>(*app_, app_->GetClient(), actuatorFile,
-                                                               valveFile.toStdString());
+        auto screen =
+            std::make_unique<VnDatabaseSizingDialog>(*app_, app_->GetClient(), actuatorFile, valveFile.toStdString());
         screen->SetListFileName(QString::fromLatin1(flavour::kListFile));
         screen->show();
         screen->activateWindow();
@@ -228,14 +255,16 @@ private slots:
         Start();
         auto screen = Open();
         CheckAnswered();
-        QCOMPARE(screen->windowTitle(), flavour::kPneumatic
-                                            ? QStringLiteral("Database Sizing - Varnox RP rack and pinion, Ball valves")
-                                            : QStringLiteral("Database Sizing - Varnox EM electric quarter-turn, Ball valves"));
+        QCOMPARE(screen->windowTitle(),
+                 flavour::kPneumatic
+                     ? QStringLiteral("Database Sizing - Varnox RP rack and pinion, Ball valves")
+                     : QStringLiteral("Database Sizing - Varnox EM electric quarter-turn, Ball valves"));
         QCOMPARE(screen->objectName(), flavour::kPneumatic ? QStringLiteral("dialog110") : QStringLiteral("dialog120"));
         QComboBox* pages = List(screen.get(), 114);
-        QCOMPARE(Items(pages), (QStringList{"Floating ball, full bore, PTFE seats, PN40",
-                                            "Floating ball, reduced bore, PTFE seats, PN16",
-                                            "Floating ball, metal seated, PN40", "Trunnion mounted ball, full bore, PN100"}));
+        QCOMPARE(
+            Items(pages),
+            (QStringList{"Floating ball, full bore, PTFE seats, PN40", "Floating ball, reduced bore, PTFE seats, PN16",
+                         "Floating ball, metal seated, PN40", "Trunnion mounted ball, full bore, PN100"}));
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(Info(screen.get()),
                  (QStringList{"Ball valves", "1 of 4", "11", "VB-2140-C", "2024-03-18", "Bench test 2023"}));
@@ -268,7 +297,7 @@ private slots:
         } else {
             QVERIFY(!Field(screen.get(), 105));
             QVERIFY(!List(screen.get(), 109));
-            const QList<QStringList> headers{{"Size"},         {"Torque", "[Nm]"}, {"Break", "[Nm]"},
+            const QList<QStringList> headers{{"Size"},        {"Torque", "[Nm]"}, {"Break", "[Nm]"},
                                              {"Run", "[Nm]"}, {"Seat", "[Nm]"},   {"Actuator", "Type"}};
             for (int c = 0; c < 6; ++c)
                 QCOMPARE(HeaderTexts(list, c), headers[c]);
@@ -357,7 +386,11 @@ private slots:
                     for (int r = 0; r < list->RowCount(); ++r) {
                         const QString cell = list->Column[c]->GetString(r);
                         const QString where = QStringLiteral("%1 page %2 row %3 column %4: %5")
-                                                  .arg(QLatin1String(file)).arg(p + 1).arg(r).arg(c).arg(cell);
+                                                  .arg(QLatin1String(file))
+                                                  .arg(p + 1)
+                                                  .arg(r)
+                                                  .arg(c)
+                                                  .arg(cell);
                         if (flavour::kPneumatic) {
                             const int size = ActuatorSize(cell);
                             // once nothing fits, nothing larger fits either
@@ -537,8 +570,9 @@ private slots:
             Click(screen.get(), 211);
             CheckAnswered();
             QCOMPARE(answers_->Captions.value(0), QStringLiteral("An error occurred..."));
-            QCOMPARE(answers_->Texts.value(0), QStringLiteral("There was an error during reading the Valve File. The "
-                                                              "file could not be opened or the file is not available."));
+            QCOMPARE(answers_->Texts.value(0),
+                     QStringLiteral("There was an error during reading the Valve File. The "
+                                    "file could not be opened or the file is not available."));
             QCOMPARE(screen->GetResultList()->RowCount(), 0);
             // without a page the sheet names no series, no source and no drawing
             const QStringList lines = SheetLines(ToFile(screen.get(), QStringLiteral("none.txt")));
@@ -558,7 +592,8 @@ private slots:
             answers_->ThenMessage(QMessageBox::Ok);
             Click(screen.get(), 211);
             CheckAnswered();
-            QVERIFY(answers_->Texts.value(0).startsWith(QLatin1String("There was an error during reading the Valve File.")));
+            QVERIFY(answers_->Texts.value(0).startsWith(
+                QLatin1String("There was an error during reading the Valve File.")));
         }
         answers_->Texts.clear();
         {
@@ -603,9 +638,8 @@ private slots:
         Click(screen.get(), 211);
         QCOMPARE(list->RowCount(), 1);
         // 120 Nm: more than size 120 gives at 5.5 bar (111.6), so size 180
-        QCOMPARE(RowTexts(list, 0).mid(0, 4),
-                 flavour::kPneumatic ? (QStringList{"62.5", "100", "120", "RPD 180"})
-                                     : (QStringList{"62.5", "100", "120", "36"}));
+        QCOMPARE(RowTexts(list, 0).mid(0, 4), flavour::kPneumatic ? (QStringList{"62.5", "100", "120", "RPD 180"})
+                                                                  : (QStringList{"62.5", "100", "120", "36"}));
         CheckAnswered();
     }
 
@@ -662,11 +696,10 @@ private slots:
                 const QString row = lines[notes - 2 - 45 + k];
                 QVERIFY2(row.startsWith(QString::number(k) + QLatin1Char(' ')), qPrintable(row));
                 const int index = screen->RowRecords()[static_cast<std::size_t>(k - 1)];
-                const QString suffix =
-                    index < 0 ? QStringLiteral("---         ---")
-                              : QStringLiteral("%1  %2")
-                                    .arg(data.Item(index).breakSeatTorque, -10)
-                                    .arg(data.Item(index).runTorque);
+                const QString suffix = index < 0 ? QStringLiteral("---         ---")
+                                                 : QStringLiteral("%1  %2")
+                                                       .arg(data.Item(index).breakSeatTorque, -10)
+                                                       .arg(data.Item(index).runTorque);
                 QVERIFY2(row.endsWith(suffix), qPrintable(row));
             }
         }
