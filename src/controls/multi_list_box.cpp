@@ -1,5 +1,7 @@
 #include "controls/multi_list_box.h"
 
+#include <QTimer>
+
 #include <QApplication>
 #include <QScopedValueRollback>
 
@@ -79,6 +81,7 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
 }
 
 void ptMultiListBox::ClearList() {
+    CompletedRow = -1;
     {
         QScopedValueRollback<bool> guard(Syncing, true);
         for (int i = 0; i < NumColumns; ++i)
@@ -88,6 +91,7 @@ void ptMultiListBox::ClearList() {
 }
 
 int ptMultiListBox::SetSelIndex(int n) {
+    CompletedRow = -1; // an explicit choice wins over a row completed before it
     n = std::max(n, 0);
     bool everyColumn = true;
     {
@@ -189,8 +193,19 @@ void ptMultiListBox::OnLineAdded(int index, int controlId) {
     // The last cell completes a row; that row becomes the selection.
     if (NumColumns == 0 || controlId != kFirstColumnId + NumColumns - 1)
         return;
-    SetSelIndex(index);
-    SyncTopIndex(NumColumns - 1);
+    if (CompletedRow < 0)
+        QTimer::singleShot(0, this, [this] { ApplyCompletedRow(); });
+    CompletedRow = std::max(index, 0);
+}
+
+void ptMultiListBox::ApplyCompletedRow() const {
+    if (CompletedRow < 0)
+        return;
+    auto* self = const_cast<ptMultiListBox*>(this);
+    const int row = CompletedRow;
+    CompletedRow = -1;
+    self->SetSelIndex(row);
+    self->SyncTopIndex(NumColumns - 1);
 }
 
 void ptMultiListBox::OnUserSelection(int c) {

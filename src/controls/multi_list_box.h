@@ -24,8 +24,14 @@ public:
     ptMultiListBox(QWidget* parent, int controlId, int numColumns);
 
     int GetNumColumns() const { return NumColumns; }
-    int GetSelIndex() const { return SelIndex; }
-    std::pair<int, int> ScrollRange() const { return {ScrollMin, ScrollMax}; }
+    int GetSelIndex() const {
+        ApplyCompletedRow();
+        return SelIndex;
+    }
+    std::pair<int, int> ScrollRange() const {
+        ApplyCompletedRow();
+        return {ScrollMin, ScrollMax};
+    }
 
     // Empties the data columns; the headers stay.
     void ClearList();
@@ -65,10 +71,15 @@ private:
     void OnLineAdded(int index, int controlId);
     void OnUserSelection(int c);
     void SetScrollRange(int min, int max);
+    // Selects and shows the last completed row. A screen that fills a thousand rows in
+    // one go would otherwise lay out and scroll every column once per row; the row is
+    // selected when control returns to the event loop, or as soon as anyone asks.
+    void ApplyCompletedRow() const;
 
     int NumColumns;
     int ScrollMin = 0;
     int ScrollMax = 0;
     // Set while the table moves its own columns, so their signals are not taken for the user's.
     bool Syncing = false;
+    mutable int CompletedRow = -1;
 };

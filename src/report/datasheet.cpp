@@ -8,36 +8,74 @@ const std::string kRule(kDatasheetRuleChars, '_');
 
 } // namespace
 
-bool WriteDatasheetHeader(Textfile& file, const std::string& banner) {
+std::vector<std::string> DatasheetHeaderLines(const std::string& banner) {
+    return {kRule, "", banner, kRule};
+}
+
+std::vector<std::string> NotesBlockLines(bool addNotes, const std::string& notesFile) {
+    if (!addNotes)
+        return {};
+    std::vector<std::string> lines{"", ""};
+    Textfile notes(notesFile);
+    if (notes.Open(Textfile::ModeRead)) {
+        std::string line;
+        while (notes.ReadLine(line, kDatasheetLineChars))
+            lines.push_back(line);
+        notes.Close();
+    }
+    return lines;
+}
+
+std::vector<std::string> TitleBlockLines(const std::string& title, int blankLines) {
+    std::vector<std::string> lines(static_cast<std::size_t>(blankLines > 0 ? blankLines : 0), "");
+    lines.push_back(ToUpperAscii(title));
+    lines.push_back(std::string(Utf8Length(title), '_'));
+    lines.insert(lines.end(), {"", ""});
+    return lines;
+}
+
+std::vector<std::string> FooterLines(const std::string& place, const std::string& reference, const DatasheetDate& date,
+                                     const std::string& versionText) {
+    return {kRule, "", "Compiled with \"" + versionText + "\" - VARNOX'S Torque and Sizing Program.",
+            FooterPlaceLine(place, reference, date), kRule};
+}
+
+void PadLines(std::vector<std::string>& lines, std::size_t count) {
+    if (lines.size() < count)
+        lines.resize(count);
+}
+
+bool WriteLines(Textfile& file, const std::vector<std::string>& lines) {
     if (!file.Open(Textfile::ModeCreate))
         return false;
-    bool ok = file.WriteLine(kRule) && file.WriteLine("") && file.WriteLine(banner) && file.WriteLine(kRule);
+    bool ok = true;
+    for (const std::string& line : lines)
+        ok = ok && file.WriteLine(line);
     file.Close();
     return ok && file.Ok();
 }
 
-bool WriteNotesBlock(Textfile& file, bool addNotes, const std::string& notesFile) {
-    if (!addNotes)
-        return true;
-    bool ok = file.WriteLine("") && file.WriteLine("");
-    Textfile notes(notesFile);
-    if (notes.Open(Textfile::ModeRead)) {
-        std::string line;
-        while (ok && notes.ReadLine(line, kDatasheetLineChars))
-            ok = file.WriteLine(line);
-        notes.Close();
-    }
+namespace {
+
+bool Append(Textfile& file, const std::vector<std::string>& lines) {
+    bool ok = true;
+    for (const std::string& line : lines)
+        ok = ok && file.WriteLine(line);
     return ok;
 }
 
+} // namespace
+
+bool WriteDatasheetHeader(Textfile& file, const std::string& banner) {
+    return WriteLines(file, DatasheetHeaderLines(banner));
+}
+
+bool WriteNotesBlock(Textfile& file, bool addNotes, const std::string& notesFile) {
+    return Append(file, NotesBlockLines(addNotes, notesFile));
+}
+
 bool WriteTitleBlock(Textfile& file, const std::string& title, int blankLines) {
-    bool ok = true;
-    for (int i = 0; i < blankLines && ok; ++i)
-        ok = file.WriteLine("");
-    ok = ok && file.WriteLine(ToUpperAscii(title));
-    ok = ok && file.WriteLine(std::string(Utf8Length(title), '_'));
-    ok = ok && file.WriteLine("") && file.WriteLine("");
-    return ok;
+    return Append(file, TitleBlockLines(title, blankLines));
 }
 
 int PadToLines(Textfile& file, int lines) {
@@ -67,10 +105,7 @@ bool WriteDatasheetFooter(Textfile& file, const std::string& place, const std::s
     PadToLines(file, kFooterStartsAfter);
     if (!file.IsOpen())
         return false;
-    bool ok = file.WriteLine(kRule) && file.WriteLine("");
-    ok = ok && file.WriteLine("Compiled with \"" + versionText + "\" - VARNOX'S Torque and Sizing Program.");
-    ok = ok && file.WriteLine(FooterPlaceLine(place, reference, date));
-    ok = ok && file.WriteLine(kRule);
+    const bool ok = Append(file, FooterLines(place, reference, date, versionText));
     file.Close();
     return ok && file.Ok();
 }
@@ -81,15 +116,12 @@ std::string TitleFromCaption(const std::string& caption) {
 
 bool WriteDatasheet(Textfile& file, const DatasheetFrame& frame, const std::string& title, int blankLines,
                     const std::vector<std::string>& body) {
-    if (!WriteDatasheetHeader(file, frame.banner))
-        return false;
-    if (!file.Open(Textfile::ModeAppend))
-        return false;
-    bool ok = WriteNotesBlock(file, frame.addNotes, frame.notesFile);
-    ok = ok && WriteTitleBlock(file, title, blankLines);
-    for (const std::string& line : body)
-        ok = ok && file.WriteLine(line);
-    file.Close();
-    ok = ok && file.Ok();
-    return WriteDatasheetFooter(file, frame.place, frame.reference, frame.date, frame.versionText) && ok;
+    // the whole sheet is built first and written in one go
+    std::vector<std::string> lines = DatasheetHeaderLines(frame.banner);
+    for (const auto& part : {NotesBlockLines(frame.addNotes, frame.notesFile), TitleBlockLines(title, blankLines), body})
+        lines.insert(lines.end(), part.begin(), part.end());
+    PadLines(lines, kFooterStartsAfter);
+    const std::vector<std::string> footer = FooterLines(frame.place, frame.reference, frame.date, frame.versionText);
+    lines.insert(lines.end(), footer.begin(), footer.end());
+    return WriteLines(file, lines);
 }

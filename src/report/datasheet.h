@@ -50,6 +50,18 @@ std::string FooterPlaceLine(const std::string& place, const std::string& referen
 // A window caption up to, not including, its first '-' (the whole caption without one).
 std::string TitleFromCaption(const std::string& caption);
 
+// The parts of a sheet as lines, for building a whole sheet in memory and writing it
+// once.
+std::vector<std::string> DatasheetHeaderLines(const std::string& banner);
+std::vector<std::string> NotesBlockLines(bool addNotes, const std::string& notesFile = kNotesFileName);
+std::vector<std::string> TitleBlockLines(const std::string& title, int blankLines);
+std::vector<std::string> FooterLines(const std::string& place, const std::string& reference, const DatasheetDate& date,
+                                     const std::string& versionText);
+// Adds empty lines until there are `count` lines.
+void PadLines(std::vector<std::string>& lines, std::size_t count);
+// Creates or empties the file and writes the lines. False when any write failed.
+bool WriteLines(Textfile& file, const std::vector<std::string>& lines);
+
 // Everything a datasheet needs besides its title and body.
 struct DatasheetFrame {
     std::string banner;

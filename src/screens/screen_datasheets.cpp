@@ -83,22 +83,18 @@ std::vector<std::string> DatabaseNoteLines(const DatabaseSheet& sheet) {
 
 bool WriteDatabaseDatasheet(Textfile& file, const DatasheetFrame& frame, const std::string& title,
                             const DatabaseSheet& sheet) {
-    if (!WriteDatasheetHeader(file, frame.banner) || !file.Open(Textfile::ModeAppend))
-        return false;
-    bool ok = WriteNotesBlock(file, frame.addNotes, frame.notesFile);
-    ok = ok && WriteTitleBlock(file, title, 2);
-    for (const std::string& line : DatabaseScreenBody(sheet))
-        ok = ok && file.WriteLine(line);
-    file.Close();
-    ok = ok && file.Ok();
+    std::vector<std::string> lines = DatasheetHeaderLines(frame.banner);
+    for (const auto& part : {NotesBlockLines(frame.addNotes, frame.notesFile), TitleBlockLines(title, 2),
+                             DatabaseScreenBody(sheet)})
+        lines.insert(lines.end(), part.begin(), part.end());
     // the notes always start on line 47 of a short sheet
-    PadToLines(file, 45);
-    ok = ok && file.IsOpen() && file.WriteLine("");
-    for (const std::string& line : DatabaseNoteLines(sheet))
-        ok = ok && file.WriteLine(line);
-    file.Close();
-    ok = ok && file.Ok();
-    return WriteDatasheetFooter(file, frame.place, sheet.hasDatabase ? frame.reference : std::string(), frame.date,
-                                frame.versionText) &&
-           ok;
+    PadLines(lines, 45);
+    lines.push_back("");
+    const std::vector<std::string> notes = DatabaseNoteLines(sheet);
+    lines.insert(lines.end(), notes.begin(), notes.end());
+    PadLines(lines, kFooterStartsAfter);
+    const std::vector<std::string> footer =
+        FooterLines(frame.place, sheet.hasDatabase ? frame.reference : std::string(), frame.date, frame.versionText);
+    lines.insert(lines.end(), footer.begin(), footer.end());
+    return WriteLines(file, lines);
 }

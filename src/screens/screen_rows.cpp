@@ -92,9 +92,10 @@ std::string ValveSizeText(float size) {
 std::vector<Row> DatabaseRows(const TorqueT& data, const ValvePage& page, float pressure, float safety,
                               float seating, float running, int action, bool imperial) {
     std::vector<Row> rows;
+    const SpringReturnSearch springReturn(data, pressure, running, seating, action);
     for (const ValveSize& v : page.sizes) {
         const Selection da = FindDoubleActing(data, pressure, v.torque, safety);
-        const Selection sr = FindSpringReturn(data, pressure, v.torque, safety, running, seating, action);
+        const Selection sr = springReturn.Find(v.torque, safety);
         rows.push_back({ValveSizeText(v.size), Shown(v.torque, imperial), Shown(v.torque * safety, imperial),
                         da.found ? ModelText(data.GetDaModel(da.index), data.GetSize(da.index)) : "---",
                         sr.found ? ModelText(data.GetSrModel(sr.index), data.GetSize(sr.index)) : "---",

@@ -80,17 +80,30 @@ int BalancedSpringCount(const TorqueT& data, int index, float pressure, float se
     return n;
 }
 
-Selection FindSpringReturn(const TorqueT& data, float pressure, float torque, float safety, float running,
-                           float seating, int action) {
-    if (action != 0 && action != 1)
+SpringReturnSearch::SpringReturnSearch(const TorqueT& data, float pressure, float running, float seating, int action)
+    : data_(data), pressure_(pressure), running_(running), seating_(seating), action_(action),
+      balanced_(static_cast<std::size_t>(data.GetCount()), 0), known_(balanced_.size(), false) {}
+
+int SpringReturnSearch::Balanced(int index) const {
+    const auto i = static_cast<std::size_t>(index);
+    if (!known_[i]) {
+        balanced_[i] = BalancedSpringCount(data_, index, pressure_, seating_, action_);
+        known_[i] = true;
+    }
+    return balanced_[i];
+}
+
+Selection SpringReturnSearch::Find(float torque, float safety) const {
+    if (action_ != 0 && action_ != 1)
         return {};
     const float required = torque * safety;
+    const TorqueT& data = data_;
 
     Selection a;
     for (int i = 0; i < data.GetCount() && !a.found; ++i) {
         const int top = std::min(data.Item(i).maxSprings, kSpringSearchLimit);
         for (int n = top; n >= 1; --n) {
-            if (SpringReturnFits(data, i, static_cast<float>(n), pressure, required, running, seating, action)) {
+            if (SpringReturnFits(data, i, static_cast<float>(n), pressure_, required, running_, seating_, action_)) {
                 a = {true, i, n};
                 break;
             }
@@ -99,8 +112,8 @@ Selection FindSpringReturn(const TorqueT& data, float pressure, float torque, fl
 
     Selection b;
     for (int j = 0; j < data.GetCount(); ++j) {
-        const int n = BalancedSpringCount(data, j, pressure, seating, action);
-        if (SpringReturnFits(data, j, static_cast<float>(n), pressure, required, running, seating, action)) {
+        const int n = Balanced(j);
+        if (SpringReturnFits(data, j, static_cast<float>(n), pressure_, required, running_, seating_, action_)) {
             b = {true, j, n};
             break;
         }
@@ -118,6 +131,11 @@ Selection FindSpringReturn(const TorqueT& data, float pressure, float torque, fl
     // springSet held the unit count until here
     chosen.springSet = SaturatingMul(chosen.springSet, data.Item(chosen.index).springsPerStep);
     return chosen;
+}
+
+Selection FindSpringReturn(const TorqueT& data, float pressure, float torque, float safety, float running,
+                           float seating, int action) {
+    return SpringReturnSearch(data, pressure, running, seating, action).Find(torque, safety);
 }
 
 ElectricSelection FindElectric(const TorqueE& data, float torque, float safety, float running, float further) {

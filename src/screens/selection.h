@@ -3,6 +3,8 @@
 // demand is chosen. Torques in Nm, pressures in bar.
 #pragma once
 
+#include <vector>
+
 class TorqueT;
 class TorqueE;
 
@@ -21,6 +23,26 @@ Selection FindDoubleActing(const TorqueT& data, float pressure, float torque, fl
 // two wins, the balanced one on a tie.
 Selection FindSpringReturn(const TorqueT& data, float pressure, float torque, float safety, float running,
                            float seating, int action);
+
+// The spring-return rule for many torques at one pressure, factor set and fail action,
+// as database sizing asks it: a record's balanced spring count does not depend on the
+// torque, so each is worked out once.
+class SpringReturnSearch {
+public:
+    SpringReturnSearch(const TorqueT& data, float pressure, float running, float seating, int action);
+    Selection Find(float torque, float safety) const;
+
+private:
+    int Balanced(int index) const;
+
+    const TorqueT& data_;
+    float pressure_;
+    float running_;
+    float seating_;
+    int action_;
+    mutable std::vector<int> balanced_;
+    mutable std::vector<bool> known_;
+};
 
 // The spring units that balance the spring against the air for seating factor Z, a whole
 // number in [1, maxSprings].

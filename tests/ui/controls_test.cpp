@@ -20,6 +20,8 @@ std::unique_ptr<ptMultiListBox> ShownTable(int columns, int rows) {
             cells << QStringLiteral("r%1c%2").arg(r).arg(c);
         table->AddRow(cells);
     }
+    // the completed row is selected once control is back in the event loop
+    QCoreApplication::processEvents();
     return table;
 }
 
@@ -89,6 +91,7 @@ private slots:
         ptMultiListBox table(nullptr, 103, 30);
         QCOMPARE(table.GetNumColumns(), 21);
         table.AddRow({});
+        QCoreApplication::processEvents();
         QCOMPARE(SelectedRow(table.Column[0]), 0);
     }
 

@@ -1,0 +1,1448 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>VnAboutDlg</name>
+    <message>
+        <source>About the Sizing Application</source>
+        <translation>Über das Auslegungsprogramm</translation>
+    </message>
+    <message>
+        <source>Varnox - Sizing &amp; Engineering</source>
+        <translation>Varnox - Auslegung &amp; Technik</translation>
+    </message>
+    <message>
+        <source>Version 7.2</source>
+        <translation>Version 7.2</translation>
+    </message>
+    <message>
+        <source>Version 4.2</source>
+        <translation>Version 4.2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>VnActuatorSpeedDialog</name>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Flow Coëfficient</source>
+        <translation>Durchflusskoeffizient</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;In Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>VnAirTankDialog</name>
+    <message>
+        <source>Actuator</source>
+        <translation>Antrieb</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Tank Size</source>
+        <translation>Behältergröße</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Schaltspiele</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;In Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
+    <name>VnConvertDialog</name>
+    <message>
+        <source>Convert Dialog</source>
+        <translation>Umrechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Direction</source>
+        <translation>&amp;Richtung</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>VnDBaseEditDlg</name>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Append page</source>
+        <translation>Seite &amp;anhängen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete page</source>
+        <translation>Seite &amp;löschen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <translation>Armatur</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Nennweiten</translation>
+    </message>
+    <message>
+        <source>Safety Factor</source>
+        <translation>Sicherheitsfaktor</translation>
+    </message>
+    <message>
+        <source>Drawing nr</source>
+        <translation>Zeichnungsnr.</translation>
+    </message>
+    <message>
+        <source>Seat Factor</source>
+        <translation>Schließfaktor</translation>
+    </message>
+    <message>
+        <source>Data date</source>
+        <translation>Datenstand</translation>
+    </message>
+    <message>
+        <source>Run Factor</source>
+        <translation>Lauffaktor</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>A&amp;pend size</source>
+        <translation>&amp;Nennweite anhängen</translation>
+    </message>
+    <message>
+        <source>De&amp;lete size</source>
+        <translation>Nennweite &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Database Edit</source>
+        <translation>Datenbank bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>VnDatabaseSizingDialog</name>
+    <message>
+        <source>Safe&amp;ty factor:</source>
+        <translation>Sicherheits&amp;faktor:</translation>
+    </message>
+    <message>
+        <source>Seating factor:</source>
+        <translation>Schließfaktor:</translation>
+    </message>
+    <message>
+        <source>Running factor:</source>
+        <translation>Lauffaktor:</translation>
+    </message>
+    <message>
+        <source>Fail &amp;action:</source>
+        <translation>Sicherheitss&amp;tellung:</translation>
+    </message>
+    <message>
+        <source>Select &amp;Valve</source>
+        <translation>&amp;Armatur wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Sizing</source>
+        <translation>Aus&amp;legen</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ge:</source>
+        <translation>&amp;Seite:</translation>
+    </message>
+    <message>
+        <source>Valve database</source>
+        <translation>Armaturendatenbank</translation>
+    </message>
+    <message>
+        <source>Valve:</source>
+        <translation>Armatur:</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Seite:</translation>
+    </message>
+    <message>
+        <source>Sizes:</source>
+        <translation>Nennweiten:</translation>
+    </message>
+    <message>
+        <source>Drawing Nr:</source>
+        <translation>Zeichnungsnr.:</translation>
+    </message>
+    <message>
+        <source>Data Date:</source>
+        <translation>Datenstand:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Quelle:</translation>
+    </message>
+</context>
+<context>
+    <name>VnHotLineActuatorDialog</name>
+    <message>
+        <source>Hot Line Actuators</source>
+        <translation>Antriebe an heißen Leitungen</translation>
+    </message>
+    <message>
+        <source>Fluid Temperature</source>
+        <translation>Medientemperatur</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>Umgebungstemperatur</translation>
+    </message>
+    <message>
+        <source>Maximum Instrument Temperature</source>
+        <translation>Maximale Instrumententemperatur</translation>
+    </message>
+    <message>
+        <source>Note: Height is from the surface of the pipe to the nearest point on the actuator.</source>
+        <translation>Hinweis: Die Höhe gilt von der Rohroberfläche bis zum nächstgelegenen Punkt des Antriebs.</translation>
+    </message>
+    <message>
+        <source>Calculation Result</source>
+        <translation>Berechnungsergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;In Datei</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
+    <name>VnNoteInputDialog</name>
+    <message>
+        <source>Note Input</source>
+        <translation>Notiz eingeben</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>VnSetup</name>
+    <message>
+        <source>Pneumatic Sizing &amp; Engineering Application Setup</source>
+        <translation>Einstellungen Pneumatische Auslegung &amp; Technik</translation>
+    </message>
+    <message>
+        <source>Electric Sizing &amp; Engineering Application Setup</source>
+        <translation>Einstellungen Elektrische Auslegung &amp; Technik</translation>
+    </message>
+    <message>
+        <source>LanguageListEnabled</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Actuator file:</source>
+        <translation>Antriebsdatei:</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>D&amp;urchsuchen...</translation>
+    </message>
+    <message>
+        <source>Valve file:</source>
+        <translation>Armaturendatei:</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Einheiten:</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure:</source>
+        <translation>D&amp;ruck:</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>VnSizDoubleActingDlg</name>
+    <message>
+        <source>&amp;Safety factor:</source>
+        <translation>&amp;Sicherheitsfaktor:</translation>
+    </message>
+    <message>
+        <source>&amp;Torque:</source>
+        <translation>Dreh&amp;moment:</translation>
+    </message>
+</context>
+<context>
+    <name>VnSizSpringReturnDlg</name>
+    <message>
+        <source>&amp;Valve type:</source>
+        <translation>&amp;Armaturentyp:</translation>
+    </message>
+    <message>
+        <source>&amp;Safety factor:</source>
+        <translation>&amp;Sicherheitsfaktor:</translation>
+    </message>
+    <message>
+        <source>Seat&amp;ing factor:</source>
+        <translation>Schließ&amp;faktor:</translation>
+    </message>
+    <message>
+        <source>&amp;Running factor:</source>
+        <translation>&amp;Lauffaktor:</translation>
+    </message>
+    <message>
+        <source>Fail &amp;action:</source>
+        <translation>Sicherheitss&amp;tellung:</translation>
+    </message>
+    <message>
+        <source>&amp;Torque:</source>
+        <translation>Dreh&amp;moment:</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorSizDlg</name>
+    <message>
+        <source>Press&amp;ure:</source>
+        <translation>&amp;Druck:</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>L&amp;eeren</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;In Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorSpringRetDlg</name>
+    <message>
+        <source>&amp;Add spring</source>
+        <translation>Feder &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Spring</source>
+        <translation>Feder &amp;entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorsionDialog</name>
+    <message>
+        <source>Calculations for Shaft Torsion</source>
+        <translation>Torsionsberechnung für Wellen</translation>
+    </message>
+    <message>
+        <source>Torque:</source>
+        <translation>Drehmoment:</translation>
+    </message>
+    <message>
+        <source>Shaft Diameter</source>
+        <translation>Wellendurchmesser</translation>
+    </message>
+    <message>
+        <source>Shaft Length</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>L&amp;eeren</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;In Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
+    <name>VnStrings</name>
+    <message>
+        <source>Opens an existing document</source>
+        <comment>1</comment>
+        <translation>Öffnet ein vorhandenes Dokument</translation>
+    </message>
+    <message>
+        <source>Double Acting</source>
+        <comment>2</comment>
+        <translation>Doppeltwirkend</translation>
+    </message>
+    <message>
+        <source>Spring Return</source>
+        <comment>3</comment>
+        <translation>Einfachwirkend</translation>
+    </message>
+    <message>
+        <source>Default Valve</source>
+        <comment>4</comment>
+        <translation>Standardarmatur</translation>
+    </message>
+    <message>
+        <source>Other Valve</source>
+        <comment>5</comment>
+        <translation>Andere Armatur</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>6</comment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Hot Line Actuators</source>
+        <comment>7</comment>
+        <translation>Antriebe an heißen Leitungen</translation>
+    </message>
+    <message>
+        <source>Actuator Speed</source>
+        <comment>8</comment>
+        <translation>Antriebsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Air Tank Capacity</source>
+        <comment>9</comment>
+        <translation>Kapazität Druckluftbehälter</translation>
+    </message>
+    <message>
+        <source>Torsion</source>
+        <comment>10</comment>
+        <translation>Torsion</translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <comment>11</comment>
+        <translation>Umrechnungen</translation>
+    </message>
+    <message>
+        <source>Varnox  Pneumatic Engineering &amp; Sizing</source>
+        <comment>12</comment>
+        <translation>Varnox  Pneumatische Auslegung &amp; Technik</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <comment>13</comment>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>too low</source>
+        <comment>14</comment>
+        <translation>zu niedrig</translation>
+    </message>
+    <message>
+        <source>too high</source>
+        <comment>15</comment>
+        <translation>zu hoch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>16</comment>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <comment>17</comment>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <comment>18</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <comment>19</comment>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>An error occurred...</source>
+        <comment>20</comment>
+        <translation>Ein Fehler ist aufgetreten...</translation>
+    </message>
+    <message>
+        <source>I could not find language module %s. Please select another language.</source>
+        <comment>21</comment>
+        <translation>Das Sprachmodul %s wurde nicht gefunden. Bitte wählen Sie eine andere Sprache.</translation>
+    </message>
+    <message>
+        <source>Select  Actuator File</source>
+        <comment>22</comment>
+        <translation>Antriebsdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Select Valve File</source>
+        <comment>23</comment>
+        <translation>Armaturendatei auswählen</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <comment>24</comment>
+        <translation>Metrisch</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <comment>25</comment>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>The input for pressure is not correct. Please enter a value between 2 and 10 Bar.</source>
+        <comment>26</comment>
+        <translation>Die Druckeingabe ist nicht korrekt. Bitte geben Sie einen Wert zwischen 2 und 10 bar ein.</translation>
+    </message>
+    <message>
+        <source>Sizing</source>
+        <comment>27</comment>
+        <translation>Auslegung</translation>
+    </message>
+    <message>
+        <source>Butterfly Valve</source>
+        <comment>28</comment>
+        <translation>Absperrklappe</translation>
+    </message>
+    <message>
+        <source>Ball Valve</source>
+        <comment>29</comment>
+        <translation>Kugelhahn</translation>
+    </message>
+    <message>
+        <source>Plug Valve</source>
+        <comment>30</comment>
+        <translation>Kükenhahn</translation>
+    </message>
+    <message>
+        <source>FC</source>
+        <comment>31</comment>
+        <translation>ZU</translation>
+    </message>
+    <message>
+        <source>  FO</source>
+        <comment>32</comment>
+        <translation>  AUF</translation>
+    </message>
+    <message>
+        <source>Fail Open</source>
+        <comment>33</comment>
+        <translation>Federöffnend</translation>
+    </message>
+    <message>
+        <source>Fail Close</source>
+        <comment>34</comment>
+        <translation>Federschließend</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <comment>35</comment>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <comment>36</comment>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>Air Start</source>
+        <comment>37</comment>
+        <translation>Luft Anfang</translation>
+    </message>
+    <message>
+        <source>Air End</source>
+        <comment>38</comment>
+        <translation>Luft Ende</translation>
+    </message>
+    <message>
+        <source>Spring Start</source>
+        <comment>39</comment>
+        <translation>Feder Anfang</translation>
+    </message>
+    <message>
+        <source>Spring End</source>
+        <comment>40</comment>
+        <translation>Feder Ende</translation>
+    </message>
+    <message>
+        <source>Spring Set</source>
+        <comment>41</comment>
+        <translation>Federsatz</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <comment>42</comment>
+        <translation>Antrieb</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <comment>43</comment>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>in.lb</source>
+        <comment>44</comment>
+        <translation>in.lb</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <comment>45</comment>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <comment>46</comment>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>Fail Action</source>
+        <comment>47</comment>
+        <translation>Sich.-Stellung</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <comment>48</comment>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <comment>49</comment>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>Safety Factor</source>
+        <comment>50</comment>
+        <translation>Sicherh.-Faktor</translation>
+    </message>
+    <message>
+        <source>incl.SF</source>
+        <comment>51</comment>
+        <translation>inkl.SF</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <comment>52</comment>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>53</comment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>54</comment>
+        <translation>Umrechnung</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <comment>55</comment>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <comment>56</comment>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>kg.m</source>
+        <comment>57</comment>
+        <translation>kg.m</translation>
+    </message>
+    <message>
+        <source>ft.lb</source>
+        <comment>58</comment>
+        <translation>ft.lb</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <comment>59</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <comment>60</comment>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>liter</source>
+        <comment>61</comment>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>cu.in</source>
+        <comment>62</comment>
+        <translation>cu.in</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <comment>63</comment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <comment>64</comment>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <comment>65</comment>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <comment>66</comment>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>67</comment>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Ambient temperature is higher than the instrument temperature.</source>
+        <comment>68</comment>
+        <translation>Die Umgebungstemperatur ist höher als die Instrumententemperatur.</translation>
+    </message>
+    <message>
+        <source>Please enter new data and calculate again.</source>
+        <comment>69</comment>
+        <translation>Bitte geben Sie neue Daten ein und berechnen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>No problem!  Use standard mounting.</source>
+        <comment>70</comment>
+        <translation>Kein Problem!  Standardmontage verwenden.</translation>
+    </message>
+    <message>
+        <source>Fluid temperature is too high.</source>
+        <comment>71</comment>
+        <translation>Die Medientemperatur ist zu hoch.</translation>
+    </message>
+    <message>
+        <source>Heat loss is too high.</source>
+        <comment>72</comment>
+        <translation>Der Wärmeverlust ist zu hoch.</translation>
+    </message>
+    <message>
+        <source>The distance between the actuator and the pipe  =  %.2f %s</source>
+        <comment>73</comment>
+        <translation>Der Abstand zwischen Antrieb und Rohrleitung  =  %.2f %s</translation>
+    </message>
+    <message>
+        <source>No fluid temperature available</source>
+        <comment>74</comment>
+        <translation>Keine Medientemperatur eingegeben</translation>
+    </message>
+    <message>
+        <source>No ambient temperature available</source>
+        <comment>75</comment>
+        <translation>Keine Umgebungstemperatur eingegeben</translation>
+    </message>
+    <message>
+        <source>No instrument temperature available</source>
+        <comment>76</comment>
+        <translation>Keine Instrumententemperatur eingegeben</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>77</comment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <comment>78</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <comment>79</comment>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Kv</source>
+        <comment>80</comment>
+        <translation>Kv</translation>
+    </message>
+    <message>
+        <source>Cv</source>
+        <comment>81</comment>
+        <translation>Cv</translation>
+    </message>
+    <message>
+        <source>Air Tank</source>
+        <comment>82</comment>
+        <translation>Luftbehälter</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <comment>83</comment>
+        <translation>Berechnungen</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <comment>84</comment>
+        <translation>Schaltspiel</translation>
+    </message>
+    <message>
+        <source>Initial</source>
+        <comment>85</comment>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>N/mm^2</source>
+        <comment>86</comment>
+        <translation>N/mm^2</translation>
+    </message>
+    <message>
+        <source>lb/in^2</source>
+        <comment>87</comment>
+        <translation>lb/in^2</translation>
+    </message>
+    <message>
+        <source>Stress</source>
+        <comment>88</comment>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <comment>89</comment>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <comment>90</comment>
+        <translation>Durchmesser</translation>
+    </message>
+    <message>
+        <source>Deflection</source>
+        <comment>91</comment>
+        <translation>Verdrehung</translation>
+    </message>
+    <message>
+        <source>Ambient</source>
+        <comment>92</comment>
+        <translation>Umgebung</translation>
+    </message>
+    <message>
+        <source>Fluid</source>
+        <comment>93</comment>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <comment>94</comment>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <comment>95</comment>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Hot Line Actuators</source>
+        <comment>96</comment>
+        <translation>Antriebe an heißen Leitungen</translation>
+    </message>
+    <message>
+        <source>Calculation Result</source>
+        <comment>97</comment>
+        <translation>Berechnungsergebnis</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <comment>98</comment>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>99</comment>
+        <translation>Nennweite</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <comment>100</comment>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Valve file, Continuing with old file.</source>
+        <comment>101</comment>
+        <translation>Beim Lesen der Armaturendatei ist ein Fehler aufgetreten. Die bisherige Datei bleibt geladen.</translation>
+    </message>
+    <message>
+        <source>Enter or Selecr Valve File</source>
+        <comment>102</comment>
+        <translation>Armaturendatei eingeben oder auswählen</translation>
+    </message>
+    <message>
+        <source>Appoximate Time</source>
+        <comment>103</comment>
+        <translation>Ca. Stellzeit</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Actuator file. The file could not be opened or the file is not available.</source>
+        <comment>104</comment>
+        <translation>Fehler beim Lesen der Antriebsdatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Should the notes be added to the datasheet?</source>
+        <comment>105</comment>
+        <translation>Sollen die Notizen in das Datenblatt übernommen werden?</translation>
+    </message>
+    <message>
+        <source>Valve Type</source>
+        <comment>106</comment>
+        <translation>Armaturentyp</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <comment>107</comment>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>Seating Factor</source>
+        <comment>108</comment>
+        <translation>Schließfaktor</translation>
+    </message>
+    <message>
+        <source>Running Factor</source>
+        <comment>109</comment>
+        <translation>Lauffaktor</translation>
+    </message>
+    <message>
+        <source>Varnox Electric Engineering &amp; Sizing</source>
+        <comment>110</comment>
+        <translation>Varnox Elektrische Auslegung &amp; Technik</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <comment>111</comment>
+        <translation>Losbrechmoment</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>112</comment>
+        <translation>Laufmoment</translation>
+    </message>
+    <message>
+        <source>The selected files from your settings could not be loaded. Please check the settings for correct filenames.</source>
+        <comment>113</comment>
+        <translation>Die Dateien aus Ihren Einstellungen konnten nicht geladen werden. Bitte prüfen Sie die Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <comment>114</comment>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <comment>115</comment>
+        <translation>Ergebnis:</translation>
+    </message>
+    <message>
+        <source>Pilot Valve</source>
+        <comment>116</comment>
+        <translation>Magnetventil</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <comment>117</comment>
+        <translation>Schaltspiele</translation>
+    </message>
+    <message>
+        <source>Tank Size</source>
+        <comment>118</comment>
+        <translation>Behältergröße</translation>
+    </message>
+    <message>
+        <source>Torsion in circulair shafts</source>
+        <comment>119</comment>
+        <translation>Torsion in runden Wellen</translation>
+    </message>
+    <message>
+        <source>Sizing data for:</source>
+        <comment>120</comment>
+        <translation>Daten zur Auslegung:</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <comment>121</comment>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <comment>122</comment>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Select textfile for output</source>
+        <comment>123</comment>
+        <translation>Textdatei für die Ausgabe wählen</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <comment>124</comment>
+        <translation>Armatur</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>125</comment>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <comment>126</comment>
+        <translation>Ausfall</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <comment>127</comment>
+        <translation>Sich.-Stellung</translation>
+    </message>
+    <message>
+        <source>Seat</source>
+        <comment>128</comment>
+        <translation>Schließmoment</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>129</comment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>The file name is longer than 99 characters. Please choose a file in a folder with a shorter path.</source>
+        <comment>130</comment>
+        <translation>Der Dateiname ist länger als 99 Zeichen. Bitte wählen Sie eine Datei in einem Ordner mit kürzerem Pfad.</translation>
+    </message>
+    <message>
+        <source>The file %s could not be written. Please check the folder and the free disk space.</source>
+        <comment>131</comment>
+        <translation>Die Datei %s konnte nicht geschrieben werden. Bitte prüfen Sie den Ordner und den freien Speicherplatz.</translation>
+    </message>
+    <message>
+        <source>The page %i &quot;%s&quot; has no sizes. Append a size to it or delete it, then save again.</source>
+        <comment>132</comment>
+        <translation>Seite %i &quot;%s&quot; hat keine Nennweiten. Fügen Sie eine hinzu oder löschen Sie die Seite; dann erneut speichern.</translation>
+    </message>
+    <message>
+        <source>The valve database has changes that are not saved. Do you want to save them?</source>
+        <comment>133</comment>
+        <translation>Die Armaturendatenbank enthält ungespeicherte Änderungen. Möchten Sie diese speichern?</translation>
+    </message>
+    <message>
+        <source>The valve database has no pages. Append a page with at least one size, then save again.</source>
+        <comment>134</comment>
+        <translation>Die Armaturendatenbank hat keine Seiten. Fügen Sie eine Seite mit mindestens einer Nennweite hinzu.</translation>
+    </message>
+    <message>
+        <source>The file %s did not read completely. Saving replaces it with what the editor holds. Save anyway?</source>
+        <comment>135</comment>
+        <translation>Die Datei %s wurde nicht vollständig gelesen. Speichern ersetzt sie durch den Editorinhalt. Trotzdem?</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
+        <comment>500</comment>
+        <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <comment>501</comment>
+        <translation>Datenblatt</translation>
+    </message>
+    <message>
+        <source>Kv value should be greater than zero !</source>
+        <comment>600</comment>
+        <translation>Der Kv-Wert muss größer als null sein!</translation>
+    </message>
+    <message>
+        <source>Actuator Sizing</source>
+        <comment>601</comment>
+        <translation>Antriebsauslegung</translation>
+    </message>
+    <message>
+        <source>Access About</source>
+        <comment>2008</comment>
+        <translation>Info aufrufen</translation>
+    </message>
+    <message>
+        <source>About the Sizing &amp; Engineering application</source>
+        <comment>2009</comment>
+        <translation>Über das Programm Auslegung &amp; Technik</translation>
+    </message>
+    <message>
+        <source>Enter the double acting torque screen</source>
+        <comment>10101</comment>
+        <translation>Öffnet die Drehmomenttabelle doppeltwirkend</translation>
+    </message>
+    <message>
+        <source>Enter the spring return torque screen</source>
+        <comment>10102</comment>
+        <translation>Öffnet die Drehmomenttabelle einfachwirkend</translation>
+    </message>
+    <message>
+        <source>Enter the double acting sizing screen</source>
+        <comment>10103</comment>
+        <translation>Öffnet die Auslegung doppeltwirkend</translation>
+    </message>
+    <message>
+        <source>Enter the spring return sizing screen</source>
+        <comment>10104</comment>
+        <translation>Öffnet die Auslegung einfachwirkend</translation>
+    </message>
+    <message>
+        <source>Enter the database sizing screen</source>
+        <comment>10106</comment>
+        <translation>Öffnet die Auslegung aus der Datenbank</translation>
+    </message>
+    <message>
+        <source>Edit the valve torque database</source>
+        <comment>10107</comment>
+        <translation>Bearbeitet die Drehmomentdatenbank der Armaturen</translation>
+    </message>
+    <message>
+        <source>Calculation of the distance for hotline actuators</source>
+        <comment>10108</comment>
+        <translation>Berechnung des Abstands für Antriebe an heißen Leitungen</translation>
+    </message>
+    <message>
+        <source>Calulation of the actuator speed</source>
+        <comment>10109</comment>
+        <translation>Berechnung der Stellzeit des Antriebs</translation>
+    </message>
+    <message>
+        <source>Calculation for airtank capacity</source>
+        <comment>10110</comment>
+        <translation>Berechnung der Kapazität des Druckluftbehälters</translation>
+    </message>
+    <message>
+        <source>Calculation for torsion</source>
+        <comment>10111</comment>
+        <translation>Berechnung der Torsion</translation>
+    </message>
+    <message>
+        <source>Changes the note which is printed in the datasheet</source>
+        <comment>10113</comment>
+        <translation>Ändert die Notiz, die im Datenblatt gedruckt wird</translation>
+    </message>
+    <message>
+        <source>Application Setup of standard settings</source>
+        <comment>10114</comment>
+        <translation>Einstellung der Standardwerte des Programms</translation>
+    </message>
+    <message>
+        <source>Enter the actuator sizing screen</source>
+        <comment>10401</comment>
+        <translation>Öffnet die Antriebsauslegung</translation>
+    </message>
+    <message>
+        <source>Enter the database sizing screen</source>
+        <comment>10402</comment>
+        <translation>Öffnet die Auslegung aus der Datenbank</translation>
+    </message>
+    <message>
+        <source>Edit the valve torque database</source>
+        <comment>10403</comment>
+        <translation>Bearbeitet die Drehmomentdatenbank der Armaturen</translation>
+    </message>
+    <message>
+        <source>Quits Sizing &amp; Engineering</source>
+        <comment>24310</comment>
+        <translation>Beendet das Programm Auslegung &amp; Technik</translation>
+    </message>
+    <message>
+        <source>Setup this document print characteristics</source>
+        <comment>24338</comment>
+        <translation>Richtet die Druckeigenschaften dieses Dokuments ein</translation>
+    </message>
+</context>
+<context>
+    <name>VnMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Notiz</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Druckereinrichtung...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>&amp;Beenden	Alt+F4</translation>
+    </message>
+    <message>
+        <source>&amp;Conversions</source>
+        <translation>&amp;Umrechnungen</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure</source>
+        <translation>&amp;Druck</translation>
+    </message>
+    <message>
+        <source>&amp;Torque</source>
+        <translation>Dreh&amp;moment</translation>
+    </message>
+    <message>
+        <source>&amp;1  Nm &amp;&amp; lb.in</source>
+        <translation>&amp;1  Nm &amp;&amp; lb.in</translation>
+    </message>
+    <message>
+        <source>&amp;2  Nm &amp;&amp; lb.ft</source>
+        <translation>&amp;2  Nm &amp;&amp; lb.ft</translation>
+    </message>
+    <message>
+        <source>&amp;3  Kg.m &amp;&amp; lb.in</source>
+        <translation>&amp;3  Kg.m &amp;&amp; lb.in</translation>
+    </message>
+    <message>
+        <source>&amp;4  Kg.m &amp;&amp; lb.ft</source>
+        <translation>&amp;4  Kg.m &amp;&amp; lb.ft</translation>
+    </message>
+    <message>
+        <source>&amp;Length</source>
+        <translation>&amp;Länge</translation>
+    </message>
+    <message>
+        <source>&amp;Weight</source>
+        <translation>&amp;Gewicht</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volumen</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature</source>
+        <translation>&amp;Temperatur</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Info...</translation>
+    </message>
+    <message>
+        <source>&amp;Sizing</source>
+        <translation>&amp;Auslegung</translation>
+    </message>
+    <message>
+        <source>&amp;Actuator Sizing</source>
+        <translation>&amp;Antriebsauslegung</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>Daten&amp;bank</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Engineering</source>
+        <translation>&amp;Technik</translation>
+    </message>
+    <message>
+        <source>&amp;Hot Line Actuators</source>
+        <translation>Antriebe an &amp;heißen Leitungen</translation>
+    </message>
+    <message>
+        <source>&amp;Torsion</source>
+        <translation>&amp;Torsion</translation>
+    </message>
+    <message>
+        <source>&amp;Double Acting</source>
+        <translation>&amp;Doppeltwirkend</translation>
+    </message>
+    <message>
+        <source>&amp;Spring Return</source>
+        <translation>&amp;Einfachwirkend</translation>
+    </message>
+    <message>
+        <source>&amp;Actuator Speed</source>
+        <translation>Antriebs&amp;geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Air Tank &amp;Capacity</source>
+        <translation>&amp;Kapazität Druckluftbehälter</translation>
+    </message>
+</context>
+<context>
+    <name>VnVersion</name>
+    <message>
+        <source>ProductNameKAV</source>
+        <translation>Varnox Pneumatikantriebe</translation>
+    </message>
+    <message>
+        <source>ProductVersionKAV</source>
+        <translation>(Deutsch)</translation>
+    </message>
+    <message>
+        <source>ProductNameQU</source>
+        <translation>Varnox Elektroantriebe</translation>
+    </message>
+    <message>
+        <source>ProductVersionQU</source>
+        <translation>(Deutsch)</translation>
+    </message>
+    <message>
+        <source>LegalCopyright</source>
+        <translation>Copyright © 2026 Varnox Engineering. Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1448 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>VnAboutDlg</name>
+    <message>
+        <source>About the Sizing Application</source>
+        <translation>À propos de l'application de dimensionnement</translation>
+    </message>
+    <message>
+        <source>Varnox - Sizing &amp; Engineering</source>
+        <translation>Varnox - Dimensionnement &amp; Ingénierie</translation>
+    </message>
+    <message>
+        <source>Version 7.2</source>
+        <translation>Version 7.2</translation>
+    </message>
+    <message>
+        <source>Version 4.2</source>
+        <translation>Version 4.2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>VnActuatorSpeedDialog</name>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Flow Coëfficient</source>
+        <translation>Coefficient de débit</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>Vers &amp;fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>VnAirTankDialog</name>
+    <message>
+        <source>Actuator</source>
+        <translation>Actionneur</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Tank Size</source>
+        <translation>Volume du réservoir</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Manœuvres</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>Vers &amp;fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+</context>
+<context>
+    <name>VnConvertDialog</name>
+    <message>
+        <source>Convert Dialog</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>&amp;Direction</source>
+        <translation>&amp;Sens</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>VnDBaseEditDlg</name>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>&amp;Append page</source>
+        <translation>&amp;Ajouter une page</translation>
+    </message>
+    <message>
+        <source>&amp;Delete page</source>
+        <translation>Supprimer la &amp;page</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <translation>Vanne</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Tailles</translation>
+    </message>
+    <message>
+        <source>Safety Factor</source>
+        <translation>Coefficient de sécurité</translation>
+    </message>
+    <message>
+        <source>Drawing nr</source>
+        <translation>N° de plan</translation>
+    </message>
+    <message>
+        <source>Seat Factor</source>
+        <translation>Coefficient de fermeture</translation>
+    </message>
+    <message>
+        <source>Data date</source>
+        <translation>Date des données</translation>
+    </message>
+    <message>
+        <source>Run Factor</source>
+        <translation>Coefficient de manœuvre</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>A&amp;pend size</source>
+        <translation>Ajouter une &amp;taille</translation>
+    </message>
+    <message>
+        <source>De&amp;lete size</source>
+        <translation>Supprimer la tai&amp;lle</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Enregistrer &amp;sous</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Database Edit</source>
+        <translation>Modification de la base de données</translation>
+    </message>
+</context>
+<context>
+    <name>VnDatabaseSizingDialog</name>
+    <message>
+        <source>Safe&amp;ty factor:</source>
+        <translation>Coefficient de &amp;sécurité :</translation>
+    </message>
+    <message>
+        <source>Seating factor:</source>
+        <translation>Coefficient de fermeture :</translation>
+    </message>
+    <message>
+        <source>Running factor:</source>
+        <translation>Coefficient de manœuvre :</translation>
+    </message>
+    <message>
+        <source>Fail &amp;action:</source>
+        <translation>Position &amp;de sécurité :</translation>
+    </message>
+    <message>
+        <source>Select &amp;Valve</source>
+        <translation>Choisir la &amp;vanne</translation>
+    </message>
+    <message>
+        <source>&amp;Sizing</source>
+        <translation>Dime&amp;nsionner</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ge:</source>
+        <translation>Pa&amp;ge :</translation>
+    </message>
+    <message>
+        <source>Valve database</source>
+        <translation>Base de données de vannes</translation>
+    </message>
+    <message>
+        <source>Valve:</source>
+        <translation>Vanne :</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Page :</translation>
+    </message>
+    <message>
+        <source>Sizes:</source>
+        <translation>Tailles :</translation>
+    </message>
+    <message>
+        <source>Drawing Nr:</source>
+        <translation>N° de plan :</translation>
+    </message>
+    <message>
+        <source>Data Date:</source>
+        <translation>Date des données :</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Source :</translation>
+    </message>
+</context>
+<context>
+    <name>VnHotLineActuatorDialog</name>
+    <message>
+        <source>Hot Line Actuators</source>
+        <translation>Actionneurs sur conduites chaudes</translation>
+    </message>
+    <message>
+        <source>Fluid Temperature</source>
+        <translation>Température du fluide</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>Température ambiante</translation>
+    </message>
+    <message>
+        <source>Maximum Instrument Temperature</source>
+        <translation>Température maximale de l'instrument</translation>
+    </message>
+    <message>
+        <source>Note: Height is from the surface of the pipe to the nearest point on the actuator.</source>
+        <translation>Remarque : la hauteur est mesurée de la surface de la conduite au point le plus proche de l'actionneur.</translation>
+    </message>
+    <message>
+        <source>Calculation Result</source>
+        <translation>Résultat du calcul</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>Vers &amp;fichier</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+</context>
+<context>
+    <name>VnNoteInputDialog</name>
+    <message>
+        <source>Note Input</source>
+        <translation>Saisie de la note</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>VnSetup</name>
+    <message>
+        <source>Pneumatic Sizing &amp; Engineering Application Setup</source>
+        <translation>Configuration Dimensionnement &amp; Ingénierie pneumatiques</translation>
+    </message>
+    <message>
+        <source>Electric Sizing &amp; Engineering Application Setup</source>
+        <translation>Configuration Dimensionnement &amp; Ingénierie électriques</translation>
+    </message>
+    <message>
+        <source>LanguageListEnabled</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Actuator file:</source>
+        <translation>Fichier d'actionneurs :</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>P&amp;arcourir...</translation>
+    </message>
+    <message>
+        <source>Valve file:</source>
+        <translation>Fichier de vannes :</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unités :</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure:</source>
+        <translation>P&amp;ression :</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>L&amp;ieu :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>VnSizDoubleActingDlg</name>
+    <message>
+        <source>&amp;Safety factor:</source>
+        <translation>Coefficient de &amp;sécurité :</translation>
+    </message>
+    <message>
+        <source>&amp;Torque:</source>
+        <translation>C&amp;ouple :</translation>
+    </message>
+</context>
+<context>
+    <name>VnSizSpringReturnDlg</name>
+    <message>
+        <source>&amp;Valve type:</source>
+        <translation>&amp;Type de vanne :</translation>
+    </message>
+    <message>
+        <source>&amp;Safety factor:</source>
+        <translation>Coefficient de &amp;sécurité :</translation>
+    </message>
+    <message>
+        <source>Seat&amp;ing factor:</source>
+        <translation>Coefficient de fe&amp;rmeture :</translation>
+    </message>
+    <message>
+        <source>&amp;Running factor:</source>
+        <translation>Coefficient de ma&amp;nœuvre :</translation>
+    </message>
+    <message>
+        <source>Fail &amp;action:</source>
+        <translation>Position &amp;de sécurité :</translation>
+    </message>
+    <message>
+        <source>&amp;Torque:</source>
+        <translation>C&amp;ouple :</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorSizDlg</name>
+    <message>
+        <source>Press&amp;ure:</source>
+        <translation>&amp;Pression :</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>Vers &amp;fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorSpringRetDlg</name>
+    <message>
+        <source>&amp;Add spring</source>
+        <translation>&amp;Ajouter un ressort</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Spring</source>
+        <translation>&amp;Retirer un ressort</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorsionDialog</name>
+    <message>
+        <source>Calculations for Shaft Torsion</source>
+        <translation>Calcul de la torsion des arbres</translation>
+    </message>
+    <message>
+        <source>Torque:</source>
+        <translation>Couple :</translation>
+    </message>
+    <message>
+        <source>Shaft Diameter</source>
+        <translation>Diamètre de l'arbre</translation>
+    </message>
+    <message>
+        <source>Shaft Length</source>
+        <translation>Longueur de l'arbre</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>Vers &amp;fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+</context>
+<context>
+    <name>VnStrings</name>
+    <message>
+        <source>Opens an existing document</source>
+        <comment>1</comment>
+        <translation>Ouvre un document existant</translation>
+    </message>
+    <message>
+        <source>Double Acting</source>
+        <comment>2</comment>
+        <translation>Double effet</translation>
+    </message>
+    <message>
+        <source>Spring Return</source>
+        <comment>3</comment>
+        <translation>Simple effet</translation>
+    </message>
+    <message>
+        <source>Default Valve</source>
+        <comment>4</comment>
+        <translation>Vanne standard</translation>
+    </message>
+    <message>
+        <source>Other Valve</source>
+        <comment>5</comment>
+        <translation>Autre vanne</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>6</comment>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Hot Line Actuators</source>
+        <comment>7</comment>
+        <translation>Actionneurs sur conduites chaudes</translation>
+    </message>
+    <message>
+        <source>Actuator Speed</source>
+        <comment>8</comment>
+        <translation>Vitesse de l'actionneur</translation>
+    </message>
+    <message>
+        <source>Air Tank Capacity</source>
+        <comment>9</comment>
+        <translation>Capacité du réservoir d'air</translation>
+    </message>
+    <message>
+        <source>Torsion</source>
+        <comment>10</comment>
+        <translation>Torsion</translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <comment>11</comment>
+        <translation>Conversions</translation>
+    </message>
+    <message>
+        <source>Varnox  Pneumatic Engineering &amp; Sizing</source>
+        <comment>12</comment>
+        <translation>Varnox  Dimensionnement &amp; Ingénierie pneumatiques</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <comment>13</comment>
+        <translation>Couple</translation>
+    </message>
+    <message>
+        <source>too low</source>
+        <comment>14</comment>
+        <translation>trop basse</translation>
+    </message>
+    <message>
+        <source>too high</source>
+        <comment>15</comment>
+        <translation>trop haute</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>16</comment>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <comment>17</comment>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <comment>18</comment>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <comment>19</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>An error occurred...</source>
+        <comment>20</comment>
+        <translation>Une erreur s'est produite...</translation>
+    </message>
+    <message>
+        <source>I could not find language module %s. Please select another language.</source>
+        <comment>21</comment>
+        <translation>Le module de langue %s est introuvable. Veuillez choisir une autre langue.</translation>
+    </message>
+    <message>
+        <source>Select  Actuator File</source>
+        <comment>22</comment>
+        <translation>Choisir le fichier d'actionneurs</translation>
+    </message>
+    <message>
+        <source>Select Valve File</source>
+        <comment>23</comment>
+        <translation>Choisir le fichier de vannes</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <comment>24</comment>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <comment>25</comment>
+        <translation>Impérial</translation>
+    </message>
+    <message>
+        <source>The input for pressure is not correct. Please enter a value between 2 and 10 Bar.</source>
+        <comment>26</comment>
+        <translation>La pression saisie n'est pas correcte. Veuillez entrer une valeur entre 2 et 10 bar.</translation>
+    </message>
+    <message>
+        <source>Sizing</source>
+        <comment>27</comment>
+        <translation>Dimensionnement</translation>
+    </message>
+    <message>
+        <source>Butterfly Valve</source>
+        <comment>28</comment>
+        <translation>Vanne papillon</translation>
+    </message>
+    <message>
+        <source>Ball Valve</source>
+        <comment>29</comment>
+        <translation>Vanne à bille</translation>
+    </message>
+    <message>
+        <source>Plug Valve</source>
+        <comment>30</comment>
+        <translation>Vanne à boisseau</translation>
+    </message>
+    <message>
+        <source>FC</source>
+        <comment>31</comment>
+        <translation>FMA</translation>
+    </message>
+    <message>
+        <source>  FO</source>
+        <comment>32</comment>
+        <translation>  OMA</translation>
+    </message>
+    <message>
+        <source>Fail Open</source>
+        <comment>33</comment>
+        <translation>Ouverture par manque d'air</translation>
+    </message>
+    <message>
+        <source>Fail Close</source>
+        <comment>34</comment>
+        <translation>Fermeture par manque d'air</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <comment>35</comment>
+        <translation>Ajoutés</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <comment>36</comment>
+        <translation>Retirés</translation>
+    </message>
+    <message>
+        <source>Air Start</source>
+        <comment>37</comment>
+        <translation>Air début</translation>
+    </message>
+    <message>
+        <source>Air End</source>
+        <comment>38</comment>
+        <translation>Air fin</translation>
+    </message>
+    <message>
+        <source>Spring Start</source>
+        <comment>39</comment>
+        <translation>Ressort début</translation>
+    </message>
+    <message>
+        <source>Spring End</source>
+        <comment>40</comment>
+        <translation>Ressort fin</translation>
+    </message>
+    <message>
+        <source>Spring Set</source>
+        <comment>41</comment>
+        <translation>Jeu de ressorts</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <comment>42</comment>
+        <translation>Actionneur</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <comment>43</comment>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>in.lb</source>
+        <comment>44</comment>
+        <translation>in.lb</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <comment>45</comment>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <comment>46</comment>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>Fail Action</source>
+        <comment>47</comment>
+        <translation>Pos. sécurité</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <comment>48</comment>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <comment>49</comment>
+        <translation>Coefficient</translation>
+    </message>
+    <message>
+        <source>Safety Factor</source>
+        <comment>50</comment>
+        <translation>Coef. sécurité</translation>
+    </message>
+    <message>
+        <source>incl.SF</source>
+        <comment>51</comment>
+        <translation>incl.CS</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <comment>52</comment>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>53</comment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>54</comment>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <comment>55</comment>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <comment>56</comment>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>kg.m</source>
+        <comment>57</comment>
+        <translation>kg.m</translation>
+    </message>
+    <message>
+        <source>ft.lb</source>
+        <comment>58</comment>
+        <translation>ft.lb</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <comment>59</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <comment>60</comment>
+        <translation>pouce</translation>
+    </message>
+    <message>
+        <source>liter</source>
+        <comment>61</comment>
+        <translation>litre</translation>
+    </message>
+    <message>
+        <source>cu.in</source>
+        <comment>62</comment>
+        <translation>cu.in</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <comment>63</comment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <comment>64</comment>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <comment>65</comment>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <comment>66</comment>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>67</comment>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Ambient temperature is higher than the instrument temperature.</source>
+        <comment>68</comment>
+        <translation>La température ambiante est supérieure à la température de l'instrument.</translation>
+    </message>
+    <message>
+        <source>Please enter new data and calculate again.</source>
+        <comment>69</comment>
+        <translation>Veuillez saisir de nouvelles données et recalculer.</translation>
+    </message>
+    <message>
+        <source>No problem!  Use standard mounting.</source>
+        <comment>70</comment>
+        <translation>Aucun problème !  Utiliser le montage standard.</translation>
+    </message>
+    <message>
+        <source>Fluid temperature is too high.</source>
+        <comment>71</comment>
+        <translation>La température du fluide est trop élevée.</translation>
+    </message>
+    <message>
+        <source>Heat loss is too high.</source>
+        <comment>72</comment>
+        <translation>La perte de chaleur est trop élevée.</translation>
+    </message>
+    <message>
+        <source>The distance between the actuator and the pipe  =  %.2f %s</source>
+        <comment>73</comment>
+        <translation>La distance entre l'actionneur et la conduite  =  %.2f %s</translation>
+    </message>
+    <message>
+        <source>No fluid temperature available</source>
+        <comment>74</comment>
+        <translation>Aucune température de fluide saisie</translation>
+    </message>
+    <message>
+        <source>No ambient temperature available</source>
+        <comment>75</comment>
+        <translation>Aucune température ambiante saisie</translation>
+    </message>
+    <message>
+        <source>No instrument temperature available</source>
+        <comment>76</comment>
+        <translation>Aucune température d'instrument saisie</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>77</comment>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <comment>78</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <comment>79</comment>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Kv</source>
+        <comment>80</comment>
+        <translation>Kv</translation>
+    </message>
+    <message>
+        <source>Cv</source>
+        <comment>81</comment>
+        <translation>Cv</translation>
+    </message>
+    <message>
+        <source>Air Tank</source>
+        <comment>82</comment>
+        <translation>Réservoir d'air</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <comment>83</comment>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <comment>84</comment>
+        <translation>Manœuvre</translation>
+    </message>
+    <message>
+        <source>Initial</source>
+        <comment>85</comment>
+        <translation>Initial</translation>
+    </message>
+    <message>
+        <source>N/mm^2</source>
+        <comment>86</comment>
+        <translation>N/mm^2</translation>
+    </message>
+    <message>
+        <source>lb/in^2</source>
+        <comment>87</comment>
+        <translation>lb/in^2</translation>
+    </message>
+    <message>
+        <source>Stress</source>
+        <comment>88</comment>
+        <translation>Contrainte</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <comment>89</comment>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <comment>90</comment>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>Deflection</source>
+        <comment>91</comment>
+        <translation>Déformation</translation>
+    </message>
+    <message>
+        <source>Ambient</source>
+        <comment>92</comment>
+        <translation>Ambiante</translation>
+    </message>
+    <message>
+        <source>Fluid</source>
+        <comment>93</comment>
+        <translation>Fluide</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <comment>94</comment>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <comment>95</comment>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Hot Line Actuators</source>
+        <comment>96</comment>
+        <translation>Actionneurs sur conduites chaudes</translation>
+    </message>
+    <message>
+        <source>Calculation Result</source>
+        <comment>97</comment>
+        <translation>Résultat du calcul</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <comment>98</comment>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>99</comment>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <comment>100</comment>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Valve file, Continuing with old file.</source>
+        <comment>101</comment>
+        <translation>Erreur lors de la lecture du fichier de vannes. L'ancien fichier reste utilisé.</translation>
+    </message>
+    <message>
+        <source>Enter or Selecr Valve File</source>
+        <comment>102</comment>
+        <translation>Saisir ou choisir le fichier de vannes</translation>
+    </message>
+    <message>
+        <source>Appoximate Time</source>
+        <comment>103</comment>
+        <translation>Temps approx.</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Actuator file. The file could not be opened or the file is not available.</source>
+        <comment>104</comment>
+        <translation>Erreur lors de la lecture du fichier d'actionneurs. Le fichier n'a pas pu être ouvert ou est absent.</translation>
+    </message>
+    <message>
+        <source>Should the notes be added to the datasheet?</source>
+        <comment>105</comment>
+        <translation>Faut-il ajouter les notes à la fiche technique ?</translation>
+    </message>
+    <message>
+        <source>Valve Type</source>
+        <comment>106</comment>
+        <translation>Type de vanne</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <comment>107</comment>
+        <translation>Remarque :</translation>
+    </message>
+    <message>
+        <source>Seating Factor</source>
+        <comment>108</comment>
+        <translation>Coef. fermeture</translation>
+    </message>
+    <message>
+        <source>Running Factor</source>
+        <comment>109</comment>
+        <translation>Coef. manœuvre</translation>
+    </message>
+    <message>
+        <source>Varnox Electric Engineering &amp; Sizing</source>
+        <comment>110</comment>
+        <translation>Varnox Dimensionnement &amp; Ingénierie électriques</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <comment>111</comment>
+        <translation>Décollement</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>112</comment>
+        <translation>Manœuvre</translation>
+    </message>
+    <message>
+        <source>The selected files from your settings could not be loaded. Please check the settings for correct filenames.</source>
+        <comment>113</comment>
+        <translation>Les fichiers de vos paramètres n'ont pas pu être chargés. Vérifiez les noms de fichiers dans la configuration.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <comment>114</comment>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <comment>115</comment>
+        <translation>Résultat :</translation>
+    </message>
+    <message>
+        <source>Pilot Valve</source>
+        <comment>116</comment>
+        <translation>Électrovanne</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <comment>117</comment>
+        <translation>Manœuvres</translation>
+    </message>
+    <message>
+        <source>Tank Size</source>
+        <comment>118</comment>
+        <translation>Vol. réservoir</translation>
+    </message>
+    <message>
+        <source>Torsion in circulair shafts</source>
+        <comment>119</comment>
+        <translation>Torsion des arbres circulaires</translation>
+    </message>
+    <message>
+        <source>Sizing data for:</source>
+        <comment>120</comment>
+        <translation>Dimensionnement pour :</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <comment>121</comment>
+        <translation>Ressort</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <comment>122</comment>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Select textfile for output</source>
+        <comment>123</comment>
+        <translation>Choisir le fichier texte de sortie</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <comment>124</comment>
+        <translation>Vanne</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>125</comment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <comment>126</comment>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <comment>127</comment>
+        <translation>Pos. sécurité</translation>
+    </message>
+    <message>
+        <source>Seat</source>
+        <comment>128</comment>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>129</comment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>The file name is longer than 99 characters. Please choose a file in a folder with a shorter path.</source>
+        <comment>130</comment>
+        <translation>Le nom de fichier dépasse 99 caractères. Choisissez un fichier dans un dossier au chemin plus court.</translation>
+    </message>
+    <message>
+        <source>The file %s could not be written. Please check the folder and the free disk space.</source>
+        <comment>131</comment>
+        <translation>Le fichier %s n'a pas pu être écrit. Vérifiez le dossier et l'espace disque libre.</translation>
+    </message>
+    <message>
+        <source>The page %i &quot;%s&quot; has no sizes. Append a size to it or delete it, then save again.</source>
+        <comment>132</comment>
+        <translation>La page %i « %s » n'a aucune taille. Ajoutez une taille ou supprimez la page, puis enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The valve database has changes that are not saved. Do you want to save them?</source>
+        <comment>133</comment>
+        <translation>La base de données de vannes contient des modifications non enregistrées. Voulez-vous les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>The valve database has no pages. Append a page with at least one size, then save again.</source>
+        <comment>134</comment>
+        <translation>La base de vannes n'a aucune page. Ajoutez une page avec au moins une taille, puis enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The file %s did not read completely. Saving replaces it with what the editor holds. Save anyway?</source>
+        <comment>135</comment>
+        <translation>Le fichier %s n'a pas été lu en entier. L'enregistrer le remplace par le contenu de l'éditeur. Continuer ?</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
+        <comment>500</comment>
+        <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <comment>501</comment>
+        <translation>Fiche technique</translation>
+    </message>
+    <message>
+        <source>Kv value should be greater than zero !</source>
+        <comment>600</comment>
+        <translation>La valeur Kv doit être supérieure à zéro !</translation>
+    </message>
+    <message>
+        <source>Actuator Sizing</source>
+        <comment>601</comment>
+        <translation>Dimensionnement actionneur</translation>
+    </message>
+    <message>
+        <source>Access About</source>
+        <comment>2008</comment>
+        <translation>Afficher « À propos »</translation>
+    </message>
+    <message>
+        <source>About the Sizing &amp; Engineering application</source>
+        <comment>2009</comment>
+        <translation>À propos de l'application Dimensionnement &amp; Ingénierie</translation>
+    </message>
+    <message>
+        <source>Enter the double acting torque screen</source>
+        <comment>10101</comment>
+        <translation>Ouvre l'écran des couples double effet</translation>
+    </message>
+    <message>
+        <source>Enter the spring return torque screen</source>
+        <comment>10102</comment>
+        <translation>Ouvre l'écran des couples simple effet</translation>
+    </message>
+    <message>
+        <source>Enter the double acting sizing screen</source>
+        <comment>10103</comment>
+        <translation>Ouvre l'écran de dimensionnement double effet</translation>
+    </message>
+    <message>
+        <source>Enter the spring return sizing screen</source>
+        <comment>10104</comment>
+        <translation>Ouvre l'écran de dimensionnement simple effet</translation>
+    </message>
+    <message>
+        <source>Enter the database sizing screen</source>
+        <comment>10106</comment>
+        <translation>Ouvre l'écran de dimensionnement par base de données</translation>
+    </message>
+    <message>
+        <source>Edit the valve torque database</source>
+        <comment>10107</comment>
+        <translation>Modifie la base de données des couples de vannes</translation>
+    </message>
+    <message>
+        <source>Calculation of the distance for hotline actuators</source>
+        <comment>10108</comment>
+        <translation>Calcul de la distance pour les actionneurs sur conduites chaudes</translation>
+    </message>
+    <message>
+        <source>Calulation of the actuator speed</source>
+        <comment>10109</comment>
+        <translation>Calcul de la vitesse de l'actionneur</translation>
+    </message>
+    <message>
+        <source>Calculation for airtank capacity</source>
+        <comment>10110</comment>
+        <translation>Calcul de la capacité du réservoir d'air</translation>
+    </message>
+    <message>
+        <source>Calculation for torsion</source>
+        <comment>10111</comment>
+        <translation>Calcul de la torsion</translation>
+    </message>
+    <message>
+        <source>Changes the note which is printed in the datasheet</source>
+        <comment>10113</comment>
+        <translation>Modifie la note imprimée sur la fiche technique</translation>
+    </message>
+    <message>
+        <source>Application Setup of standard settings</source>
+        <comment>10114</comment>
+        <translation>Configuration des paramètres par défaut de l'application</translation>
+    </message>
+    <message>
+        <source>Enter the actuator sizing screen</source>
+        <comment>10401</comment>
+        <translation>Ouvre l'écran de dimensionnement des actionneurs</translation>
+    </message>
+    <message>
+        <source>Enter the database sizing screen</source>
+        <comment>10402</comment>
+        <translation>Ouvre l'écran de dimensionnement par base de données</translation>
+    </message>
+    <message>
+        <source>Edit the valve torque database</source>
+        <comment>10403</comment>
+        <translation>Modifie la base de données des couples de vannes</translation>
+    </message>
+    <message>
+        <source>Quits Sizing &amp; Engineering</source>
+        <comment>24310</comment>
+        <translation>Quitte l'application Dimensionnement &amp; Ingénierie</translation>
+    </message>
+    <message>
+        <source>Setup this document print characteristics</source>
+        <comment>24338</comment>
+        <translation>Configure les paramètres d'impression de ce document</translation>
+    </message>
+</context>
+<context>
+    <name>VnMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configuration de l'&amp;impression...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>&amp;Quitter	Alt+F4</translation>
+    </message>
+    <message>
+        <source>&amp;Conversions</source>
+        <translation>C&amp;onversions</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure</source>
+        <translation>&amp;Pression</translation>
+    </message>
+    <message>
+        <source>&amp;Torque</source>
+        <translation>&amp;Couple</translation>
+    </message>
+    <message>
+        <source>&amp;1  Nm &amp;&amp; lb.in</source>
+        <translation>&amp;1  Nm &amp;&amp; lb.in</translation>
+    </message>
+    <message>
+        <source>&amp;2  Nm &amp;&amp; lb.ft</source>
+        <translation>&amp;2  Nm &amp;&amp; lb.ft</translation>
+    </message>
+    <message>
+        <source>&amp;3  Kg.m &amp;&amp; lb.in</source>
+        <translation>&amp;3  Kg.m &amp;&amp; lb.in</translation>
+    </message>
+    <message>
+        <source>&amp;4  Kg.m &amp;&amp; lb.ft</source>
+        <translation>&amp;4  Kg.m &amp;&amp; lb.ft</translation>
+    </message>
+    <message>
+        <source>&amp;Length</source>
+        <translation>&amp;Longueur</translation>
+    </message>
+    <message>
+        <source>&amp;Weight</source>
+        <translation>P&amp;oids</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature</source>
+        <translation>&amp;Température</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>&amp;Sizing</source>
+        <translation>&amp;Dimensionnement</translation>
+    </message>
+    <message>
+        <source>&amp;Actuator Sizing</source>
+        <translation>&amp;Dimensionnement actionneur</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>&amp;Base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Engineering</source>
+        <translation>&amp;Ingénierie</translation>
+    </message>
+    <message>
+        <source>&amp;Hot Line Actuators</source>
+        <translation>Actionneurs sur conduites &amp;chaudes</translation>
+    </message>
+    <message>
+        <source>&amp;Torsion</source>
+        <translation>&amp;Torsion</translation>
+    </message>
+    <message>
+        <source>&amp;Double Acting</source>
+        <translation>&amp;Double effet</translation>
+    </message>
+    <message>
+        <source>&amp;Spring Return</source>
+        <translation>&amp;Simple effet</translation>
+    </message>
+    <message>
+        <source>&amp;Actuator Speed</source>
+        <translation>&amp;Vitesse de l'actionneur</translation>
+    </message>
+    <message>
+        <source>Air Tank &amp;Capacity</source>
+        <translation>Capacité du &amp;réservoir d'air</translation>
+    </message>
+</context>
+<context>
+    <name>VnVersion</name>
+    <message>
+        <source>ProductNameKAV</source>
+        <translation>Varnox Actionneurs pneumatiques</translation>
+    </message>
+    <message>
+        <source>ProductVersionKAV</source>
+        <translation>(Français)</translation>
+    </message>
+    <message>
+        <source>ProductNameQU</source>
+        <translation>Varnox Actionneurs électriques</translation>
+    </message>
+    <message>
+        <source>ProductVersionQU</source>
+        <translation>(Français)</translation>
+    </message>
+    <message>
+        <source>LegalCopyright</source>
+        <translation>Copyright © 2026 Varnox Engineering. Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+</TS>

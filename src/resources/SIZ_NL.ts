@@ -1,0 +1,1448 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>VnAboutDlg</name>
+    <message>
+        <source>About the Sizing Application</source>
+        <translation>Over het dimensioneringsprogramma</translation>
+    </message>
+    <message>
+        <source>Varnox - Sizing &amp; Engineering</source>
+        <translation>Varnox - Dimensionering &amp; Techniek</translation>
+    </message>
+    <message>
+        <source>Version 7.2</source>
+        <translation>Versie 7.2</translation>
+    </message>
+    <message>
+        <source>Version 4.2</source>
+        <translation>Versie 4.2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>VnActuatorSpeedDialog</name>
+    <message>
+        <source>Pressure</source>
+        <translation>Druk</translation>
+    </message>
+    <message>
+        <source>Flow Coëfficient</source>
+        <translation>Doorstroomcoëfficiënt</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berekenen</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;Naar bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>VnAirTankDialog</name>
+    <message>
+        <source>Actuator</source>
+        <translation>Aandrijving</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druk</translation>
+    </message>
+    <message>
+        <source>Tank Size</source>
+        <translation>Vatinhoud</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Schakelingen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berekenen</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;Naar bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>VnConvertDialog</name>
+    <message>
+        <source>Convert Dialog</source>
+        <translation>Omrekenen</translation>
+    </message>
+    <message>
+        <source>&amp;Direction</source>
+        <translation>&amp;Richting</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>VnDBaseEditDlg</name>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>&amp;Append page</source>
+        <translation>Pagina &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete page</source>
+        <translation>Pagina &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <translation>Afsluiter</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Maten</translation>
+    </message>
+    <message>
+        <source>Safety Factor</source>
+        <translation>Veiligheidsfactor</translation>
+    </message>
+    <message>
+        <source>Drawing nr</source>
+        <translation>Tekeningnr.</translation>
+    </message>
+    <message>
+        <source>Seat Factor</source>
+        <translation>Sluitfactor</translation>
+    </message>
+    <message>
+        <source>Data date</source>
+        <translation>Datum gegevens</translation>
+    </message>
+    <message>
+        <source>Run Factor</source>
+        <translation>Loopfactor</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>A&amp;pend size</source>
+        <translation>&amp;Maat toevoegen</translation>
+    </message>
+    <message>
+        <source>De&amp;lete size</source>
+        <translation>Maat v&amp;erwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Opslaan &amp;als</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Database Edit</source>
+        <translation>Database bewerken</translation>
+    </message>
+</context>
+<context>
+    <name>VnDatabaseSizingDialog</name>
+    <message>
+        <source>Safe&amp;ty factor:</source>
+        <translation>&amp;Veiligheidsfactor:</translation>
+    </message>
+    <message>
+        <source>Seating factor:</source>
+        <translation>Sluitfactor:</translation>
+    </message>
+    <message>
+        <source>Running factor:</source>
+        <translation>Loopfactor:</translation>
+    </message>
+    <message>
+        <source>Fail &amp;action:</source>
+        <translation>&amp;Faalstand:</translation>
+    </message>
+    <message>
+        <source>Select &amp;Valve</source>
+        <translation>Afsluiter &amp;kiezen</translation>
+    </message>
+    <message>
+        <source>&amp;Sizing</source>
+        <translation>D&amp;imensioneren</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ge:</source>
+        <translation>&amp;Pagina:</translation>
+    </message>
+    <message>
+        <source>Valve database</source>
+        <translation>Afsluiterdatabase</translation>
+    </message>
+    <message>
+        <source>Valve:</source>
+        <translation>Afsluiter:</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Pagina:</translation>
+    </message>
+    <message>
+        <source>Sizes:</source>
+        <translation>Maten:</translation>
+    </message>
+    <message>
+        <source>Drawing Nr:</source>
+        <translation>Tekeningnr.:</translation>
+    </message>
+    <message>
+        <source>Data Date:</source>
+        <translation>Datum gegevens:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Bron:</translation>
+    </message>
+</context>
+<context>
+    <name>VnHotLineActuatorDialog</name>
+    <message>
+        <source>Hot Line Actuators</source>
+        <translation>Aandrijvingen op hete leidingen</translation>
+    </message>
+    <message>
+        <source>Fluid Temperature</source>
+        <translation>Mediumtemperatuur</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>Omgevingstemperatuur</translation>
+    </message>
+    <message>
+        <source>Maximum Instrument Temperature</source>
+        <translation>Maximale instrumenttemperatuur</translation>
+    </message>
+    <message>
+        <source>Note: Height is from the surface of the pipe to the nearest point on the actuator.</source>
+        <translation>Opmerking: de hoogte is gemeten vanaf het oppervlak van de leiding tot het dichtstbijzijnde punt van de aandrijving.</translation>
+    </message>
+    <message>
+        <source>Calculation Result</source>
+        <translation>Rekenresultaat</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berekenen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;Naar bestand</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>VnNoteInputDialog</name>
+    <message>
+        <source>Note Input</source>
+        <translation>Notitie invoeren</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notities:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>VnSetup</name>
+    <message>
+        <source>Pneumatic Sizing &amp; Engineering Application Setup</source>
+        <translation>Instellingen Pneumatische Dimensionering &amp; Techniek</translation>
+    </message>
+    <message>
+        <source>Electric Sizing &amp; Engineering Application Setup</source>
+        <translation>Instellingen Elektrische Dimensionering &amp; Techniek</translation>
+    </message>
+    <message>
+        <source>LanguageListEnabled</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Taal:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Actuator file:</source>
+        <translation>Aandrijvingsbestand:</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Bl&amp;aderen...</translation>
+    </message>
+    <message>
+        <source>Valve file:</source>
+        <translation>Afsluiterbestand:</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Eenheden:</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure:</source>
+        <translation>&amp;Druk:</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>&amp;Plaats:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>VnSizDoubleActingDlg</name>
+    <message>
+        <source>&amp;Safety factor:</source>
+        <translation>&amp;Veiligheidsfactor:</translation>
+    </message>
+    <message>
+        <source>&amp;Torque:</source>
+        <translation>&amp;Koppel:</translation>
+    </message>
+</context>
+<context>
+    <name>VnSizSpringReturnDlg</name>
+    <message>
+        <source>&amp;Valve type:</source>
+        <translation>&amp;Type afsluiter:</translation>
+    </message>
+    <message>
+        <source>&amp;Safety factor:</source>
+        <translation>&amp;Veiligheidsfactor:</translation>
+    </message>
+    <message>
+        <source>Seat&amp;ing factor:</source>
+        <translation>Sl&amp;uitfactor:</translation>
+    </message>
+    <message>
+        <source>&amp;Running factor:</source>
+        <translation>&amp;Loopfactor:</translation>
+    </message>
+    <message>
+        <source>Fail &amp;action:</source>
+        <translation>&amp;Faalstand:</translation>
+    </message>
+    <message>
+        <source>&amp;Torque:</source>
+        <translation>&amp;Koppel:</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorSizDlg</name>
+    <message>
+        <source>Press&amp;ure:</source>
+        <translation>&amp;Druk:</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berekenen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;Naar bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorSpringRetDlg</name>
+    <message>
+        <source>&amp;Add spring</source>
+        <translation>Veer &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Spring</source>
+        <translation>Veer &amp;verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>VnTorsionDialog</name>
+    <message>
+        <source>Calculations for Shaft Torsion</source>
+        <translation>Berekening van astorsie</translation>
+    </message>
+    <message>
+        <source>Torque:</source>
+        <translation>Koppel:</translation>
+    </message>
+    <message>
+        <source>Shaft Diameter</source>
+        <translation>Asdiameter</translation>
+    </message>
+    <message>
+        <source>Shaft Length</source>
+        <translation>Aslengte</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berekenen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>To &amp;File</source>
+        <translation>&amp;Naar bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>VnStrings</name>
+    <message>
+        <source>Opens an existing document</source>
+        <comment>1</comment>
+        <translation>Opent een bestaand document</translation>
+    </message>
+    <message>
+        <source>Double Acting</source>
+        <comment>2</comment>
+        <translation>Dubbelwerkend</translation>
+    </message>
+    <message>
+        <source>Spring Return</source>
+        <comment>3</comment>
+        <translation>Veerretour</translation>
+    </message>
+    <message>
+        <source>Default Valve</source>
+        <comment>4</comment>
+        <translation>Standaardafsluiter</translation>
+    </message>
+    <message>
+        <source>Other Valve</source>
+        <comment>5</comment>
+        <translation>Andere afsluiter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>6</comment>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Hot Line Actuators</source>
+        <comment>7</comment>
+        <translation>Aandrijvingen op hete leidingen</translation>
+    </message>
+    <message>
+        <source>Actuator Speed</source>
+        <comment>8</comment>
+        <translation>Snelheid aandrijving</translation>
+    </message>
+    <message>
+        <source>Air Tank Capacity</source>
+        <comment>9</comment>
+        <translation>Capaciteit luchtvat</translation>
+    </message>
+    <message>
+        <source>Torsion</source>
+        <comment>10</comment>
+        <translation>Torsie</translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <comment>11</comment>
+        <translation>Omrekeningen</translation>
+    </message>
+    <message>
+        <source>Varnox  Pneumatic Engineering &amp; Sizing</source>
+        <comment>12</comment>
+        <translation>Varnox  Pneumatische Dimensionering &amp; Techniek</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <comment>13</comment>
+        <translation>Koppel</translation>
+    </message>
+    <message>
+        <source>too low</source>
+        <comment>14</comment>
+        <translation>te laag</translation>
+    </message>
+    <message>
+        <source>too high</source>
+        <comment>15</comment>
+        <translation>te hoog</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>16</comment>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <comment>17</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <comment>18</comment>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <comment>19</comment>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>An error occurred...</source>
+        <comment>20</comment>
+        <translation>Er is een fout opgetreden...</translation>
+    </message>
+    <message>
+        <source>I could not find language module %s. Please select another language.</source>
+        <comment>21</comment>
+        <translation>Taalmodule %s is niet gevonden. Kies een andere taal.</translation>
+    </message>
+    <message>
+        <source>Select  Actuator File</source>
+        <comment>22</comment>
+        <translation>Aandrijvingsbestand kiezen</translation>
+    </message>
+    <message>
+        <source>Select Valve File</source>
+        <comment>23</comment>
+        <translation>Afsluiterbestand kiezen</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <comment>24</comment>
+        <translation>Metrisch</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <comment>25</comment>
+        <translation>Imperiaal</translation>
+    </message>
+    <message>
+        <source>The input for pressure is not correct. Please enter a value between 2 and 10 Bar.</source>
+        <comment>26</comment>
+        <translation>De ingevoerde druk is niet juist. Voer een waarde tussen 2 en 10 bar in.</translation>
+    </message>
+    <message>
+        <source>Sizing</source>
+        <comment>27</comment>
+        <translation>Dimensionering</translation>
+    </message>
+    <message>
+        <source>Butterfly Valve</source>
+        <comment>28</comment>
+        <translation>Vlinderklep</translation>
+    </message>
+    <message>
+        <source>Ball Valve</source>
+        <comment>29</comment>
+        <translation>Kogelkraan</translation>
+    </message>
+    <message>
+        <source>Plug Valve</source>
+        <comment>30</comment>
+        <translation>Plugkraan</translation>
+    </message>
+    <message>
+        <source>FC</source>
+        <comment>31</comment>
+        <translation>FC</translation>
+    </message>
+    <message>
+        <source>  FO</source>
+        <comment>32</comment>
+        <translation>  FO</translation>
+    </message>
+    <message>
+        <source>Fail Open</source>
+        <comment>33</comment>
+        <translation>Veeropenend</translation>
+    </message>
+    <message>
+        <source>Fail Close</source>
+        <comment>34</comment>
+        <translation>Veersluitend</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <comment>35</comment>
+        <translation>Toegevoegd</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <comment>36</comment>
+        <translation>Verwijderd</translation>
+    </message>
+    <message>
+        <source>Air Start</source>
+        <comment>37</comment>
+        <translation>Lucht begin</translation>
+    </message>
+    <message>
+        <source>Air End</source>
+        <comment>38</comment>
+        <translation>Lucht eind</translation>
+    </message>
+    <message>
+        <source>Spring Start</source>
+        <comment>39</comment>
+        <translation>Veer begin</translation>
+    </message>
+    <message>
+        <source>Spring End</source>
+        <comment>40</comment>
+        <translation>Veer eind</translation>
+    </message>
+    <message>
+        <source>Spring Set</source>
+        <comment>41</comment>
+        <translation>Veerset</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <comment>42</comment>
+        <translation>Aandrijving</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <comment>43</comment>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>in.lb</source>
+        <comment>44</comment>
+        <translation>in.lb</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <comment>45</comment>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <comment>46</comment>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>Fail Action</source>
+        <comment>47</comment>
+        <translation>Faalstand</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <comment>48</comment>
+        <translation>Veiligheid</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <comment>49</comment>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Safety Factor</source>
+        <comment>50</comment>
+        <translation>Veiligh.factor</translation>
+    </message>
+    <message>
+        <source>incl.SF</source>
+        <comment>51</comment>
+        <translation>incl.VF</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <comment>52</comment>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>53</comment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>54</comment>
+        <translation>Omrekening</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <comment>55</comment>
+        <translation>Druk</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <comment>56</comment>
+        <translation>Temperatuur</translation>
+    </message>
+    <message>
+        <source>kg.m</source>
+        <comment>57</comment>
+        <translation>kg.m</translation>
+    </message>
+    <message>
+        <source>ft.lb</source>
+        <comment>58</comment>
+        <translation>ft.lb</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <comment>59</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <comment>60</comment>
+        <translation>inch</translation>
+    </message>
+    <message>
+        <source>liter</source>
+        <comment>61</comment>
+        <translation>liter</translation>
+    </message>
+    <message>
+        <source>cu.in</source>
+        <comment>62</comment>
+        <translation>cu.in</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <comment>63</comment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <comment>64</comment>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <comment>65</comment>
+        <translation>Lengte</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <comment>66</comment>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>67</comment>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Ambient temperature is higher than the instrument temperature.</source>
+        <comment>68</comment>
+        <translation>De omgevingstemperatuur is hoger dan de instrumenttemperatuur.</translation>
+    </message>
+    <message>
+        <source>Please enter new data and calculate again.</source>
+        <comment>69</comment>
+        <translation>Voer nieuwe gegevens in en bereken opnieuw.</translation>
+    </message>
+    <message>
+        <source>No problem!  Use standard mounting.</source>
+        <comment>70</comment>
+        <translation>Geen probleem!  Standaardmontage gebruiken.</translation>
+    </message>
+    <message>
+        <source>Fluid temperature is too high.</source>
+        <comment>71</comment>
+        <translation>De mediumtemperatuur is te hoog.</translation>
+    </message>
+    <message>
+        <source>Heat loss is too high.</source>
+        <comment>72</comment>
+        <translation>Het warmteverlies is te hoog.</translation>
+    </message>
+    <message>
+        <source>The distance between the actuator and the pipe  =  %.2f %s</source>
+        <comment>73</comment>
+        <translation>De afstand tussen aandrijving en leiding  =  %.2f %s</translation>
+    </message>
+    <message>
+        <source>No fluid temperature available</source>
+        <comment>74</comment>
+        <translation>Geen mediumtemperatuur ingevoerd</translation>
+    </message>
+    <message>
+        <source>No ambient temperature available</source>
+        <comment>75</comment>
+        <translation>Geen omgevingstemperatuur ingevoerd</translation>
+    </message>
+    <message>
+        <source>No instrument temperature available</source>
+        <comment>76</comment>
+        <translation>Geen instrumenttemperatuur ingevoerd</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>77</comment>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <comment>78</comment>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <comment>79</comment>
+        <translation>Snelheid</translation>
+    </message>
+    <message>
+        <source>Kv</source>
+        <comment>80</comment>
+        <translation>Kv</translation>
+    </message>
+    <message>
+        <source>Cv</source>
+        <comment>81</comment>
+        <translation>Cv</translation>
+    </message>
+    <message>
+        <source>Air Tank</source>
+        <comment>82</comment>
+        <translation>Luchtvat</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <comment>83</comment>
+        <translation>Berekeningen</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <comment>84</comment>
+        <translation>Schakeling</translation>
+    </message>
+    <message>
+        <source>Initial</source>
+        <comment>85</comment>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>N/mm^2</source>
+        <comment>86</comment>
+        <translation>N/mm^2</translation>
+    </message>
+    <message>
+        <source>lb/in^2</source>
+        <comment>87</comment>
+        <translation>lb/in^2</translation>
+    </message>
+    <message>
+        <source>Stress</source>
+        <comment>88</comment>
+        <translation>Spanning</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <comment>89</comment>
+        <translation>graden</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <comment>90</comment>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>Deflection</source>
+        <comment>91</comment>
+        <translation>Verdraaiing</translation>
+    </message>
+    <message>
+        <source>Ambient</source>
+        <comment>92</comment>
+        <translation>Omgeving</translation>
+    </message>
+    <message>
+        <source>Fluid</source>
+        <comment>93</comment>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <comment>94</comment>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <comment>95</comment>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Hot Line Actuators</source>
+        <comment>96</comment>
+        <translation>Aandrijvingen op hete leidingen</translation>
+    </message>
+    <message>
+        <source>Calculation Result</source>
+        <comment>97</comment>
+        <translation>Rekenresultaat</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <comment>98</comment>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>99</comment>
+        <translation>Maat</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <comment>100</comment>
+        <translation>van</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Valve file, Continuing with old file.</source>
+        <comment>101</comment>
+        <translation>Fout bij het lezen van het afsluiterbestand. Het vorige bestand blijft in gebruik.</translation>
+    </message>
+    <message>
+        <source>Enter or Selecr Valve File</source>
+        <comment>102</comment>
+        <translation>Afsluiterbestand invoeren of kiezen</translation>
+    </message>
+    <message>
+        <source>Appoximate Time</source>
+        <comment>103</comment>
+        <translation>Ca. slagtijd</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Actuator file. The file could not be opened or the file is not available.</source>
+        <comment>104</comment>
+        <translation>Fout bij het lezen van het aandrijvingsbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>
+    </message>
+    <message>
+        <source>Should the notes be added to the datasheet?</source>
+        <comment>105</comment>
+        <translation>Moeten de notities aan het datablad worden toegevoegd?</translation>
+    </message>
+    <message>
+        <source>Valve Type</source>
+        <comment>106</comment>
+        <translation>Type afsluiter</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <comment>107</comment>
+        <translation>Opmerking:</translation>
+    </message>
+    <message>
+        <source>Seating Factor</source>
+        <comment>108</comment>
+        <translation>Sluitfactor</translation>
+    </message>
+    <message>
+        <source>Running Factor</source>
+        <comment>109</comment>
+        <translation>Loopfactor</translation>
+    </message>
+    <message>
+        <source>Varnox Electric Engineering &amp; Sizing</source>
+        <comment>110</comment>
+        <translation>Varnox Elektrische Dimensionering &amp; Techniek</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <comment>111</comment>
+        <translation>Losbreekmoment</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>112</comment>
+        <translation>Loopmoment</translation>
+    </message>
+    <message>
+        <source>The selected files from your settings could not be loaded. Please check the settings for correct filenames.</source>
+        <comment>113</comment>
+        <translation>De bestanden uit uw instellingen konden niet worden geladen. Controleer de bestandsnamen in de instellingen.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <comment>114</comment>
+        <translation>Hoogte</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <comment>115</comment>
+        <translation>Resultaat:</translation>
+    </message>
+    <message>
+        <source>Pilot Valve</source>
+        <comment>116</comment>
+        <translation>Stuurventiel</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <comment>117</comment>
+        <translation>Schakelingen</translation>
+    </message>
+    <message>
+        <source>Tank Size</source>
+        <comment>118</comment>
+        <translation>Vatinhoud</translation>
+    </message>
+    <message>
+        <source>Torsion in circulair shafts</source>
+        <comment>119</comment>
+        <translation>Torsie in ronde assen</translation>
+    </message>
+    <message>
+        <source>Sizing data for:</source>
+        <comment>120</comment>
+        <translation>Dimensioneringsgegevens voor:</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <comment>121</comment>
+        <translation>Veer</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <comment>122</comment>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Select textfile for output</source>
+        <comment>123</comment>
+        <translation>Tekstbestand voor uitvoer kiezen</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <comment>124</comment>
+        <translation>Afsluiter</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>125</comment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <comment>126</comment>
+        <translation>Storing</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <comment>127</comment>
+        <translation>Faalstand</translation>
+    </message>
+    <message>
+        <source>Seat</source>
+        <comment>128</comment>
+        <translation>Sluitmoment</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>129</comment>
+        <translation>Eind</translation>
+    </message>
+    <message>
+        <source>The file name is longer than 99 characters. Please choose a file in a folder with a shorter path.</source>
+        <comment>130</comment>
+        <translation>De bestandsnaam is langer dan 99 tekens. Kies een bestand in een map met een korter pad.</translation>
+    </message>
+    <message>
+        <source>The file %s could not be written. Please check the folder and the free disk space.</source>
+        <comment>131</comment>
+        <translation>Het bestand %s kon niet worden geschreven. Controleer de map en de vrije schijfruimte.</translation>
+    </message>
+    <message>
+        <source>The page %i &quot;%s&quot; has no sizes. Append a size to it or delete it, then save again.</source>
+        <comment>132</comment>
+        <translation>Pagina %i &quot;%s&quot; heeft geen maten. Voeg een maat toe of verwijder de pagina en sla daarna opnieuw op.</translation>
+    </message>
+    <message>
+        <source>The valve database has changes that are not saved. Do you want to save them?</source>
+        <comment>133</comment>
+        <translation>De afsluiterdatabase bevat wijzigingen die niet zijn opgeslagen. Wilt u deze opslaan?</translation>
+    </message>
+    <message>
+        <source>The valve database has no pages. Append a page with at least one size, then save again.</source>
+        <comment>134</comment>
+        <translation>De afsluiterdatabase heeft geen pagina's. Voeg een pagina met ten minste één maat toe en sla opnieuw op.</translation>
+    </message>
+    <message>
+        <source>The file %s did not read completely. Saving replaces it with what the editor holds. Save anyway?</source>
+        <comment>135</comment>
+        <translation>Het bestand %s is niet volledig gelezen. Opslaan vervangt het door de inhoud van de editor. Toch opslaan?</translation>
+    </message>
+    <message>
+        <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
+        <comment>500</comment>
+        <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <comment>501</comment>
+        <translation>Datablad</translation>
+    </message>
+    <message>
+        <source>Kv value should be greater than zero !</source>
+        <comment>600</comment>
+        <translation>De Kv-waarde moet groter dan nul zijn!</translation>
+    </message>
+    <message>
+        <source>Actuator Sizing</source>
+        <comment>601</comment>
+        <translation>Dimensionering aandrijving</translation>
+    </message>
+    <message>
+        <source>Access About</source>
+        <comment>2008</comment>
+        <translation>Info openen</translation>
+    </message>
+    <message>
+        <source>About the Sizing &amp; Engineering application</source>
+        <comment>2009</comment>
+        <translation>Over het programma Dimensionering &amp; Techniek</translation>
+    </message>
+    <message>
+        <source>Enter the double acting torque screen</source>
+        <comment>10101</comment>
+        <translation>Opent het scherm koppel dubbelwerkend</translation>
+    </message>
+    <message>
+        <source>Enter the spring return torque screen</source>
+        <comment>10102</comment>
+        <translation>Opent het scherm koppel veerretour</translation>
+    </message>
+    <message>
+        <source>Enter the double acting sizing screen</source>
+        <comment>10103</comment>
+        <translation>Opent het scherm dimensionering dubbelwerkend</translation>
+    </message>
+    <message>
+        <source>Enter the spring return sizing screen</source>
+        <comment>10104</comment>
+        <translation>Opent het scherm dimensionering veerretour</translation>
+    </message>
+    <message>
+        <source>Enter the database sizing screen</source>
+        <comment>10106</comment>
+        <translation>Opent het scherm dimensionering uit de database</translation>
+    </message>
+    <message>
+        <source>Edit the valve torque database</source>
+        <comment>10107</comment>
+        <translation>Bewerkt de database met afsluiterkoppels</translation>
+    </message>
+    <message>
+        <source>Calculation of the distance for hotline actuators</source>
+        <comment>10108</comment>
+        <translation>Berekening van de afstand voor aandrijvingen op hete leidingen</translation>
+    </message>
+    <message>
+        <source>Calulation of the actuator speed</source>
+        <comment>10109</comment>
+        <translation>Berekening van de slagtijd van de aandrijving</translation>
+    </message>
+    <message>
+        <source>Calculation for airtank capacity</source>
+        <comment>10110</comment>
+        <translation>Berekening van de capaciteit van het luchtvat</translation>
+    </message>
+    <message>
+        <source>Calculation for torsion</source>
+        <comment>10111</comment>
+        <translation>Berekening van de torsie</translation>
+    </message>
+    <message>
+        <source>Changes the note which is printed in the datasheet</source>
+        <comment>10113</comment>
+        <translation>Wijzigt de notitie die op het datablad wordt afgedrukt</translation>
+    </message>
+    <message>
+        <source>Application Setup of standard settings</source>
+        <comment>10114</comment>
+        <translation>Instellen van de standaardinstellingen van het programma</translation>
+    </message>
+    <message>
+        <source>Enter the actuator sizing screen</source>
+        <comment>10401</comment>
+        <translation>Opent het scherm dimensionering aandrijving</translation>
+    </message>
+    <message>
+        <source>Enter the database sizing screen</source>
+        <comment>10402</comment>
+        <translation>Opent het scherm dimensionering uit de database</translation>
+    </message>
+    <message>
+        <source>Edit the valve torque database</source>
+        <comment>10403</comment>
+        <translation>Bewerkt de database met afsluiterkoppels</translation>
+    </message>
+    <message>
+        <source>Quits Sizing &amp; Engineering</source>
+        <comment>24310</comment>
+        <translation>Sluit het programma Dimensionering &amp; Techniek af</translation>
+    </message>
+    <message>
+        <source>Setup this document print characteristics</source>
+        <comment>24338</comment>
+        <translation>Stelt de afdrukeigenschappen van dit document in</translation>
+    </message>
+</context>
+<context>
+    <name>VnMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Instellingen</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Notitie</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Printerinstellingen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>&amp;Afsluiten	Alt+F4</translation>
+    </message>
+    <message>
+        <source>&amp;Conversions</source>
+        <translation>&amp;Omrekeningen</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure</source>
+        <translation>&amp;Druk</translation>
+    </message>
+    <message>
+        <source>&amp;Torque</source>
+        <translation>&amp;Koppel</translation>
+    </message>
+    <message>
+        <source>&amp;1  Nm &amp;&amp; lb.in</source>
+        <translation>&amp;1  Nm &amp;&amp; lb.in</translation>
+    </message>
+    <message>
+        <source>&amp;2  Nm &amp;&amp; lb.ft</source>
+        <translation>&amp;2  Nm &amp;&amp; lb.ft</translation>
+    </message>
+    <message>
+        <source>&amp;3  Kg.m &amp;&amp; lb.in</source>
+        <translation>&amp;3  Kg.m &amp;&amp; lb.in</translation>
+    </message>
+    <message>
+        <source>&amp;4  Kg.m &amp;&amp; lb.ft</source>
+        <translation>&amp;4  Kg.m &amp;&amp; lb.ft</translation>
+    </message>
+    <message>
+        <source>&amp;Length</source>
+        <translation>&amp;Lengte</translation>
+    </message>
+    <message>
+        <source>&amp;Weight</source>
+        <translation>&amp;Gewicht</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature</source>
+        <translation>&amp;Temperatuur</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Over...</translation>
+    </message>
+    <message>
+        <source>&amp;Sizing</source>
+        <translation>&amp;Dimensionering</translation>
+    </message>
+    <message>
+        <source>&amp;Actuator Sizing</source>
+        <translation>&amp;Dimensionering aandrijving</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>D&amp;atabase</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bewerken</translation>
+    </message>
+    <message>
+        <source>&amp;Engineering</source>
+        <translation>&amp;Techniek</translation>
+    </message>
+    <message>
+        <source>&amp;Hot Line Actuators</source>
+        <translation>Aandrijvingen op &amp;hete leidingen</translation>
+    </message>
+    <message>
+        <source>&amp;Torsion</source>
+        <translation>&amp;Torsie</translation>
+    </message>
+    <message>
+        <source>&amp;Double Acting</source>
+        <translation>&amp;Dubbelwerkend</translation>
+    </message>
+    <message>
+        <source>&amp;Spring Return</source>
+        <translation>&amp;Veerretour</translation>
+    </message>
+    <message>
+        <source>&amp;Actuator Speed</source>
+        <translation>&amp;Snelheid aandrijving</translation>
+    </message>
+    <message>
+        <source>Air Tank &amp;Capacity</source>
+        <translation>&amp;Capaciteit luchtvat</translation>
+    </message>
+</context>
+<context>
+    <name>VnVersion</name>
+    <message>
+        <source>ProductNameKAV</source>
+        <translation>Varnox Pneumatische aandrijvingen</translation>
+    </message>
+    <message>
+        <source>ProductVersionKAV</source>
+        <translation>(Nederlands)</translation>
+    </message>
+    <message>
+        <source>ProductNameQU</source>
+        <translation>Varnox Elektrische aandrijvingen</translation>
+    </message>
+    <message>
+        <source>ProductVersionQU</source>
+        <translation>(Nederlands)</translation>
+    </message>
+    <message>
+        <source>LegalCopyright</source>
+        <translation>Copyright © 2026 Varnox Engineering. Alle rechten voorbehouden.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Niet opslaan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+</TS>
