@@ -91,7 +91,13 @@ void ModalAnswers::Poll() {
     }
     Answer answer = std::move(answers_.front());
     answers_.pop_front();
-    answer(modal);
+    // answered outside this timer's slot: an answer that opens a further dialog (Save,
+    // then the question whether to replace the file) must leave the polling running
+    QPointer<QWidget> target = modal;
+    QTimer::singleShot(0, this, [answer = std::move(answer), target] {
+        if (target)
+            answer(target);
+    });
     // an answer that failed half-way must not leave the test waiting on its dialog
     QPointer<QWidget> answered = modal;
     QTimer::singleShot(2000, this, [answered] {
