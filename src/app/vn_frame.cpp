@@ -18,6 +18,11 @@
 #include <QStatusBar>
 
 QIcon ProgramIcon(bool pneumatic) {
+    // the installed icon theme carries the real icons; the drawn one serves a build tree
+    const QIcon themed = QIcon::fromTheme(pneumatic ? QStringLiteral("com.varnox.vnpneu")
+                                                    : QStringLiteral("com.varnox.vnelec"));
+    if (!themed.isNull())
+        return themed;
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
         QPixmap pixmap(size, size);
