@@ -96,17 +96,18 @@ void VnApp::LoadLanguage(int language) {
     if (!module && !languageModule_)
         return;
 
-    ApplyLanguage(module.get());
+    // the new module becomes the source of every string before the menu is rebuilt from it
     if (languageModule_)
         QCoreApplication::removeTranslator(languageModule_->Translator());
-    languageModule_ = std::move(module);
-    if (languageModule_) {
-        QCoreApplication::installTranslator(languageModule_->Translator());
-        LanguageModule* current = languageModule_.get();
-        SetStringLookup([current](int id) { return current->String(id).toStdString(); });
+    if (module) {
+        QCoreApplication::installTranslator(module->Translator());
+        LanguageModule* next = module.get();
+        SetStringLookup([next](int id) { return next->String(id).toStdString(); });
     } else {
         SetStringLookup({});
     }
+    ApplyLanguage(module.get());
+    languageModule_ = std::move(module);
 }
 
 void VnApp::ApplyLanguage(LanguageModule* module) {

@@ -2,6 +2,7 @@
 
 #include "app/flavour.h"
 #include "app/language.h"
+#include "app/load_string.h"
 #include "app/messages.h"
 #include "app/vn_app.h"
 #include "app/vn_client.h"
@@ -16,6 +17,15 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QStatusBar>
+
+namespace {
+
+QString EnglishText(int id) {
+    const char* text = EnglishString(id);
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+} // namespace
 
 QIcon ProgramIcon(bool pneumatic) {
     // the installed icon theme carries the real icons; the drawn one serves a build tree
@@ -97,7 +107,9 @@ void VnFrame::ApplyMenu(LanguageModule* module) {
         menu->setProperty("caption", QString::fromStdString(popup.caption));
         AddItems(menu, popup.children, module);
     }
-    const QString caption = module ? module->String(flavour::kCaptionString) : Str(flavour::kCaptionString);
+    // without a module the menu is the program's own: its caption and hints are English
+    // even while a catalogue supplies the strings of the dialogs
+    const QString caption = module ? module->String(flavour::kCaptionString) : EnglishText(flavour::kCaptionString);
     setWindowTitle(caption);
 }
 
@@ -122,7 +134,7 @@ void VnFrame::AddItems(QMenu* menu, const std::vector<MenuNode>& items, Language
             action->setShortcut(QKeySequence(text.section(QLatin1Char('\t'), 1)));
         action->setProperty("command", item.command);
         action->setProperty("caption", QString::fromStdString(item.caption));
-        action->setStatusTip(module ? module->String(item.command) : Str(item.command));
+        action->setStatusTip(module ? module->String(item.command) : EnglishText(item.command));
         action->setObjectName(QStringLiteral("command%1").arg(item.command));
         const int command = item.command;
         connect(action, &QAction::triggered, this, [this, command] { Command(command); });

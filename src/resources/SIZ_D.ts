@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Sizes</source>
-        <translation>Nennweiten</translation>
+        <translation>Größen</translation>
     </message>
     <message>
         <source>Safety Factor</source>
@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>A&amp;pend size</source>
-        <translation>&amp;Nennweite anhängen</translation>
+        <translation>&amp;Größe anhängen</translation>
     </message>
     <message>
         <source>De&amp;lete size</source>
-        <translation>Nennweite &amp;entfernen</translation>
+        <translation>Größe &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Sizes:</source>
-        <translation>Nennweiten:</translation>
+        <translation>Größen:</translation>
     </message>
     <message>
         <source>Drawing Nr:</source>
@@ -974,7 +974,7 @@
     <message>
         <source>Size</source>
         <comment>99</comment>
-        <translation>Nennweite</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>of</source>
@@ -1034,12 +1034,12 @@
     <message>
         <source>Break</source>
         <comment>111</comment>
-        <translation>Losbrechmoment</translation>
+        <translation>Losbruch</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>112</comment>
-        <translation>Laufmoment</translation>
+        <translation>Lauf</translation>
     </message>
     <message>
         <source>The selected files from your settings could not be loaded. Please check the settings for correct filenames.</source>
@@ -1119,7 +1119,7 @@
     <message>
         <source>Seat</source>
         <comment>128</comment>
-        <translation>Schließmoment</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>End</source>
@@ -1139,7 +1139,7 @@
     <message>
         <source>The page %i &quot;%s&quot; has no sizes. Append a size to it or delete it, then save again.</source>
         <comment>132</comment>
-        <translation>Seite %i &quot;%s&quot; hat keine Nennweiten. Fügen Sie eine hinzu oder löschen Sie die Seite; dann erneut speichern.</translation>
+        <translation>Seite %i &quot;%s&quot; hat keine Größen. Fügen Sie eine Größe hinzu oder löschen Sie die Seite; dann erneut speichern.</translation>
     </message>
     <message>
         <source>The valve database has changes that are not saved. Do you want to save them?</source>
@@ -1149,7 +1149,7 @@
     <message>
         <source>The valve database has no pages. Append a page with at least one size, then save again.</source>
         <comment>134</comment>
-        <translation>Die Armaturendatenbank hat keine Seiten. Fügen Sie eine Seite mit mindestens einer Nennweite hinzu.</translation>
+        <translation>Die Armaturendatenbank hat keine Seiten. Fügen Sie eine Seite mit mindestens einer Größe hinzu.</translation>
     </message>
     <message>
         <source>The file %s did not read completely. Saving replaces it with what the editor holds. Save anyway?</source>

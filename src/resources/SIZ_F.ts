@@ -1034,7 +1034,7 @@
     <message>
         <source>Break</source>
         <comment>111</comment>
-        <translation>Décollement</translation>
+        <translation>Décoll.</translation>
     </message>
     <message>
         <source>Run</source>

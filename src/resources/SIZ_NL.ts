@@ -1034,12 +1034,12 @@
     <message>
         <source>Break</source>
         <comment>111</comment>
-        <translation>Losbreekmoment</translation>
+        <translation>Losbreken</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>112</comment>
-        <translation>Loopmoment</translation>
+        <translation>Lopen</translation>
     </message>
     <message>
         <source>The selected files from your settings could not be loaded. Please check the settings for correct filenames.</source>
@@ -1089,7 +1089,7 @@
     <message>
         <source>Set</source>
         <comment>122</comment>
-        <translation>set</translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>Select textfile for output</source>
@@ -1119,7 +1119,7 @@
     <message>
         <source>Seat</source>
         <comment>128</comment>
-        <translation>Sluitmoment</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>End</source>
