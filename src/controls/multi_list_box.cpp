@@ -148,6 +148,13 @@ void ptMultiListBox::AddRow(const QStringList& cells) {
         Column[i]->AddString(i < cells.size() ? cells[i] : QString());
 }
 
+void ptMultiListBox::AddRow(const std::vector<std::string>& cells) {
+    QStringList row;
+    for (const std::string& cell : cells)
+        row << QString::fromStdString(cell);
+    AddRow(row);
+}
+
 int ptMultiListBox::RowCount() const {
     return NumColumns > 0 ? Column[0]->count() : 0;
 }

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,8 @@ public:
     void SetHeaderLines(int column, const QString& line1, const QString& line2 = {});
     // One cell per column; missing cells are empty so the row still completes.
     void AddRow(const QStringList& cells);
+    // A row of texts as the core's row builders make them.
+    void AddRow(const std::vector<std::string>& cells);
     int RowCount() const;
 
     // The table as the datasheets want it; rows are the lines of the first column.

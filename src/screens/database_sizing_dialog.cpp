@@ -22,13 +22,6 @@
 
 namespace {
 
-QStringList ToQt(const Row& row) {
-    QStringList cells;
-    for (const std::string& cell : row)
-        cells << QString::fromStdString(cell);
-    return cells;
-}
-
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -277,7 +270,7 @@ void VnDatabaseSizingDialog::CmSizing() {
                           FailActionCombo ? FailActionCombo->currentIndex() : 0,
                           Imperial()};
     for (const Row& row : SizePage(*ActuatorData, *page, in, rowRecords_))
-        ResultList->AddRow(ToQt(row));
+        ResultList->AddRow(row);
 }
 
 void VnDatabaseSizingDialog::CmSelectValve() {

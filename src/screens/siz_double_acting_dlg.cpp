@@ -23,13 +23,6 @@ Row SizingRow(const Data& data, const std::string& typed, float typedValue, floa
         return {};
 }
 
-QStringList Cells(const Row& row) {
-    QStringList cells;
-    for (const std::string& cell : row)
-        cells << QString::fromStdString(cell);
-    return cells;
-}
-
 } // namespace
 
 VnSizDoubleActingDlg::VnSizDoubleActingDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile)
@@ -62,7 +55,7 @@ void VnSizDoubleActingDlg::CmCalculate() {
         return;
     const Row row = SizingRow(*ActuatorData, TorqueEdit->text().toStdString(), TorqueEdit->GetValue(), GetTorque(),
                               SafetyEdit->GetValue(), GetPressure());
-    ResultList->AddRow(Cells(row));
+    ResultList->AddRow(row);
     TorqueEdit->clear();
 }
 

@@ -14,13 +14,6 @@
 
 namespace {
 
-QStringList ToQt(const Row& row) {
-    QStringList cells;
-    for (const std::string& cell : row)
-        cells << QString::fromStdString(cell);
-    return cells;
-}
-
 struct SizingInputs {
     std::string typed;
     float typedValue;
@@ -139,7 +132,7 @@ void VnSizSpringReturnDlg::CmCalculate() {
     // rows are only ever cleared all at once, so the store follows the table
     rowRecords_.resize(static_cast<std::size_t>(ResultList->RowCount()));
     rowRecords_.push_back(index);
-    ResultList->AddRow(ToQt(row));
+    ResultList->AddRow(row);
     TorqueEdit->clear();
 }
 

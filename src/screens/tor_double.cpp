@@ -20,13 +20,6 @@ template <class Data> std::vector<Row> TorqueRows(const Data& data, float pressu
         return {};
 }
 
-QStringList Cells(const Row& row) {
-    QStringList cells;
-    for (const std::string& cell : row)
-        cells << QString::fromStdString(cell);
-    return cells;
-}
-
 } // namespace
 
 VnTorDouble::VnTorDouble(VnApp& app, QWidget* parent, const std::string& actuatorFile)
@@ -56,5 +49,5 @@ void VnTorDouble::CmCalculate() {
     if (!CheckPressure())
         return;
     for (const Row& row : TorqueRows(*ActuatorData, GetPressure(), Imperial()))
-        ResultList->AddRow(Cells(row));
+        ResultList->AddRow(row);
 }

@@ -28,13 +28,6 @@ template <class Data> std::vector<Row> TorqueRows(const Data& data, float pressu
         return {};
 }
 
-QStringList Cells(const Row& row) {
-    QStringList cells;
-    for (const std::string& cell : row)
-        cells << QString::fromStdString(cell);
-    return cells;
-}
-
 } // namespace
 
 VnTorSpringRetDlg::VnTorSpringRetDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile)
@@ -129,5 +122,5 @@ void VnTorSpringRetDlg::CmCalculate() {
         return;
     ResultList->ClearList();
     for (const Row& row : TorqueRows(*ActuatorData, GetPressure(), SpringOffset, Imperial()))
-        ResultList->AddRow(Cells(row));
+        ResultList->AddRow(row);
 }

@@ -90,7 +90,7 @@ private slots:
     void ColumnsAreCappedAtTwentyOne() {
         ptMultiListBox table(nullptr, 103, 30);
         QCOMPARE(table.GetNumColumns(), 21);
-        table.AddRow({});
+        table.AddRow(QStringList{});
         QCoreApplication::processEvents();
         QCOMPARE(SelectedRow(table.Column[0]), 0);
     }
@@ -109,7 +109,7 @@ private slots:
         // an insert reports the line asked for; -1 (append) thus selects the first line
         QCOMPARE(table->Column[2]->InsertString(QStringLiteral("c"), 1), 1);
         QCOMPARE(table->GetSelIndex(), 1);
-        table->AddRow({});
+        table->AddRow(QStringList{});
         table->Column[2]->InsertString(QStringLiteral("d"), -1);
         QCOMPARE(table->GetSelIndex(), 0);
     }
