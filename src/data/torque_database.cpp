@@ -5,6 +5,7 @@
 #include "report/text_util.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace {
@@ -108,6 +109,9 @@ int TorqueDatabase::Read() {
 }
 
 std::string TorqueDatabase::ValueText(float value) {
+    // a number too large for a float read as infinity; write one that reads so again
+    if (std::isinf(value))
+        return value > 0 ? "1e39" : "-1e39";
     std::string text = Format("%.1f", static_cast<double>(value));
     if (ParseFloat(text) == value)
         return text;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -131,6 +132,17 @@ TEST(TorqueDatabase, WritesTheFormatAndKeepsPrecision) {
     TorqueDatabase again(path);
     EXPECT_FLOAT_EQ(again.pages[0].sizes[1].size, 2.346f);
     EXPECT_FLOAT_EQ(again.pages[0].safetyFactor, 1.25f);
+}
+
+TEST(TorqueDatabase, ATorqueTooLargeForAFloatSurvivesASave) {
+    std::string dir = TestDir();
+    std::string path = WriteFile(dir, "v", Database("1", {Page(1, "A", {"65.0 " + std::string(60, '9')})}));
+    TorqueDatabase db(path);
+    ASSERT_EQ(db.status, ReadComplete);
+    ASSERT_TRUE(std::isinf(db.pages[0].sizes[0].torque));
+    ASSERT_EQ(db.Write(), 1);
+    TorqueDatabase again(path);
+    EXPECT_TRUE(std::isinf(again.pages[0].sizes[0].torque));
 }
 
 TEST(TorqueDatabase, OpenAndSaveLeavesAOneDecimalFileByteForByte) {
