@@ -156,12 +156,7 @@ private:
 
 private slots:
     void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
-    void init() {
-        savedDir_ = QDir::currentPath();
-        QDir(dir_.path()).removeRecursively();
-        QDir().mkpath(dir_.path());
-        QDir::setCurrent(dir_.path());
-    }
+    void init() { savedDir_ = EnterWorkFolder(dir_); }
     void cleanup() {
         app_.reset();
         answers_.reset();

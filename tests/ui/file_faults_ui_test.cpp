@@ -72,12 +72,7 @@ private:
 
 private slots:
     void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
-    void init() {
-        saved_ = QDir::currentPath();
-        QDir(dir_.path()).removeRecursively();
-        QDir().mkpath(dir_.path());
-        QDir::setCurrent(dir_.path());
-    }
+    void init() { saved_ = EnterWorkFolder(dir_); }
     void cleanup() {
         file_faults::Reset();
         app_.reset();

@@ -249,11 +249,8 @@ private:
 
 private slots:
     void init() {
-        savedDir_ = QDir::currentPath();
         QVERIFY(dir_.isValid());
-        QDir(dir_.path()).removeRecursively();
-        QDir().mkpath(dir_.path());
-        QDir::setCurrent(dir_.path());
+        savedDir_ = EnterWorkFolder(dir_);
     }
     void cleanup() {
         QDir::setCurrent(savedDir_);

@@ -6,8 +6,8 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 ModalAnswers::ModalAnswers() {
     connect(&timer_, &QTimer::timeout, this, &ModalAnswers::Poll);
@@ -59,7 +59,7 @@ void ModalAnswers::ThenChooseFile(const QString& path) {
         Captions << dialog->windowTitle();
         name->setText(path);
         QPushButton* accept = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
-                                                                                           : QDialogButtonBox::Open);
+                                                                                              : QDialogButtonBox::Open);
         if (accept && accept->isEnabled())
             accept->click();
         else

@@ -11,9 +11,9 @@
 #include "app/vn_frame.h"
 #include "controls/edit_num.h"
 #include "modal.h"
-#include "test_files.h"
 #include "resources/menu_table.h"
 #include "screens/vn_screen.h"
+#include "test_files.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -86,11 +86,8 @@ private:
 
 private slots:
     void init() {
-        savedDir_ = QDir::currentPath();
         QVERIFY(dir_.isValid());
-        QDir(dir_.path()).removeRecursively();
-        QDir().mkpath(dir_.path());
-        QDir::setCurrent(dir_.path());
+        savedDir_ = EnterWorkFolder(dir_);
     }
     void cleanup() {
         QDir::setCurrent(savedDir_);
@@ -120,7 +117,8 @@ private slots:
         QCOMPARE(answers.Unexpected, 0);
         QVERIFY(!QFile::exists(QStringLiteral("NOTES.TXT")));
         const QByteArray written = ReadText(QString::fromLatin1(flavour::kSettingsFile));
-        QVERIFY(written.contains("LANGUAGE = UK\r\nACTUATOR = \r\nVALVE = \r\nUNITS = METRIC\r\nPRESSURE = 4.000000\r\n"));
+        QVERIFY(
+            written.contains("LANGUAGE = UK\r\nACTUATOR = \r\nVALVE = \r\nUNITS = METRIC\r\nPRESSURE = 4.000000\r\n"));
         QCOMPARE(app.GetFrame()->windowTitle(), QString::fromStdString(LoadString(flavour::kCaptionString)));
         QVERIFY(!app.GetFrame()->windowIcon().isNull());
     }
@@ -160,8 +158,7 @@ private slots:
         QStringList items;
         for (QAction* a : file->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->text() + "=" + a->property("command").toString());
-        QCOMPARE(items, (QStringList{"&Setup=10114", "&Note=10113", "-", "P&rint Setup...=24338", "-",
-                                     "E&xit=24310"}));
+        QCOMPARE(items, (QStringList{"&Setup=10114", "&Note=10113", "-", "P&rint Setup...=24338", "-", "E&xit=24310"}));
         QCOMPARE(file->actions().last()->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
 
         struct Hint {
@@ -230,9 +227,8 @@ private slots:
         auto app = Start(answers);
         VnClient* client = app->GetClient();
         int shown = 0;
-        client->SetScreen(GuardedCommand(), VnClient::Check::DataGuard, [&](VnClient& c) {
-            return std::make_unique<MinimalScreen>(c.App(), &c, true, &shown);
-        });
+        client->SetScreen(GuardedCommand(), VnClient::Check::DataGuard,
+                          [&](VnClient& c) { return std::make_unique<MinimalScreen>(c.App(), &c, true, &shown); });
 
         // both files there: the screen runs with the list file name
         client->Command(GuardedCommand());
@@ -250,9 +246,8 @@ private slots:
         QVERIFY(ReadText(QString::fromLatin1(flavour::kSettingsFile)).contains("VALVE = ball-valves"));
 
         // a screen without records is refused before any file check
-        client->SetScreen(GuardedCommand(), VnClient::Check::DataGuard, [&](VnClient& c) {
-            return std::make_unique<MinimalScreen>(c.App(), &c, false, &shown);
-        });
+        client->SetScreen(GuardedCommand(), VnClient::Check::DataGuard,
+                          [&](VnClient& c) { return std::make_unique<MinimalScreen>(c.App(), &c, false, &shown); });
         answers.ThenMessage(QMessageBox::Ok);
         client->Command(GuardedCommand());
         QCOMPARE(answers.Texts.value(1), QStringLiteral("No data was loaded, Try again..."));

@@ -5,9 +5,9 @@
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
 #include "modal.h"
-#include "test_files.h"
 #include "resources/menu_table.h"
 #include "screens/siz_spring_return_dlg.h"
+#include "test_files.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -28,7 +28,7 @@ QByteArray PneumaticRange() {
     for (const char* record : {"10", "20"}) {
         const bool big = QByteArray(record) == "20";
         out += CrLfLines({"TDA", "TSR", record, "0", big ? "20" : "10", "2", "1", big ? "20" : "10", "0", "1", "2", "0",
-                      "0.5", "1", "1", "0", "15", "2"});
+                          "0.5", "1", "1", "0", "15", "2"});
     }
     return out;
 }
@@ -105,12 +105,7 @@ private:
 
 private slots:
     void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
-    void init() {
-        savedDir_ = QDir::currentPath();
-        QDir(dir_.path()).removeRecursively();
-        QDir().mkpath(dir_.path());
-        QDir::setCurrent(dir_.path());
-    }
+    void init() { savedDir_ = EnterWorkFolder(dir_); }
     void cleanup() {
         app_.reset();
         answers_.reset();
@@ -135,8 +130,7 @@ private slots:
         Size(screen.get(), "20");
         QCOMPARE(list->RowCount(), 1);
         // the strongest set and the balanced count (11 units) land on the same actuator
-        QCOMPARE(RowTexts(list, 0),
-                 (QStringList{"20", "20", "10", "6", "TSR 10", "22", "FC"}));
+        QCOMPARE(RowTexts(list, 0), (QStringList{"20", "20", "10", "6", "TSR 10", "22", "FC"}));
         QCOMPARE(Field(screen.get(), 203)->text(), QString());
 
         // an empty torque adds nothing; a torque no actuator meets still adds its row
@@ -225,10 +219,10 @@ private slots:
     void DatasheetsInMetricAndImperial_data() {
         QTest::addColumn<QString>("units");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("metric") << "UNITS = METRIC" << (flavour::kPneumatic ? "sheet_siz_sr_metric.txt"
-                                                                             : "sheet_siz_el_metric.txt");
-        QTest::newRow("imperial") << "UNITS = IMPERIAL" << (flavour::kPneumatic ? "sheet_siz_sr_imperial.txt"
-                                                                                : "sheet_siz_el_imperial.txt");
+        QTest::newRow("metric") << "UNITS = METRIC"
+                                << (flavour::kPneumatic ? "sheet_siz_sr_metric.txt" : "sheet_siz_el_metric.txt");
+        QTest::newRow("imperial") << "UNITS = IMPERIAL"
+                                  << (flavour::kPneumatic ? "sheet_siz_sr_imperial.txt" : "sheet_siz_el_imperial.txt");
     }
     void DatasheetsInMetricAndImperial() {
         QFETCH(QString, units);

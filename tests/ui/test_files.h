@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <initializer_list>
 
@@ -25,4 +27,14 @@ inline QByteArray CrLfLines(std::initializer_list<const char*> lines) {
     for (const char* l : lines)
         out += QByteArray(l) + "\r\n";
     return out;
+}
+
+// Empties the test's temporary folder and makes it the current one, where the programs
+// look for their files. Returns the folder to go back to afterwards.
+inline QString EnterWorkFolder(const QTemporaryDir& dir) {
+    const QString previous = QDir::currentPath();
+    QDir(dir.path()).removeRecursively();
+    QDir().mkpath(dir.path());
+    QDir::setCurrent(dir.path());
+    return previous;
 }

@@ -10,6 +10,7 @@
 #include "screens/siz_double_acting_dlg.h"
 #include "screens/tor_double.h"
 #include "screens/tor_spring_ret_dlg.h"
+#include "test_files.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -25,29 +26,16 @@
 
 namespace {
 
-void WriteText(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(content);
-}
-
-QByteArray Lines(std::initializer_list<const char*> lines) {
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 // Double-acting torque 20p - 50, 50p - 12 and 100p. Spring units estimated as
 // trunc(0.5p + 0.5), trunc(p + 0.7) and trunc(0.5p + 0.5), at most 6, 12 and 4.
 QByteArray Range() {
-    QByteArray out = Lines({"Test range", "3", "", "", ""});
-    out +=
-        Lines({"DA", "SR", "10", "50", "20", "10", "8", "30", "5", "12", "6", "0", "0.1", "0.5", "0.5", "0", "6", "2"});
-    out += Lines(
+    QByteArray out = CrLfLines({"Test range", "3", "", "", ""});
+    out += CrLfLines(
+        {"DA", "SR", "10", "50", "20", "10", "8", "30", "5", "12", "6", "0", "0.1", "0.5", "0.5", "0", "6", "2"});
+    out += CrLfLines(
         {"DA", "SR", "20", "12", "50", "25", "20", "70", "10", "30", "15", "0", "0.2", "1", "1", "0.2", "12", "2"});
-    out +=
-        Lines({"DA", "SR", "30", "0", "100", "4", "3", "10", "30", "5", "2", "0", "0.3", "0.5", "0.5", "0", "4", "1"});
+    out += CrLfLines(
+        {"DA", "SR", "30", "0", "100", "4", "3", "10", "30", "5", "2", "0", "0.3", "0.5", "0.5", "0", "4", "1"});
     return out;
 }
 
@@ -119,8 +107,9 @@ private:
     void Start(const char* units, const char* pressure, const QByteArray& range = Range()) {
         WriteText(QStringLiteral("range.kav"), range);
         WriteText(QStringLiteral("valves"), "");
-        WriteText(QString::fromLatin1(flavour::kSettingsFile),
-                  Lines({"LANGUAGE = UK", "ACTUATOR = range.kav", "VALVE = valves", units, pressure, "PLACE = Delft"}));
+        WriteText(
+            QString::fromLatin1(flavour::kSettingsFile),
+            CrLfLines({"LANGUAGE = UK", "ACTUATOR = range.kav", "VALVE = valves", units, pressure, "PLACE = Delft"}));
         answers_ = std::make_unique<ModalAnswers>();
         answers_->ThenAccept();
         app_ = std::make_unique<VnApp>();
@@ -173,7 +162,7 @@ private:
 
     void CheckSheet(const QString& written, const char* expectedName) {
         const QStringList actual = SheetLines(written);
-        const QStringList expected = SheetLines(QStringLiteral(VN_SAMPLES "/../tests/data/") + expectedName);
+        const QStringList expected = SheetLines(QStringLiteral(VN_TEST_DATA "/") + expectedName);
         for (int i = 0; i < std::min(actual.size(), expected.size()); ++i)
             QVERIFY2(actual[i] == expected[i],
                      qPrintable(QStringLiteral("line %1: '%2', expected '%3'").arg(i + 1).arg(actual[i], expected[i])));
@@ -187,12 +176,7 @@ private:
 
 private slots:
     void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
-    void init() {
-        savedDir_ = QDir::currentPath();
-        QDir(dir_.path()).removeRecursively();
-        QDir().mkpath(dir_.path());
-        QDir::setCurrent(dir_.path());
-    }
+    void init() { savedDir_ = EnterWorkFolder(dir_); }
     void cleanup() {
         app_.reset();
         answers_.reset();
@@ -566,7 +550,7 @@ private slots:
         CheckNoDialogsLeft();
 
         // a range without records is refused before the screen shows
-        WriteText(QStringLiteral("range.kav"), Lines({"Empty range", "0", "", "", ""}));
+        WriteText(QStringLiteral("range.kav"), CrLfLines({"Empty range", "0", "", "", ""}));
         for (int command : {cmd::TorqueDoubleActing, cmd::TorqueSpringReturn, cmd::SizingDoubleActing}) {
             answers_->ThenMessage(QMessageBox::Ok);
             client->Command(command);
