@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/vn_app.h"
+#include "app/vn_style.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 int RunProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sizing"));
+    QApplication::setStyle(new VnStyle);
     // Qt adopts the desktop's locale; numbers in files and datasheets always use a point
     std::setlocale(LC_NUMERIC, "C");
     try {

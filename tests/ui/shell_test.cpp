@@ -9,6 +9,7 @@
 #include "app/vn_app.h"
 #include "app/vn_client.h"
 #include "app/vn_frame.h"
+#include "app/vn_style.h"
 #include "controls/edit_num.h"
 #include "modal.h"
 #include "resources/menu_table.h"
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -451,6 +453,31 @@ private slots:
         }
         QVERIFY(QFile::exists(QStringLiteral("NOTES.TXT")));
         QCOMPARE(ReadText(QStringLiteral("NOTES.TXT")), QByteArray());
+    }
+
+    void StyleDrawsTheOverflowArrowsAndLeavesOtherIconsToThePlatform() {
+        VnStyle style;
+        auto picture = [&style](QStyle::StandardPixmap which, Qt::LayoutDirection direction) {
+            QStyleOption option;
+            option.direction = direction;
+            const QIcon icon = style.standardIcon(which, &option);
+            return icon.pixmap(16, 16).toImage();
+        };
+        const QImage right = picture(QStyle::SP_ToolBarHorizontalExtensionButton, Qt::LeftToRight);
+        const QImage left = picture(QStyle::SP_ToolBarHorizontalExtensionButton, Qt::RightToLeft);
+        const QImage down = picture(QStyle::SP_ToolBarVerticalExtensionButton, Qt::LeftToRight);
+        auto inked = [](const QImage& image, const QRect& area) {
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (qAlpha(image.pixel(x, y)) > 0)
+                        return true;
+            return false;
+        };
+        QVERIFY(inked(right, right.rect()));
+        QVERIFY(!inked(right, QRect(0, 0, 16, 3))); // the arrows point along the row, not down
+        QVERIFY(inked(down, QRect(0, 0, 16, 5)) && !inked(down, QRect(0, 0, 3, 16)));
+        QCOMPARE(left, right.mirrored(true, false));
+        QVERIFY(!style.standardIcon(QStyle::SP_MessageBoxWarning).isNull());
     }
 
     void NotesThatCannotBeWrittenSaySoAndKeepTheDialogOpen() {
