@@ -12,7 +12,7 @@
 int RunProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sizing"));
-    QApplication::setStyle(new VnStyle);
+    QApplication::setStyle(new VnStyle(QApplication::style()->name()));
     // Qt adopts the desktop's locale; numbers in files and datasheets always use a point
     std::setlocale(LC_NUMERIC, "C");
     try {
