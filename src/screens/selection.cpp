@@ -65,9 +65,10 @@ int BalancedSpringCount(const TorqueT& data, int index, float pressure, float se
                 break;
             const bool shrink = action == 0 ? q > seating : !(q > seating);
             e = shrink ? static_cast<float>(e * (1.0L / 1.02)) : static_cast<float>(e * 1.02);
-            // above the largest set nothing changes any more, and below one unit the
-            // torques stay at one unit while e would shrink for ever
-            if (!(e <= static_cast<float>(it.maxSprings)) || e < 1.0f)
+            // above the largest set nothing changes any more; below one unit the torques
+            // stay at one unit, so a shrinking e would shrink for ever, while a growing
+            // one may still reach the band
+            if (!(e <= static_cast<float>(it.maxSprings)) || (shrink && e < 1.0f))
                 break;
         }
     }

@@ -1,5 +1,6 @@
 #include "actuator_files.h"
 #include "data/torque_database.h"
+#include "screens/screen_rows.h"
 #include "screens/selection.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,39 @@ TEST(BalancedSpringCount, AlwaysEnds) {
     TorqueTItem absurd = Linear(10, 50, 2000000000);
     TorqueT huge("t", {absurd});
     EXPECT_FALSE(FindSpringReturn(huge, 5.0f, 1000.0f, 1.0f, 0.5f, 0.3f, 0).found);
+}
+
+TEST(BalancedSpringCount, EstimateBelowOneUnitGrowsIntoTheBand) {
+    // slopes of 0 put the estimate at half a unit; one unit leaves q far off the band in
+    // the direction that asks for more springs, so e must keep growing past one unit
+    TorqueTItem small = Linear(10, 50, 15, 0.0f, 0.0f);
+    small.springIntercept = 0.5f;
+    TorqueT data("t", {small});
+    // fail close, Z 0.3: SpringEnd / AirStart = n / (50 - n) enters the band near 11.5
+    EXPECT_EQ(BalancedSpringCount(data, 0, 5.0f, 0.3f, 0), 11);
+    // fail open, Z 1.0: AirEnd / SpringStart = (50 - 2n) / 2n enters it near 12.5
+    EXPECT_EQ(BalancedSpringCount(data, 0, 5.0f, 1.0f, 1), 12);
+
+    // both searches find record 0; the balanced set is the one taken, not the strongest
+    EXPECT_EQ(FindSpringReturn(data, 5.0f, 20.0f, 1.0f, 0.5f, 0.3f, 0).springSet, 22);
+    EXPECT_EQ(FindSpringReturn(data, 5.0f, 20.0f, 1.0f, 0.5f, 1.0f, 1).springSet, 24);
+
+    // database sizing of a page gives every size the spring set the screen gives it
+    TorqueT range("t", {Linear(5, 20, 6, 0.0f, 0.0f), small, Linear(20, 200, 40, 0.0f, 0.0f)});
+    ValvePage page;
+    for (float torque : {2.0f, 8.0f, 15.0f, 20.0f, 40.0f, 90.0f})
+        page.sizes.push_back({torque, torque});
+    for (int action : {0, 1}) {
+        const float seating = action == 0 ? 0.3f : 1.0f;
+        const std::vector<Row> rows = DatabaseRows(range, page, 5.0f, 1.0f, seating, 0.5f, action, false);
+        ASSERT_EQ(rows.size(), page.sizes.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Row screen =
+                SpringReturnSizingRow(range, "x", 0, page.sizes[i].torque, 1.0f, 0.5f, seating, 5.0f, action, false);
+            EXPECT_EQ(rows[i][4], screen[4]) << action << " " << page.sizes[i].torque;
+            EXPECT_EQ(rows[i][5], screen[5]) << action << " " << page.sizes[i].torque;
+        }
+    }
 }
 
 TEST(FindSpringReturn, ShippedRangeSizesEveryShippedValve) {
