@@ -24,7 +24,7 @@ std::string LoadString(int id) {
 std::size_t LoadString(int id, char* buffer, std::size_t maxCount) {
     if (!buffer)
         return 0;
-    std::string text = CutToField(LoadString(id), maxCount);
+    std::string text = CutToBytes(LoadString(id), maxCount);
     std::memcpy(buffer, text.data(), text.size());
     buffer[text.size()] = '\0';
     return text.size();

@@ -59,10 +59,10 @@ std::string TorqueText(float nm, bool imperial) {
     return Format("%.1f", static_cast<double>(imperial ? NmToInLb(nm) : nm));
 }
 
-std::string FieldText(const std::string& typed, std::size_t maxBytes) {
+std::string FieldText(const std::string& typed, std::size_t maxChars) {
     // a line break would split the field over two lines of the file and shift every line after it
     const std::size_t lineEnd = typed.find_first_of("\r\n");
-    return CutToField(std::string_view(typed).substr(0, lineEnd), maxBytes);
+    return CutToField(std::string_view(typed).substr(0, lineEnd), maxChars);
 }
 
 float FieldValue(float stored, const std::string& shown, const std::string& now) {

@@ -23,8 +23,8 @@ std::string SizeText(float size);
 std::string TorqueText(float nm, bool imperial);
 
 // A typed text as a field of the file can hold it: up to the first line break, cut to
-// maxBytes without splitting a character.
-std::string FieldText(const std::string& typed, std::size_t maxBytes);
+// maxChars characters.
+std::string FieldText(const std::string& typed, std::size_t maxChars);
 // A numeric field's value: the stored one while the field still shows the text it was
 // given, so that merely showing a value never rounds it; else the typed number.
 float FieldValue(float stored, const std::string& shown, const std::string& now);

@@ -28,8 +28,10 @@ std::vector<std::string> NotesBlockLines(bool addNotes, const std::string& notes
 
 std::vector<std::string> TitleBlockLines(const std::string& title, int blankLines) {
     std::vector<std::string> lines(static_cast<std::size_t>(blankLines > 0 ? blankLines : 0), "");
-    lines.push_back(ToUpperAscii(title));
-    lines.push_back(std::string(Utf8Length(title), '_'));
+    const std::string shown = ToUpperText(title);
+    lines.push_back(shown);
+    // as long as the title printed, which a sharp s makes longer
+    lines.push_back(std::string(Utf8Length(shown), '_'));
     lines.insert(lines.end(), {"", ""});
     return lines;
 }
@@ -118,7 +120,8 @@ bool WriteDatasheet(Textfile& file, const DatasheetFrame& frame, const std::stri
                     const std::vector<std::string>& body) {
     // the whole sheet is built first and written in one go
     std::vector<std::string> lines = DatasheetHeaderLines(frame.banner);
-    for (const auto& part : {NotesBlockLines(frame.addNotes, frame.notesFile), TitleBlockLines(title, blankLines), body})
+    for (const auto& part :
+         {NotesBlockLines(frame.addNotes, frame.notesFile), TitleBlockLines(title, blankLines), body})
         lines.insert(lines.end(), part.begin(), part.end());
     PadLines(lines, kFooterStartsAfter);
     const std::vector<std::string> footer = FooterLines(frame.place, frame.reference, frame.date, frame.versionText);

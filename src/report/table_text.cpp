@@ -126,9 +126,9 @@ std::vector<std::string> SpringReturnTableText(const std::vector<TableColumn>& c
     layout.extraWidthColumn = 3;
     layout.headerLine = {0, 0, 0, 0, 1, 0, 0};
     layout.gapBlanks = 3;
-    layout.groupTitle = ToUpperAscii(words.valve + " " + words.torque + " ") +
+    layout.groupTitle = ToUpperText(words.valve + " " + words.torque + " ") +
                         (columns.empty() ? std::string() : columns[0].HeaderLine(1));
-    layout.actuatorTitle = ToUpperAscii(words.actuator);
+    layout.actuatorTitle = ToUpperText(words.actuator);
     return GroupedTableText(columns, layout);
 }
 
@@ -139,9 +139,9 @@ std::vector<std::string> ElectricSizingTableText(const std::vector<TableColumn>&
     layout.extraWidthColumn = 2;
     layout.headerLine = {0, 0, 0, 1};
     layout.gapBlanks = 3;
-    layout.groupTitle = ToUpperAscii(words.valve + " " + words.torque + " ") +
+    layout.groupTitle = ToUpperText(words.valve + " " + words.torque + " ") +
                         (columns.empty() ? std::string() : columns[0].HeaderLine(1));
-    layout.actuatorTitle = ToUpperAscii(words.actuator);
+    layout.actuatorTitle = ToUpperText(words.actuator);
     layout.headerSuffix = kElectricHeaderSuffix;
     layout.rowSuffix = rowSuffix;
     return GroupedTableText(columns, layout);
@@ -152,8 +152,8 @@ std::vector<std::string> DatabaseTableText(const std::vector<TableColumn>& colum
     GroupedTableLayout layout;
     layout.widthFromBothHeaders = true;
     layout.gapBlanks = 2;
-    layout.groupTitle = ToUpperAscii(words.valve);
-    layout.actuatorTitle = ToUpperAscii(words.actuator);
+    layout.groupTitle = ToUpperText(words.valve);
+    layout.actuatorTitle = ToUpperText(words.actuator);
     if (electric) {
         layout.groupColumns = 5;
         layout.headerLine = {0, 0, 0, 0, 0, 1};

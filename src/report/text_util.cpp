@@ -134,7 +134,12 @@ int SaturatingMul(int a, int b) {
     return static_cast<int>(product);
 }
 
-std::string CutToField(std::string_view text, std::size_t maxBytes) {
+std::string CutToField(std::string_view text, std::size_t maxChars) {
+    const std::size_t end = text.find('\0');
+    return CutChars(end == std::string_view::npos ? text : text.substr(0, end), maxChars);
+}
+
+std::string CutToBytes(std::string_view text, std::size_t maxBytes) {
     std::size_t end = text.find('\0');
     if (end == std::string_view::npos)
         end = text.size();
@@ -175,11 +180,38 @@ std::string PadRight(std::string_view text, std::size_t width) {
     return out;
 }
 
-std::string ToUpperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+std::string ToUpperText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 'a' && c <= 'z') {
+            out.push_back(static_cast<char>(c - 'a' + 'A'));
+            continue;
+        }
+        const unsigned char next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        // the small letters of the Latin-1 block (U+00E0..U+00FE) sit 0x20 above their capitals
+        if (c == 0xC3 && next >= 0xA0 && next <= 0xBE && next != 0xB7) {
+            out.push_back(static_cast<char>(0xC3));
+            out.push_back(static_cast<char>(next - 0x20));
+            ++i;
+            continue;
+        }
+        const std::string_view pair = text.substr(i, 2);
+        if (pair == "\xc3\x9f") { // sharp s has no capital in print: SS
+            out += "SS";
+        } else if (pair == "\xc3\xbf") { // y with diaeresis
+            out += "\xc5\xb8";
+        } else if (pair == "\xc5\x93") { // oe ligature
+            out += "\xc5\x92";
+        } else if (pair == "\xc4\xb3") { // Dutch ij
+            out += "\xc4\xb2";
+        } else {
+            out.push_back(static_cast<char>(c));
+            continue;
+        }
+        ++i;
+    }
     return out;
 }
 

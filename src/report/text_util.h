@@ -25,9 +25,13 @@ int TruncToInt(double value);
 // Saturating product of two 32-bit integers.
 int SaturatingMul(int a, int b);
 
-// The text up to its first NUL byte and at most maxBytes long, never ending inside a
-// UTF-8 sequence.
-std::string CutToField(std::string_view text, std::size_t maxBytes);
+// The text up to its first NUL byte and at most maxChars characters (UTF-8 code
+// points) long: a field holds characters, whatever bytes they take.
+std::string CutToField(std::string_view text, std::size_t maxChars);
+
+// The text up to its first NUL byte and at most maxBytes long, for a caller's byte
+// buffer; never ends inside a UTF-8 sequence.
+std::string CutToBytes(std::string_view text, std::size_t maxBytes);
 
 // Counts and cuts in characters (UTF-8 code points), so that a datasheet column holding
 // "°C" or an accented word lines up like plain ASCII.
@@ -35,8 +39,10 @@ std::size_t Utf8Length(std::string_view text);
 std::string CutChars(std::string_view text, std::size_t chars);
 std::string PadRight(std::string_view text, std::size_t width);
 
-// Upper case for ASCII letters; other characters stay as they are.
-std::string ToUpperAscii(std::string_view text);
+// Upper case for the letters of English, Dutch, German and French (ASCII, the Latin-1
+// accented letters, oe, ij and y with diaeresis; sharp s becomes SS); other characters
+// stay as they are.
+std::string ToUpperText(std::string_view text);
 
 // Case-insensitive comparison of the first n characters of text with word
 // (text shorter than n never matches).

@@ -1,6 +1,7 @@
 #include "report/textfile.h"
 
 #include "report/file_faults.h"
+#include "report/text_util.h"
 
 #include <cstring>
 
@@ -55,21 +56,32 @@ bool Textfile::ReadLine(std::string& line, std::size_t maxLength) {
     if (!file_)
         return false;
     Prepare(false);
-    const std::size_t keep = maxLength == NoLimit ? NoLimit : maxLength + 1;
+    // maxLength counts characters: one more is kept so that a CR at the limit can go,
+    // and a UTF-8 character takes at most four bytes
+    const std::size_t keepChars = maxLength == NoLimit ? NoLimit : maxLength + 1;
+    const std::size_t keepBytes = maxLength == NoLimit ? NoLimit : 4 * keepChars;
+    std::size_t chars = 0;
+    bool keeping = true;
     bool any = false;
     int c;
     while ((c = std::getc(file_)) != EOF) {
         any = true;
         if (c == '\n')
             break;
-        if (line.size() < keep)
+        const bool continuation = (c & 0xC0) == 0x80;
+        if (!continuation && chars == keepChars)
+            keeping = false;
+        if (keeping && line.size() < keepBytes) {
             line.push_back(static_cast<char>(c));
+            if (!continuation)
+                ++chars;
+        }
     }
     // drop the CR of a CR LF pair, then the part beyond the caller's field
     if (c == '\n' && !line.empty() && line.back() == '\r')
         line.pop_back();
-    if (line.size() > maxLength)
-        line.resize(maxLength);
+    if (maxLength != NoLimit)
+        line = CutChars(line, maxLength);
     return any;
 }
 
@@ -77,7 +89,8 @@ bool Textfile::WriteLine(std::string_view text) {
     if (!file_)
         return false;
     Prepare(true);
-    std::size_t end = text.find('\n');
+    // a text ends at its first line feed or NUL byte, as a C string would
+    std::size_t end = text.find_first_of(std::string_view("\n\0", 2));
     if (end != std::string_view::npos)
         text = text.substr(0, end);
     if (!file_faults::WriteAllowed(text.size() + 2)) {

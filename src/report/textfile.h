@@ -24,12 +24,13 @@ public:
     bool IsOpen() const { return file_ != nullptr; }
     int GetMode() const { return mode_; }
 
-    // One line without its line end. Only the first maxLength bytes are kept; the rest of
-    // an over-long line is read and dropped, so a hostile file costs no memory. False only
-    // when no byte at all was left to read.
+    // One line without its line end. Only the first maxLength characters (UTF-8 code
+    // points, never a part of one) are kept; the rest of an over-long line is read and
+    // dropped, so a hostile file costs no memory. False only when no byte at all was left
+    // to read.
     bool ReadLine(std::string& line, std::size_t maxLength = NoLimit);
 
-    // Writes text up to its first line feed, then CR LF. False when the file is not open
+    // Writes text up to its first line feed or NUL byte, then CR LF. False when the file is not open
     // or the write failed.
     bool WriteLine(std::string_view text);
 

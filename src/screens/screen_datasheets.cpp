@@ -61,7 +61,7 @@ std::vector<std::string> ElectricSizingScreenBody(const InputLines& inputs, cons
 std::vector<std::string> DatabaseScreenBody(const DatabaseSheet& sheet) {
     std::vector<std::string> lines;
     if (sheet.hasDatabase) {
-        lines.push_back(ToUpperAscii(LoadString(120)));
+        lines.push_back(ToUpperText(LoadString(120)));
         lines.push_back(sheet.valveName + " " + CutChars(sheet.pageName, 99));
         lines.insert(lines.end(), {"", ""});
     }
@@ -84,8 +84,8 @@ std::vector<std::string> DatabaseNoteLines(const DatabaseSheet& sheet) {
 bool WriteDatabaseDatasheet(Textfile& file, const DatasheetFrame& frame, const std::string& title,
                             const DatabaseSheet& sheet) {
     std::vector<std::string> lines = DatasheetHeaderLines(frame.banner);
-    for (const auto& part : {NotesBlockLines(frame.addNotes, frame.notesFile), TitleBlockLines(title, 2),
-                             DatabaseScreenBody(sheet)})
+    for (const auto& part :
+         {NotesBlockLines(frame.addNotes, frame.notesFile), TitleBlockLines(title, 2), DatabaseScreenBody(sheet)})
         lines.insert(lines.end(), part.begin(), part.end());
     // the notes always start on line 47 of a short sheet
     PadLines(lines, 45);

@@ -64,7 +64,7 @@ TEST(DatabaseEdit, TypedTextsFitTheFile) {
     // a line break would shift every later line of the file
     EXPECT_EQ(FieldText("first\r\nsecond", 79), "first");
     EXPECT_EQ(FieldText("first\nsecond", 79), "first");
-    EXPECT_EQ(FieldText("Kugelh\xc3\xa4hne", 7), "Kugelh");
+    EXPECT_EQ(FieldText("Kugelh\xc3\xa4hne", 7), "Kugelh\xc3\xa4"); // seven characters, eight bytes
 }
 
 TEST(DatabaseEdit, UntouchedFieldsKeepTheirStoredValue) {

@@ -1,4 +1,5 @@
 #include "report/datasheet.h"
+#include "report/text_util.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,27 @@ TEST(Datasheet, EmptyOrMissingNotesGiveOnlyTheTwoBlankLines) {
         EXPECT_EQ(lines[5], "");
         EXPECT_EQ(lines[8], "T"); // two notes lines, then the title's two blank lines
     }
+}
+
+TEST(Datasheet, TranslatedNotesAndTitlesStayWhole) {
+    std::string dir = TestDir();
+    // 95 characters that take 105 bytes: a note line holds 99 characters, not bytes
+    const std::string note = "Gr\xc3\xb6\xc3\x9f"
+                             "e und Druckst\xc3\xa4rke der Armaturen gem\xc3\xa4\xc3\x9f "
+                             "Kundenliste, gepr\xc3\xbc"
+                             "ft am 6. Dezember, f\xc3\xbcr Anlage S\xc3\xbc"
+                             "d";
+    ASSERT_LT(Utf8Length(note), 99u);
+    ASSERT_GT(note.size(), 99u);
+    const std::vector<std::string> notes = NotesBlockLines(true, WriteFile(dir, "NOTES.TXT", note + "\r\n"));
+    ASSERT_EQ(notes.size(), 3u);
+    EXPECT_EQ(notes[2], note);
+
+    const std::vector<std::string> title = TitleBlockLines("Kapazit\xc3\xa4t Druckluftbeh\xc3\xa4lter Stra\xc3\x9f"
+                                                           "e",
+                                                           0);
+    EXPECT_EQ(title[0], "KAPAZIT\xc3\x84T DRUCKLUFTBEH\xc3\x84LTER STRASSE");
+    EXPECT_EQ(title[1], std::string(35, '_'));
 }
 
 TEST(Datasheet, LongContentGetsTheFooterRightAfterIt) {

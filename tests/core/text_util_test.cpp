@@ -57,8 +57,9 @@ TEST(TruncToInt, DefinedForEveryInput) {
 TEST(TextCuts, FieldsStopAtNulAndNeverSplitACharacter) {
     EXPECT_EQ(CutToField("abcdefg", 5), "abcde");
     EXPECT_EQ(CutToField(std::string("ab\0cd", 5), 5), "ab");
-    EXPECT_EQ(CutToField("abc\xc3\xa9z", 4), "abc"); // é would be split
-    EXPECT_EQ(CutToField("abc\xc3\xa9z", 5), "abc\xc3\xa9");
+    // a field counts characters: an accented letter takes one place, not two
+    EXPECT_EQ(CutToField("abc\xc3\xa9z", 4), "abc\xc3\xa9");
+    EXPECT_EQ(CutToField("abc\xc3\xa9z", 3), "abc");
     EXPECT_EQ(Utf8Length("\xc2\xb0"
                          "C"),
               2u);
@@ -68,6 +69,24 @@ TEST(TextCuts, FieldsStopAtNulAndNeverSplitACharacter) {
               "\xc2\xb0"
               "C  ");
     EXPECT_EQ(CutChars("Temp\xc3\xa9rature", 6), "Temp\xc3\xa9r");
+}
+
+TEST(TextCuts, TitlesUpperCaseEveryLetterOfTheFourLanguages) {
+    EXPECT_EQ(ToUpperText("Kapazit\xc3\xa4t Druckluftbeh\xc3\xa4lter"), "KAPAZIT\xc3\x84T DRUCKLUFTBEH\xc3\x84LTER");
+    EXPECT_EQ(ToUpperText("d\xc3\xa9"
+                          "bit \xc5\x93uvre \xc3\xa0 \xc3\xa7"
+                          "a"),
+              "D\xc3\x89"
+              "BIT \xc5\x92UVRE \xc3\x80 \xc3\x87"
+              "A");
+    EXPECT_EQ(ToUpperText("Stra\xc3\x9f"
+                          "e \xc4\xb3s"),
+              "STRASSE \xc4\xb2S");
+    // signs and capitals stay as they are, and so does a lone lead byte at the end
+    EXPECT_EQ(ToUpperText("\xc2\xb0"
+                          "C \xc3\xb7 \xc3\x84 [Nm]\xc3"),
+              "\xc2\xb0"
+              "C \xc3\xb7 \xc3\x84 [NM]\xc3");
 }
 
 TEST(ShortestFloat, RoundTrips) {

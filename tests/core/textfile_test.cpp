@@ -35,16 +35,37 @@ TEST(Textfile, OverlongLinesAreCutToTheCallersField) {
     EXPECT_EQ(line, "abc");
 }
 
-TEST(Textfile, WritesCrLfAndCutsAtAnEmbeddedLineFeed) {
+TEST(Textfile, FieldsCountCharactersNotBytes) {
+    std::string dir = TestDir();
+    // 98 letters, each two bytes in UTF-8: a 99-character field keeps them all
+    std::string umlauts;
+    for (int i = 0; i < 98; ++i)
+        umlauts += "\xc3\xa4";
+    // a cut at 3 characters falls between whole characters, never inside one
+    Textfile f(WriteFile(dir, "a.txt", umlauts + "\r\n\xc3\xa9t\xc3\xa9s\r\n\xc3\xa9t\xc3\xa9\r\n"));
+    ASSERT_TRUE(f.Open(Textfile::ModeRead));
+    std::string line;
+    ASSERT_TRUE(f.ReadLine(line, 99));
+    EXPECT_EQ(line, umlauts);
+    ASSERT_TRUE(f.ReadLine(line, 3));
+    EXPECT_EQ(line, "\xc3\xa9t\xc3\xa9");
+    // the CR right after a full field of accented letters is the line end
+    ASSERT_TRUE(f.ReadLine(line, 3));
+    EXPECT_EQ(line, "\xc3\xa9t\xc3\xa9");
+}
+
+TEST(Textfile, WritesCrLfAndCutsAtAnEmbeddedLineFeedOrNul) {
     std::string dir = TestDir();
     Textfile f(dir + "/w.txt");
     ASSERT_TRUE(f.Open(Textfile::ModeCreate));
     EXPECT_TRUE(f.WriteLine("first"));
     EXPECT_TRUE(f.WriteLine("before\nafter"));
     EXPECT_TRUE(f.WriteLine(""));
+    // a NUL from a damaged file ends the text as it ends a C string
+    EXPECT_TRUE(f.WriteLine(std::string_view("kept\0dropped\n", 13)));
     f.Close();
     EXPECT_TRUE(f.Ok());
-    EXPECT_EQ(ReadFile(dir + "/w.txt"), "first\r\nbefore\r\n\r\n");
+    EXPECT_EQ(ReadFile(dir + "/w.txt"), "first\r\nbefore\r\n\r\nkept\r\n");
     EXPECT_FALSE(f.WriteLine("closed"));
 }
 
