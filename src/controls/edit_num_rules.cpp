@@ -4,17 +4,49 @@
 
 #include <cstdio>
 
-bool AcceptEditKey(std::string_view currentText, char32_t key, char decimalChar) {
+char32_t EditKeyChar(std::string_view currentText, char32_t key, char decimalChar) {
     if (key >= U'0' && key <= U'9')
-        return true;
+        return key;
     if (key < 32 || key == 127)
-        return true;
+        return key;
+    if (key == U',' || key == U'.')
+        key = static_cast<unsigned char>(decimalChar);
     const std::string_view head = currentText.substr(0, kEditKeyLookAhead);
     for (char once : {decimalChar, '-'}) {
         if (key == static_cast<unsigned char>(once))
-            return head.find(once) == std::string_view::npos;
+            return head.find(once) == std::string_view::npos ? key : 0;
     }
-    return false;
+    return 0;
+}
+
+std::string PastedEditText(std::string_view pasted, char decimalChar) {
+    const std::size_t first = pasted.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = pasted.find_last_not_of(" \t\r\n");
+    std::string text(pasted.substr(first, last - first + 1));
+    for (char& c : text)
+        if (c == ',' || c == '.')
+            c = decimalChar;
+    return text;
+}
+
+bool IsEditNumber(std::string_view text, char decimalChar) {
+    if (text.empty())
+        return true;
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == decimalChar && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
 }
 
 std::string FormatEditFloat(float x, char decimalChar) {
@@ -35,6 +67,11 @@ std::string FormatEditFloat(float x, char decimalChar) {
     return text;
 }
 
-float EditTextValue(std::string_view text) {
-    return static_cast<float>(ParseDouble(text.substr(0, kEditValueChars)));
+float EditTextValue(std::string_view text, char decimalChar) {
+    std::string head(text.substr(0, kEditValueChars));
+    if (decimalChar != '.')
+        for (char& c : head)
+            if (c == decimalChar)
+                c = '.';
+    return static_cast<float>(ParseDouble(head));
 }

@@ -1157,6 +1157,16 @@
         <translation>Die Datei %s wurde nicht vollständig gelesen. Speichern ersetzt sie durch den Editorinhalt. Trotzdem?</translation>
     </message>
     <message>
+        <source>The pasted text &quot;%s&quot; is not a number. The field is left as it was.</source>
+        <comment>136</comment>
+        <translation>Der eingefügte Text &quot;%s&quot; ist keine Zahl. Das Feld bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The pasted number &quot;%s&quot; does not fit: this field takes at most %i characters.</source>
+        <comment>137</comment>
+        <translation>Die eingefügte Zahl &quot;%s&quot; passt nicht: dieses Feld fasst höchstens %i Zeichen.</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>

@@ -1157,6 +1157,16 @@
         <translation>Le fichier %s n'a pas été lu en entier. L'enregistrer le remplace par le contenu de l'éditeur. Continuer ?</translation>
     </message>
     <message>
+        <source>The pasted text &quot;%s&quot; is not a number. The field is left as it was.</source>
+        <comment>136</comment>
+        <translation>Le texte collé &quot;%s&quot; n'est pas un nombre. Le champ reste inchangé.</translation>
+    </message>
+    <message>
+        <source>The pasted number &quot;%s&quot; does not fit: this field takes at most %i characters.</source>
+        <comment>137</comment>
+        <translation>Le nombre collé &quot;%s&quot; ne tient pas : ce champ accepte au plus %i caractères.</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>

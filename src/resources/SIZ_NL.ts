@@ -1157,6 +1157,16 @@
         <translation>Het bestand %s is niet volledig gelezen. Opslaan vervangt het door de inhoud van de editor. Toch opslaan?</translation>
     </message>
     <message>
+        <source>The pasted text &quot;%s&quot; is not a number. The field is left as it was.</source>
+        <comment>136</comment>
+        <translation>De geplakte tekst &quot;%s&quot; is geen getal. Het veld is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The pasted number &quot;%s&quot; does not fit: this field takes at most %i characters.</source>
+        <comment>137</comment>
+        <translation>Het geplakte getal &quot;%s&quot; past niet: dit veld neemt hoogstens %i tekens.</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>

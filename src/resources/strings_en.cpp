@@ -151,6 +151,8 @@ constexpr Entry kEnglish[] = {
     {133, "The valve database has changes that are not saved. Do you want to save them?"},
     {134, "The valve database has no pages. Append a page with at least one size, then save again."},
     {135, "The file %s did not read completely. Saving replaces it with what the editor holds. Save anyway?"},
+    {136, "The pasted text \"%s\" is not a number. The field is left as it was."},
+    {137, "The pasted number \"%s\" does not fit: this field takes at most %i characters."},
     {500,
      "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
     {501, "Datasheet"},

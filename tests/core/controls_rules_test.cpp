@@ -10,36 +10,37 @@ struct EditKeyCase {
     const char* text;
     char32_t key;
     char decimalChar;
-    bool accepted;
+    char32_t enters; // 0: refused
 };
 
 class ControlsEditKey : public testing::TestWithParam<EditKeyCase> {};
 
 TEST_P(ControlsEditKey, Filter) {
     const EditKeyCase& c = GetParam();
-    EXPECT_EQ(AcceptEditKey(c.text, c.key, c.decimalChar), c.accepted)
+    EXPECT_EQ(EditKeyChar(c.text, c.key, c.decimalChar), c.enters)
         << "text \"" << c.text << "\" key " << static_cast<unsigned>(c.key);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ControlsEditKey,
-                         testing::Values(EditKeyCase{"", U'0', '.', true}, EditKeyCase{"123", U'9', '.', true},
-                                         EditKeyCase{"1", U'.', '.', true}, EditKeyCase{"1.2", U'.', '.', false},
-                                         EditKeyCase{"5", U'-', '.', true}, EditKeyCase{"5-", U'-', '.', false},
-                                         EditKeyCase{"-5", U'.', '.', true}, EditKeyCase{"", U'a', '.', false},
-                                         EditKeyCase{"", U'E', '.', false}, EditKeyCase{"1", U' ', '.', false},
-                                         EditKeyCase{"1", U',', '.', false}, EditKeyCase{"1", U'+', '.', false},
-                                         EditKeyCase{"1.2", 8, '.', true}, EditKeyCase{"1.2", 127, '.', true},
-                                         EditKeyCase{"1.2", 22, '.', true}, EditKeyCase{"1", 0x00B2, '.', false},
-                                         EditKeyCase{"1", 0x0661, '.', false}, EditKeyCase{"1", U'€', '.', false},
-                                         // another decimal char: the point is then an ordinary refused key
-                                         EditKeyCase{"1", U',', ',', true}, EditKeyCase{"1,2", U',', ',', false},
-                                         EditKeyCase{"1", U'.', ',', false},
+                         testing::Values(EditKeyCase{"", U'0', '.', U'0'}, EditKeyCase{"123", U'9', '.', U'9'},
+                                         EditKeyCase{"1", U'.', '.', U'.'}, EditKeyCase{"1.2", U'.', '.', 0},
+                                         EditKeyCase{"5", U'-', '.', U'-'}, EditKeyCase{"5-", U'-', '.', 0},
+                                         EditKeyCase{"-5", U'.', '.', U'.'}, EditKeyCase{"", U'a', '.', 0},
+                                         EditKeyCase{"", U'E', '.', 0}, EditKeyCase{"1", U' ', '.', 0},
+                                         EditKeyCase{"1", U',', '.', U'.'}, EditKeyCase{"1", U'+', '.', 0},
+                                         EditKeyCase{"1.2", 8, '.', 8}, EditKeyCase{"1.2", 127, '.', 127},
+                                         EditKeyCase{"1.2", 22, '.', 22}, EditKeyCase{"1", 0x00B2, '.', 0},
+                                         EditKeyCase{"1", 0x0661, '.', 0}, EditKeyCase{"1", U'€', '.', 0},
+                                         // a comma or a point enters the field's decimal char, once
+                                         EditKeyCase{"1.2", U',', '.', 0}, EditKeyCase{"1", U',', ',', U','},
+                                         EditKeyCase{"1,2", U',', ',', 0}, EditKeyCase{"1", U'.', ',', U','},
+                                         EditKeyCase{"1,2", U'.', ',', 0},
                                          // a key whose low byte is '.' is not the point
-                                         EditKeyCase{"1", 0x012E, '.', false},
+                                         EditKeyCase{"1", 0x012E, '.', 0},
                                          // only the first 18 characters are looked at
-                                         EditKeyCase{"12345678901234567.", U'.', '.', false},
-                                         EditKeyCase{"123456789012345678.", U'.', '.', true},
-                                         EditKeyCase{"123456789012345678-", U'-', '.', true}));
+                                         EditKeyCase{"12345678901234567.", U'.', '.', 0},
+                                         EditKeyCase{"123456789012345678.", U'.', '.', U'.'},
+                                         EditKeyCase{"123456789012345678-", U'-', '.', U'-'}));
 
 struct FormatCase {
     float value;
@@ -83,6 +84,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, ControlsEditValue,
                                          ValueCase{"5-", 5.0f}, ValueCase{"", 0.0f}, ValueCase{"-2.25", -2.25f},
                                          ValueCase{"1.2.3", 1.2f}, ValueCase{"  7", 7.0f}, ValueCase{"0.1", 0.1f},
                                          ValueCase{"4,5", 4.0f}));
+
+TEST(ControlsEditValue, PastedTextReadsAsANumberOrNotAtAll) {
+    EXPECT_EQ(PastedEditText(" 150,5\t\r\n", '.'), "150.5");
+    EXPECT_EQ(PastedEditText("45.5", ','), "45,5");
+    EXPECT_EQ(PastedEditText("  ", '.'), "");
+    for (const char* number : {"", "150.5", "-0.5", ".5", "5.", "12"})
+        EXPECT_TRUE(IsEditNumber(number, '.')) << number;
+    // a thousands separator leaves two decimal chars: no silent 1.2345
+    for (const char* other : {"1.234.5", "12abc", "1e5", "-", ".", "5-", "--5", "1 000", "\xc2\xbd"})
+        EXPECT_FALSE(IsEditNumber(other, '.')) << other;
+    EXPECT_EQ(EditTextValue("4,5", ','), 4.5f);
+}
 
 TEST(ControlsEditValue, OnlyTheFirstThirtyCharactersCount) {
     const std::string thirty(30, '1');

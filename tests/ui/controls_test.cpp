@@ -2,8 +2,12 @@
 #include "controls/multi_list_box.h"
 #include "report/table_text.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -44,7 +48,7 @@ private slots:
         QTest::keyClicks(&edit, "1.2.3");
         QCOMPARE(edit.text(), QStringLiteral("1.23"));
         edit.clear();
-        QTest::keyClicks(&edit, "ab1,2-4-");
+        QTest::keyClicks(&edit, "ab1 2-4-");
         QCOMPARE(edit.text(), QStringLiteral("12-4"));
         // keys without text and control keys still edit
         QTest::keyClick(&edit, Qt::Key_Backspace);
@@ -56,12 +60,88 @@ private slots:
         edit.selectAll();
         QTest::keyClick(&edit, '.');
         QCOMPARE(edit.text(), QStringLiteral("1.5"));
+        // a comma is the decimal char by habit on many desktops: it enters the field's own, once
+        edit.clear();
+        QTest::keyClicks(&edit, "150,5,.");
+        QCOMPARE(edit.text(), QStringLiteral("150.5"));
+        QCOMPARE(edit.GetValue(), 150.5f);
     }
 
     void EditTextLimitCountsTheTerminatingZero() {
         ptEditNum edit(nullptr, 101, 8);
         QTest::keyClicks(&edit, "123456789");
         QCOMPARE(edit.text(), QStringLiteral("1234567"));
+        // the limit is for typing: what the program writes is shown whole
+        edit.SetValue(75.399994f);
+        QCOMPARE(edit.text(), QStringLiteral("75.399994"));
+        QCOMPARE(edit.GetValue(), 75.399994f);
+        QTest::keyClick(&edit, '1');
+        QCOMPARE(edit.text(), QStringLiteral("75.399994"));
+        edit.selectAll();
+        QTest::keyClick(&edit, '1');
+        QCOMPARE(edit.text(), QStringLiteral("1"));
+    }
+
+    void EditPasteReadsANumberOrSaysWhyNot() {
+        QWidget window;
+        auto* edit = new ptEditNum(&window, 101, 8);
+        window.show();
+        QStringList messages;
+        // a paste that is refused says so in a message box and leaves the field alone
+        auto paste = [&](const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            QTimer::singleShot(0, [&messages] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    messages << box->text();
+                    box->accept();
+                }
+            });
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+        };
+        paste(QStringLiteral(" 150,5\n"));
+        QCOMPARE(edit->text(), QStringLiteral("150.5"));
+        QVERIFY(messages.isEmpty());
+        edit->selectAll();
+        for (const QString& bad : {QStringLiteral("1.234,5"), QStringLiteral("12abc"), QStringLiteral("-")}) {
+            paste(bad);
+            QCOMPARE(edit->text(), QStringLiteral("150.5"));
+        }
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages.value(0),
+                 QStringLiteral("The pasted text \"1.234,5\" is not a number. The field is left as it was."));
+        // the outcome counts: in place of the selection, it must be a number within the limit
+        edit->setSelection(0, 3);
+        paste(QStringLiteral("2,25"));
+        QCOMPARE(edit->text(), QStringLiteral("150.5"));
+        paste(QStringLiteral("12345678"));
+        QCOMPARE(edit->text(), QStringLiteral("150.5"));
+        QCOMPARE(messages.size(), 5);
+        QCOMPARE(messages.value(4),
+                 QStringLiteral("The pasted number \"12345678\" does not fit: this field takes at most 7 characters."));
+        edit->selectAll();
+        paste(QStringLiteral("2,25"));
+        QCOMPARE(edit->text(), QStringLiteral("2.25"));
+        QCOMPARE(messages.size(), 5);
+    }
+
+    void EditFocusSignalsOnlyForARealChangeOfFocus() {
+        ptEditNum edit(nullptr, 101, 0);
+        QSignalSpy in(&edit, &ptEditNum::focusIn);
+        QSignalSpy out(&edit, &ptEditNum::focusOut);
+        // a context menu or another window taking over is no change of focus in the screen
+        for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+            QFocusEvent leave(QEvent::FocusOut, reason);
+            QCoreApplication::sendEvent(&edit, &leave);
+            QFocusEvent back(QEvent::FocusIn, reason);
+            QCoreApplication::sendEvent(&edit, &back);
+        }
+        QCOMPARE(out.count() + in.count(), 0);
+        for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::MouseFocusReason, Qt::OtherFocusReason}) {
+            QFocusEvent leave(QEvent::FocusOut, reason);
+            QCoreApplication::sendEvent(&edit, &leave);
+        }
+        QCOMPARE(out.count(), 3);
     }
 
     void EditValue() {

@@ -1,5 +1,6 @@
 // The actuator sizing screen of both programs, driven as a user does.
 #include "app/flavour.h"
+#include "app/messages.h"
 #include "app/vn_app.h"
 #include "app/vn_client.h"
 #include "controls/edit_num.h"
@@ -214,6 +215,41 @@ private slots:
         screen->CmClear();
         Size(screen.get(), "80");
         QCOMPARE(screen->RowRecords(), (std::vector<int>{2}));
+    }
+
+    void DecimalCommaSizesLikeThePoint_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("German") << 2;
+    }
+    void DecimalCommaSizesLikeThePoint() {
+        QFETCH(int, language);
+        Start("UNITS = METRIC");
+        if (language != 0) {
+            QVERIFY(QFile::copy(QStringLiteral(VN_CATALOGUES "/SIZ_D.qm"), QStringLiteral("SIZ_D.qm")));
+            app_->LoadLanguage(language);
+            QVERIFY(app_->StringModule());
+        }
+        auto screen = Open();
+        ptMultiListBox* list = screen->GetResultList();
+        Size(screen.get(), "45.5");
+        Size(screen.get(), "45,5");
+        QCOMPARE(list->RowCount(), 2);
+        QCOMPARE(RowTexts(list, 1), RowTexts(list, 0));
+        QCOMPARE(RowTexts(list, 1).value(0), QStringLiteral("45.5"));
+
+        // pasted the same; what reads as no number is refused with a message in the user's language
+        ptEditNum* torque = Field(screen.get(), 203);
+        torque->setFocus();
+        torque->PasteText(QStringLiteral("45,5"));
+        QTest::mouseClick(Button(screen.get(), 102), Qt::LeftButton);
+        QCOMPARE(RowTexts(list, 2), RowTexts(list, 0));
+        answers_->ThenMessage(QMessageBox::Ok);
+        torque->PasteText(QStringLiteral("45,5 Nm"));
+        QTRY_VERIFY(answers_->AllAnswered());
+        QCOMPARE(answers_->Texts.value(0), Str(136).replace(QStringLiteral("%s"), QStringLiteral("45,5 Nm")));
+        QCOMPARE(torque->text(), QString());
+        QCOMPARE(answers_->Unexpected, 0);
     }
 
     void DatasheetsInMetricAndImperial_data() {
