@@ -1,5 +1,6 @@
 #include "app/about_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "app/flavour.h"
 #include "app/language.h"
 #include "app/version_info.h"
@@ -48,9 +49,7 @@ VnAboutDlg::VnAboutDlg(QWidget* parent, LanguageModule* module) : QDialog(parent
     if (info.GetSpecialBuild(text))
         special_->setText(QString::fromStdString(text));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("OK"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon);

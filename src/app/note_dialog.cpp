@@ -1,5 +1,6 @@
 #include "app/note_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "app/messages.h"
 #include "report/safe_file.h"
 #include "report/textfile.h"
@@ -23,11 +24,7 @@ VnNoteInputDialog::VnNoteInputDialog(QWidget* parent, const QString& fileName)
     edit_->setFont(QFont(QStringLiteral("Monospace")));
     edit_->setMinimumSize(480, 200);
     layout->addWidget(edit_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("OK"), tr("Cancel"));
     layout->addWidget(buttons);
 
     // every line is followed by a line break, so the caret waits on a fresh last line

@@ -21,7 +21,8 @@ int RunProgram(int argc, char** argv) {
         vnApp.InitMainWindow();
         return QApplication::exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Exception"), QString::fromUtf8(e.what()));
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Exception"), QString::fromUtf8(e.what()), QMessageBox::Ok);
+        box.exec();
         return -1;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/setup_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "app/language.h"
 #include "app/messages.h"
 #include "controls/edit_num.h"
@@ -100,11 +101,7 @@ VnSetup::VnSetup(QWidget* parent, bool pneumatic, const SetupValues& values, Lan
     grid->addWidget(place_, row++, 1, 1, 2);
     grid->setColumnMinimumWidth(1, 320);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &VnSetup::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("OK"), tr("Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -174,8 +171,7 @@ void VnSetup::CmBrowseActuator() {
 }
 
 void VnSetup::CmBrowseValve() {
-    const QString chosen =
-        Browse(Str(23), QStringLiteral("Valve Files (*);;All Files (*)"), values_.ValveFile);
+    const QString chosen = Browse(Str(23), QStringLiteral("Valve Files (*);;All Files (*)"), values_.ValveFile);
     if (chosen.isEmpty())
         return;
     values_.ValveFile = chosen;

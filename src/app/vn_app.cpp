@@ -38,7 +38,8 @@ void VnApp::InitMainWindow() {
     Textfile(kNotesFileName).Remove();
     RunSetup(nullptr);
 
-    ApplyLanguage(nullptr);
+    // the language of the settings holds from the first window on, menus and caption too
+    ApplyLanguage(languageModule_.get());
     // without a window manager a maximise request is ignored; start at the screen's size
     if (QScreen* screen = QGuiApplication::primaryScreen())
         frame_->setGeometry(screen->availableGeometry());

@@ -25,7 +25,8 @@ public:
     ~VnApp() override;
 
     // Start-up up to the shown main window: settings, language, the notes of the last
-    // run removed, the start-up setup, then the frame with the program's own menu.
+    // run removed, the start-up setup, then the frame with the menu and caption of the
+    // chosen language.
     void InitMainWindow();
 
     Settings& GetSettings() { return *settings_; }

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 
+#include <algorithm>
+
 VnClient::VnClient(VnApp& app, QWidget* parent) : QMdiArea(parent), app_(app) {
     setObjectName(QStringLiteral("client"));
     setBackground(QColor(255, 255, 240));
@@ -60,8 +62,8 @@ void VnClient::OpenScreen(int, const ScreenCommand& entry) {
     std::unique_ptr<VnScreen> screen = entry.factory ? entry.factory(*this) : nullptr;
     if (entry.check == Check::DataGuard) {
         // a command whose screen is not built yet still guards with the range it would read
-        const bool hasData = screen ? screen->HasActuatorData()
-                                    : ActuatorData(app_.GetSettings().ActuatorFile).GetCount() > 0;
+        const bool hasData =
+            screen ? screen->HasActuatorData() : ActuatorData(app_.GetSettings().ActuatorFile).GetCount() > 0;
         if (!hasData) {
             // a fixed text: no language replaces it
             ShowError(this, QStringLiteral("No data was loaded, Try again..."));
@@ -91,8 +93,11 @@ bool VnClient::CheckFiles() {
 bool VnClient::RunScreen(std::unique_ptr<VnScreen> screen) {
     if (!CheckFiles())
         return false;
-    if (screen)
+    if (screen) {
+        // the screen blocks the frame only: the conversion windows stay live beside it
+        screen->setWindowModality(Qt::WindowModal);
         screen->exec();
+    }
     return true;
 }
 
@@ -105,6 +110,11 @@ void VnClient::OpenConversion(const ConversionCommand& entry) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+int VnClient::ConversionCount() const {
+    return static_cast<int>(std::count_if(ConversionWindows.begin(), ConversionWindows.end(),
+                                          [](const QPointer<QWidget>& w) { return w; }));
 }
 
 QWidget* VnClient::ConversionWindow(int slot) const {

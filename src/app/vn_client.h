@@ -23,6 +23,8 @@ public:
         FileCheck, // only the file check
     };
     using ScreenFactory = std::function<std::unique_ptr<VnScreen>(VnClient&)>;
+    // A conversion window has no parent, so that the screens, which block the frame and
+    // all that hangs from it, leave it alone; the client deletes it.
     using ConversionFactory = std::function<QWidget*(VnClient&)>;
 
     static constexpr int kConversionSlots = 10;
@@ -46,6 +48,8 @@ public:
     void CloseChildren();
 
     QWidget* ConversionWindow(int slot) const;
+    // The conversion objects that exist, shown or closed.
+    int ConversionCount() const;
 
 private:
     struct ScreenCommand {

@@ -29,8 +29,8 @@ QString EnglishText(int id) {
 
 QIcon ProgramIcon(bool pneumatic) {
     // the installed icon theme carries the real icons; the drawn one serves a build tree
-    const QIcon themed = QIcon::fromTheme(pneumatic ? QStringLiteral("com.varnox.vnpneu")
-                                                    : QStringLiteral("com.varnox.vnelec"));
+    const QIcon themed =
+        QIcon::fromTheme(pneumatic ? QStringLiteral("com.varnox.vnpneu") : QStringLiteral("com.varnox.vnelec"));
     if (!themed.isNull())
         return themed;
     QIcon icon;
@@ -84,10 +84,16 @@ VnFrame::VnFrame(VnApp& app) : app_(app), client_(new VnClient(app, this)) {
 }
 
 bool VnFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert &&
-        watched->isWidgetType()) {
-        overtypeOn_ = !overtypeOn_;
-        UpdateIndicators();
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        // a key that its widget leaves alone goes on to each parent, and the filter sees
+        // it again at every step: one press flips the indicator once
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert && event != lastInsert_) {
+            overtypeOn_ = !overtypeOn_;
+            UpdateIndicators();
+        }
+        lastInsert_ = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert ? event : nullptr;
+    } else if (event->type() == QEvent::KeyRelease) {
+        lastInsert_ = nullptr;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -139,7 +145,8 @@ void VnFrame::AddItems(QMenu* menu, const std::vector<MenuNode>& items, Language
         const int command = item.command;
         connect(action, &QAction::triggered, this, [this, command] { Command(command); });
         if (command == cmd::PrintSetup)
-            connect(menu, &QMenu::aboutToShow, action, [this, action] { action->setEnabled(app_.HasDefaultPrinter()); });
+            connect(menu, &QMenu::aboutToShow, action,
+                    [this, action] { action->setEnabled(app_.HasDefaultPrinter()); });
     }
 }
 

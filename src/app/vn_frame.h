@@ -8,6 +8,7 @@
 
 class LanguageModule;
 class QAction;
+class QEvent;
 class QLabel;
 class QMenu;
 class VnApp;
@@ -41,6 +42,8 @@ private:
     VnClient* client_;
     QLabel* overtype_;
     bool overtypeOn_ = false;
+    // the Insert press being passed up from widget to parent; only compared, never read
+    const QEvent* lastInsert_ = nullptr;
 };
 
 // Window icon of the program: drawn, so that it needs no image files.

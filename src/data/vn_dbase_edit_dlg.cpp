@@ -195,8 +195,9 @@ void VnDBaseEditDlg::CmSaveAs() {
     if (!ReadyToWrite())
         return;
     const QString chosen = QFileDialog::getSaveFileName(this, Str(102), StartFolder(), kValveFilter);
-    if (!chosen.isEmpty())
-        WriteTo(chosen);
+    // the editor starts over on the file it now stands for: first page, pages listed anew
+    if (!chosen.isEmpty() && WriteTo(chosen))
+        RefreshAll();
 }
 
 QString VnDBaseEditDlg::StartFolder() const {

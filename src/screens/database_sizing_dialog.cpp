@@ -100,7 +100,7 @@ VnDatabaseSizingDialog::VnDatabaseSizingDialog(VnApp& app, QWidget* parent, cons
     QPushButton* sizing = AddButton(211, tr("&Sizing"));
     sizing->setDefault(true);
     connect(sizing, &QPushButton::clicked, this, &VnDatabaseSizingDialog::CmSizing);
-    AddStandardButtons(true, false);
+    AddStandardButtons(true, false, 1);
 
     // the series first, then its inputs, as they stand on the screen
     QWidget* previous = PageCombo;

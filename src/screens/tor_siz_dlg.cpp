@@ -81,7 +81,7 @@ QPushButton* VnTorSizDlg::AddButton(int controlId, const QString& text) {
     return button;
 }
 
-void VnTorSizDlg::AddStandardButtons(bool withClear, bool withCalculate) {
+void VnTorSizDlg::AddStandardButtons(bool withClear, bool withCalculate, int closeId) {
     if (withCalculate) {
         QPushButton* calculate = AddButton(102, tr("&Calculate"));
         calculate->setDefault(true);
@@ -92,7 +92,7 @@ void VnTorSizDlg::AddStandardButtons(bool withClear, bool withCalculate) {
     connect(AddButton(400, tr("To &File")), &QPushButton::clicked, this, &VnScreen::CmToFile);
     connect(AddButton(110, tr("&Print")), &QPushButton::clicked, this, &VnScreen::CmPrint);
     ButtonRow->addStretch(1);
-    connect(AddButton(2, tr("C&lose")), &QPushButton::clicked, this, &QDialog::reject);
+    connect(AddButton(closeId, tr("C&lose")), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void VnTorSizDlg::WatchChanges(ptEditNum* field, float& valueAtFocus) {

@@ -63,8 +63,9 @@ protected:
     QComboBox* AddList(int controlId, const QString& label);
     void SetResultList(ptMultiListBox* list);
     QPushButton* AddButton(int controlId, const QString& text);
-    // Calculate (default), Clear when wanted, To File, Print and Close.
-    void AddStandardButtons(bool withClear, bool withCalculate = true);
+    // Calculate (default), Clear when wanted, To File, Print and Close (2, or the
+    // number a screen's own dialog gives it).
+    void AddStandardButtons(bool withClear, bool withCalculate = true, int closeId = 2);
     // Empties the table when the field is left with another value than it had on entry.
     void WatchChanges(ptEditNum* field, float& valueAtFocus);
     // The valve types in their order, their presets on confirmation.

@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/vn_app.h"
+#include "app/vn_client.h"
 #include "controls/edit_num.h"
 
 #include <QGridLayout>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +24,8 @@ VnConvertDialog::VnConvertDialog(VnApp& app, QWidget* parent, ConversionKind kin
     : QDialog(parent), App(app), Kind(kind) {
     setObjectName(QStringLiteral("dialog111"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // an open conversion must not keep the program running once the frame is closed
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Convert Dialog"));
 
     InputEdit = new ptEditNum(this, 101, 0);
@@ -65,9 +70,8 @@ VnConvertDialog::VnConvertDialog(VnApp& app, QWidget* parent, ConversionKind kin
 }
 
 int VnConvertDialog::ConversionCount() const {
-    if (!parentWidget())
-        return 1;
-    return static_cast<int>(parentWidget()->findChildren<VnConvertDialog*>(Qt::FindDirectChildrenOnly).size());
+    const VnClient* client = App.GetClient();
+    return client ? std::max(1, client->ConversionCount()) : 1;
 }
 
 void VnConvertDialog::showEvent(QShowEvent* event) {

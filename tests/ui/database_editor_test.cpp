@@ -290,6 +290,10 @@ private slots:
         QCOMPARE(answers_->Captions.value(0), QStringLiteral("Enter or Selecr Valve File"));
         QCOMPARE(Text(screen.get(), 105), QStringLiteral("...") + copy.right(40));
         QCOMPARE(TorqueDatabase(copy.toStdString()).pages[3].from, std::string("Bench 2027"));
+        // the editor starts over on the copy: its first page, the page list read anew
+        QCOMPARE(Pages(screen.get())->currentIndex(), 0);
+        QCOMPARE(Pages(screen.get())->count(), 4);
+        QCOMPARE(Text(screen.get(), 115), QStringLiteral("1 of 4"));
         Choose(screen.get(), 1);
         Click(screen.get(), 111);
         Click(screen.get(), 117);

@@ -2,6 +2,7 @@
 // message boxes and file dialogs the way a user does and never hangs on one.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -40,5 +41,5 @@ private:
 
     QTimer timer_;
     std::deque<Answer> answers_;
-    QPointer<QWidget> last_;
+    QList<QPointer<QWidget>> answered_;
 };

@@ -4,6 +4,7 @@
 #include "app/flavour.h"
 #include "app/language.h"
 #include "app/load_string.h"
+#include "app/messages.h"
 #include "app/note_dialog.h"
 #include "app/setup_dialog.h"
 #include "app/vn_app.h"
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyleOption>
 #include <QTemporaryDir>
@@ -368,17 +370,21 @@ private slots:
         QCOMPARE(QString::fromStdString(LoadString(13)), QStringLiteral("Torque"));
     }
 
-    void CatalogueSuppliesStringsAndMenusAfterSetup() {
+    void CatalogueSuppliesStringsMenusAndCaptionFromTheStart() {
         QVERIFY(QFile::copy(QStringLiteral(VN_TEST_CATALOGUE), QStringLiteral("SIZ_D.qm")));
         WriteText(QString::fromLatin1(flavour::kSettingsFile), SettingsText("", "", "D"));
         ModalAnswers answers;
-        auto app = Start(answers);
+        // the start-up setup cancelled: the language of the settings holds all the same
+        answers.ThenReject();
+        auto app = std::make_unique<VnApp>();
+        app->InitMainWindow();
         QVERIFY(app->StringModule());
         QCOMPARE(QString::fromStdString(LoadString(13)), QStringLiteral("Drehmoment"));
         // a number the catalogue lacks is empty
         QCOMPARE(QString::fromStdString(LoadString(14)), QString());
-        // the start shows the program's own menu and caption
-        QCOMPARE(app->GetFrame()->menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
+        QCOMPARE(app->GetFrame()->menuBar()->actions().at(0)->text(), QStringLiteral("&Datei"));
+        QVERIFY(app->GetFrame()->windowTitle().contains(QStringLiteral("Auslegung")));
+        QCOMPARE(app->GetFrame()->FindCommand(cmd::Setup)->statusTip(), Str(cmd::Setup));
 
         // confirming the language in Setup puts the catalogue's menu up
         answers.Then([](QWidget* w) {
@@ -453,6 +459,42 @@ private slots:
         }
         QVERIFY(QFile::exists(QStringLiteral("NOTES.TXT")));
         QCOMPARE(ReadText(QStringLiteral("NOTES.TXT")), QByteArray());
+    }
+
+    void DialogButtonsCarryTheirNumbers() {
+        auto number = [](QWidget* dialog, int id) {
+            for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                if (b->property("controlId").toInt() == id)
+                    return b->text();
+            return QStringLiteral("<none>");
+        };
+        VnSetup setup(nullptr, flavour::kPneumatic, SetupValues{}, nullptr);
+        VnNoteInputDialog note(nullptr);
+        for (QWidget* dialog : std::initializer_list<QWidget*>{&setup, &note}) {
+            QCOMPARE(number(dialog, 1), QStringLiteral("OK"));
+            QCOMPARE(number(dialog, 2), QStringLiteral("Cancel"));
+        }
+        VnAboutDlg about(nullptr, nullptr);
+        QCOMPARE(number(&about, 1), QStringLiteral("OK"));
+    }
+
+    void OvertypeFlipsOncePerInsertPress() {
+        ModalAnswers answers;
+        auto app = Start(answers);
+        auto* indicator = app->GetFrame()->findChild<QLabel*>(QStringLiteral("indicatorOvertype"));
+        QVERIFY(indicator);
+        // a field inside a group inside a dialog: the key is passed up through all of them
+        QDialog dialog(app->GetClient());
+        auto* group = new QWidget(&dialog);
+        auto* field = new ptEditNum(group, 105, 0);
+        dialog.show();
+        const QString off = indicator->text();
+        QTest::keyClick(field, Qt::Key_Insert);
+        QCOMPARE(indicator->text(), QStringLiteral("OVR"));
+        QTest::keyClick(field, Qt::Key_Insert);
+        QCOMPARE(indicator->text(), off);
+        QTest::keyClick(&dialog, Qt::Key_Insert);
+        QCOMPARE(indicator->text(), QStringLiteral("OVR"));
     }
 
     void StyleDrawsTheOverflowArrowsAndLeavesOtherIconsToThePlatform() {

@@ -4,6 +4,7 @@
 #include "app/flavour.h"
 #include "app/vn_app.h"
 #include "app/vn_client.h"
+#include "app/vn_frame.h"
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
 #include "modal.h"
@@ -445,6 +446,29 @@ private slots:
         QCOMPARE(TableRows(&dialog), QStringList{QStringLiteral("885|0.78740|19.6850|9212|2.20")});
     }
 
+    void ConversionWindowStaysLiveBesideAScreen() {
+        ModalAnswers answers;
+        QString converted;
+        bool frameBlocked = false;
+        answers.Then([&](QWidget* screen) {
+            // the screen blocks the frame, so the command comes the way its menu would send it
+            frameBlocked = screen->windowModality() == Qt::WindowModal && screen->parentWidget() &&
+                           screen->parentWidget()->window() == app_->GetFrame();
+            Client()->Command(cmd::ConvertPressure);
+            QWidget* pressure = Client()->ConversionWindow(0);
+            QVERIFY(pressure && pressure->windowHandle());
+            // keys through the window system, where a blocked window would drop them
+            for (char key : QByteArray("58"))
+                QTest::keyClick(pressure->windowHandle(), key);
+            converted = ById<ptEditNum>(pressure, 102)->text();
+            qobject_cast<QDialog*>(screen)->reject();
+        });
+        Client()->Command(cmd::Torsion);
+        QVERIFY(answers.AllAnswered());
+        QVERIFY(frameBlocked);
+        QCOMPARE(converted, QStringLiteral("4.0")); // 58 psi
+    }
+
     void ConversionWindowsConvertAsTheUserTypes() {
         Client()->Command(cmd::ConvertWeight);
         auto* weight = qobject_cast<VnConvertWeightDialog*>(Client()->ConversionWindow(7));
@@ -505,7 +529,7 @@ private slots:
             QCOMPARE(window->windowTitle(), QString::fromUtf8(c.caption));
             QCOMPARE(LabelText(window, 104), QString::fromUtf8(c.from));
         }
-        QCOMPARE(Client()->findChildren<VnConvertDialog*>(Qt::FindDirectChildrenOnly).size(), 9);
+        QCOMPARE(Client()->ConversionCount(), 9);
         QCOMPARE(Client()->ConversionWindow(9), nullptr);
         // ft.lb to Nm: 1 ft.lb is 12 in.lb
         QWidget* footPound = Client()->ConversionWindow(2);
