@@ -3,6 +3,7 @@
 #include "app/dialog_buttons.h"
 #include "app/language.h"
 #include "app/messages.h"
+#include "app/settings.h"
 #include "controls/edit_num.h"
 #include "tools/conversions.h"
 
@@ -153,7 +154,8 @@ QString VnSetup::Browse(const QString& title, const QString& filter, const QStri
     const QString relative = QDir::current().relativeFilePath(chosen);
     if (!relative.startsWith(QLatin1String("..")))
         chosen = relative;
-    if (chosen.toUtf8().size() > 99) {
+    // the settings hold 99 characters, whatever bytes they take
+    if (chosen.toUcs4().size() > qsizetype(Settings::kNameChars)) {
         ShowError(this, Str(130));
         return {};
     }
