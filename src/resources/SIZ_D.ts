@@ -164,7 +164,7 @@
         <translation>Quelle</translation>
     </message>
     <message>
-        <source>A&amp;pend size</source>
+        <source>A&amp;ppend size</source>
         <translation>&amp;Größe anhängen</translation>
     </message>
     <message>

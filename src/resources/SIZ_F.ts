@@ -164,7 +164,7 @@
         <translation>Source</translation>
     </message>
     <message>
-        <source>A&amp;pend size</source>
+        <source>A&amp;ppend size</source>
         <translation>Ajouter une &amp;taille</translation>
     </message>
     <message>

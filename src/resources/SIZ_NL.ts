@@ -164,7 +164,7 @@
         <translation>Bron</translation>
     </message>
     <message>
-        <source>A&amp;pend size</source>
+        <source>A&amp;ppend size</source>
         <translation>&amp;Maat toevoegen</translation>
     </message>
     <message>
