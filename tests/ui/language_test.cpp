@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -461,6 +462,41 @@ private slots:
         frame->Command(cmd::Setup);
         QVERIFY(answers.AllAnswered());
         QCOMPARE(answers.Unexpected, 0);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void StandardDialogsSpeakTheLanguage() {
+        const QString qtCatalogue =
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+        QVERIFY2(QFile::exists(qtCatalogue), qPrintable(qtCatalogue + QStringLiteral(": qt6-translations-l10n missing")));
+        PrepareFolder("D");
+        ModalAnswers answers;
+        auto app = Start(answers);
+        QVERIFY(app->StringModule() && app->StringModule()->QtTranslator());
+        auto cancelButton = [&] {
+            QString text;
+            answers.Then([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                text = box->button(QMessageBox::Cancel)->text();
+                box->reject();
+            });
+            QMessageBox::warning(app->GetFrame(), Str(20), Str(133), QMessageBox::Save | QMessageBox::Cancel);
+            return text;
+        };
+        QCOMPARE(cancelButton(), QStringLiteral("Abbrechen"));
+        // only Qt's catalogue has the file dialog's labels
+        auto lookIn = [&] {
+            QFileDialog files(app->GetFrame());
+            files.setOption(QFileDialog::DontUseNativeDialog);
+            return files.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text();
+        };
+        QCOMPARE(lookIn(), QStringLiteral("Suchen in:"));
+
+        QStringList problems;
+        ChooseInSetup(*app, answers, 0, problems);
+        QCOMPARE(cancelButton(), QStringLiteral("Cancel"));
+        QCOMPARE(lookIn(), QStringLiteral("Look in:"));
+        QVERIFY(answers.AllAnswered());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
