@@ -7,6 +7,7 @@
 #include "app/vn_app.h"
 #include "app/vn_client.h"
 #include "app/vn_frame.h"
+#include "controls/multi_list_box.h"
 #include "modal.h"
 #include "report/text_util.h"
 #include "resources/menu_table.h"
@@ -165,10 +166,48 @@ QString Str(int id) {
     return QString::fromStdString(LoadString(id));
 }
 
-QByteArray SettingsText(const char* language) {
+QByteArray SettingsText(const char* language, const char* units) {
     return QByteArray("LANGUAGE = ") + language +
            "\r\nACTUATOR = " + (flavour::kPneumatic ? "varnox-rp.kav" : "varnox-em.qu") +
-           "\r\nVALVE = ball-valves\r\nUNITS = METRIC\r\nPRESSURE = 5.500000\r\nPLACE = Delft\r\n";
+           "\r\nVALVE = ball-valves\r\nUNITS = " + units + "\r\nPRESSURE = 5.500000\r\nPLACE = Delft\r\n";
+}
+
+// Every screen a menu command opens, the modal ones of this program.
+std::vector<int> ScreenCommands() {
+    if (flavour::kPneumatic)
+        return {cmd::TorqueDoubleActing, cmd::TorqueSpringReturn, cmd::SizingDoubleActing, cmd::SizingSpringReturn,
+                cmd::DatabaseSizing,     cmd::DatabaseEdit,       cmd::HotLine,            cmd::ActuatorSpeed,
+                cmd::AirTank,            cmd::Torsion,            cmd::Note,               cmd::Setup};
+    return {cmd::ElectricSizing, cmd::ElectricDatabaseSizing, cmd::ElectricDatabaseEdit, cmd::HotLine,
+            cmd::Torsion,        cmd::Note,                   cmd::Setup};
+}
+
+// Every header line has the room its text needs: at the screen's size, and in a table
+// far too narrow for its columns, which then scrolls sideways to its last one.
+void CheckHeadersWhole(QWidget* screen, QStringList& problems) {
+    auto check = [&](ptMultiListBox* table, const char* when) {
+        for (int c = 0; c < table->GetNumColumns(); ++c) {
+            ptListBox* header = table->Header[c];
+            for (int k = 0; k < header->count(); ++k) {
+                const int need = header->sizeHintForIndex(header->model()->index(k, 0)).width();
+                if (need > header->viewport()->width())
+                    problems << QStringLiteral("%1 %2: header %3 cut, %4 of %5 pixels")
+                                    .arg(screen->objectName(), when, header->GetString(k))
+                                    .arg(header->viewport()->width())
+                                    .arg(need);
+            }
+        }
+    };
+    for (ptMultiListBox* table : screen->findChildren<ptMultiListBox*>()) {
+        check(table, "as shown");
+        table->setMinimumWidth(0);
+        table->resize(80, table->height());
+        check(table, "80 pixels wide");
+        table->SideScrollBar->setValue(table->SideScrollBar->maximum());
+        const QRect last = table->Header[table->GetNumColumns() - 1]->geometry();
+        if (!table->SideScrollBar->isVisible() || last.right() >= table->ScrollBar->x())
+            problems << screen->objectName() + QStringLiteral(": the last column cannot be scrolled to");
+    }
 }
 
 // Looks at a shown dialog: English left where the catalogue has a translation, two
@@ -220,12 +259,12 @@ private:
     QString savedDir_;
 
     // A working folder with the sample data, the catalogues and a settings file.
-    void PrepareFolder(const char* language) {
+    void PrepareFolder(const char* language, const char* units = "METRIC") {
         for (const char* name : {"varnox-rp.kav", "varnox-em.qu", "ball-valves"})
             QVERIFY(QFile::copy(QStringLiteral(VN_SAMPLES "/") + name, name));
         for (const Language& l : kLanguages)
             QVERIFY(QFile::copy(CataloguePath(l), QString::fromLatin1(l.name) + QStringLiteral(".qm")));
-        WriteText(QString::fromLatin1(flavour::kSettingsFile), SettingsText(language));
+        WriteText(QString::fromLatin1(flavour::kSettingsFile), SettingsText(language, units));
     }
 
     std::unique_ptr<VnApp> Start(ModalAnswers& answers) {
@@ -518,26 +557,7 @@ private slots:
                 english.insert(m.source);
 
         QStringList problems;
-        const std::vector<int> screens = flavour::kPneumatic ? std::vector<int>{cmd::TorqueDoubleActing,
-                                                                                cmd::TorqueSpringReturn,
-                                                                                cmd::SizingDoubleActing,
-                                                                                cmd::SizingSpringReturn,
-                                                                                cmd::DatabaseSizing,
-                                                                                cmd::DatabaseEdit,
-                                                                                cmd::HotLine,
-                                                                                cmd::ActuatorSpeed,
-                                                                                cmd::AirTank,
-                                                                                cmd::Torsion,
-                                                                                cmd::Note,
-                                                                                cmd::Setup}
-                                                             : std::vector<int>{cmd::ElectricSizing,
-                                                                                cmd::ElectricDatabaseSizing,
-                                                                                cmd::ElectricDatabaseEdit,
-                                                                                cmd::HotLine,
-                                                                                cmd::Torsion,
-                                                                                cmd::Note,
-                                                                                cmd::Setup};
-        for (int command : screens) {
+        for (int command : ScreenCommands()) {
             bool shown = false;
             answers.Then([&](QWidget* w) {
                 shown = true;
@@ -595,6 +615,31 @@ private slots:
         }
         QVERIFY(answers.AllAnswered());
         QCOMPARE(answers.Unexpected, 0);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void EveryTableShowsItsHeadersWhole_data() {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("units");
+        for (const char* language : {"UK", "NL", "D", "F"})
+            for (const char* units : {"METRIC", "IMPERIAL"})
+                QTest::addRow("%s %s", language, units) << QByteArray(language) << QByteArray(units);
+    }
+    void EveryTableShowsItsHeadersWhole() {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, units);
+        PrepareFolder(language.constData(), units.constData());
+        ModalAnswers answers;
+        auto app = Start(answers);
+        QStringList problems;
+        for (int command : ScreenCommands()) {
+            answers.Then([&](QWidget* w) {
+                CheckHeadersWhole(w, problems);
+                qobject_cast<QDialog*>(w)->reject();
+            });
+            app->GetFrame()->Command(command);
+        }
+        QVERIFY(answers.AllAnswered());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };
