@@ -1034,7 +1034,7 @@
     <message>
         <source>Break</source>
         <comment>111</comment>
-        <translation>Décoll.</translation>
+        <translation>Décollement</translation>
     </message>
     <message>
         <source>Run</source>

@@ -182,6 +182,29 @@ std::vector<int> ScreenCommands() {
             cmd::Torsion,        cmd::Note,                   cmd::Setup};
 }
 
+QString Plain(QString text) {
+    return text.remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed().toLower();
+}
+
+// A button whose caption is also a column header or a label of its screen names two
+// things with one word.
+void CheckWordsApart(QWidget* screen, QStringList& problems) {
+    QSet<QString> words;
+    for (QLabel* label : screen->findChildren<QLabel*>())
+        if (label->isVisibleTo(screen))
+            words.insert(Plain(label->text()));
+    for (QGroupBox* group : screen->findChildren<QGroupBox*>())
+        words.insert(Plain(group->title()));
+    for (ptMultiListBox* table : screen->findChildren<ptMultiListBox*>())
+        for (int c = 0; c < table->GetNumColumns(); ++c)
+            for (int k = 0; k < table->Header[c]->count(); ++k)
+                words.insert(Plain(table->Header[c]->GetString(k)));
+    for (QAbstractButton* button : screen->findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(screen) && !button->text().isEmpty() && words.contains(Plain(button->text())))
+            problems << screen->objectName() + QStringLiteral(": button and header or label both read ") +
+                            button->text();
+}
+
 // Every header line has the room its text needs: at the screen's size, and in a table
 // far too narrow for its columns, which then scrolls sideways to its last one.
 void CheckHeadersWhole(QWidget* screen, QStringList& problems) {
@@ -247,6 +270,7 @@ void InspectScreen(QWidget* screen, const QSet<QString>& english, QStringList& p
     }
     for (QGroupBox* group : screen->findChildren<QGroupBox*>())
         isEnglish(group->title(), "group");
+    CheckWordsApart(screen, problems);
 }
 
 } // namespace
