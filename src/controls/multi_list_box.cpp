@@ -111,7 +111,7 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
 
     SideScrollBar = new QScrollBar(Qt::Horizontal, this);
     SideScrollBar->setObjectName(QStringLiteral("sideScrollBar"));
-    // not in the tab order: the keys never need it, the rows are whole in every column
+    // out of the tab order, so Tab still goes from the table to the buttons
     SideScrollBar->setFocusPolicy(Qt::NoFocus);
     SideScrollBar->hide();
     connect(SideScrollBar, &QScrollBar::valueChanged, this, &ptMultiListBox::LayoutColumns);
