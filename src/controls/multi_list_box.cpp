@@ -76,8 +76,8 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
         header->setEnabled(false);
         header->setStyleSheet(kHeaderStyle);
         Header[i] = header;
-        connect(header, &ptListBox::lineAdded, this, &ptMultiListBox::ContentChanged);
-        connect(header, &ptListBox::lineInserted, this, &ptMultiListBox::ContentChanged);
+        connect(header, &ptListBox::lineAdded, this, &ptMultiListBox::HeaderChanged);
+        connect(header, &ptListBox::lineInserted, this, &ptMultiListBox::HeaderChanged);
 
         ptListBox* column = new ptListBox(this, kFirstColumnId + i);
         column->setObjectName(QStringLiteral("column%1").arg(i));
@@ -221,9 +221,22 @@ void ptMultiListBox::showEvent(QShowEvent* event) {
     LayoutColumns();
 }
 
-void ptMultiListBox::LayoutColumns() {
+QSize ptMultiListBox::sizeHint() const {
     if (NeedsStale)
         MeasureColumns();
+    int width = kListScrollBarWidth;
+    for (int need : Needs)
+        width += std::max(need, kMinColumnWidth);
+    return {width, QWidget::sizeHint().height()};
+}
+
+void ptMultiListBox::LayoutColumns() {
+    if (NeedsStale) {
+        const std::vector<int> before = Needs;
+        MeasureColumns();
+        if (Needs != before)
+            updateGeometry();
+    }
     const std::vector<float> factors(ColumnWidth, ColumnWidth + NumColumns);
     const std::vector<ColumnRect> rects = FitColumns(ColumnLayout(width(), height(), factors), Needs);
     const int shown = width() - kListScrollBarWidth;
@@ -261,7 +274,14 @@ void ptMultiListBox::ContentChanged() {
     });
 }
 
-void ptMultiListBox::MeasureColumns() {
+void ptMultiListBox::HeaderChanged() {
+    // the window around may want to know at once, before it is shown
+    NeedsStale = true;
+    updateGeometry();
+    ContentChanged();
+}
+
+void ptMultiListBox::MeasureColumns() const {
     NeedsStale = false;
     Needs.assign(NumColumns, 0);
     for (int i = 0; i < NumColumns; ++i) {

@@ -57,6 +57,9 @@ public:
     // The table as the datasheets want it; rows are the lines of the first column.
     std::vector<TableColumn> Columns() const;
 
+    // As wide as every column's texts need, with the scroll bar.
+    QSize sizeHint() const override;
+
     ptListBox* Header[kMaxColumns] = {};
     ptListBox* Column[kMaxColumns] = {};
     float ColumnWidth[kMaxColumns];
@@ -77,7 +80,8 @@ private:
     void LayoutColumns();
     // The texts changed: measure them again and lay out once control returns.
     void ContentChanged();
-    void MeasureColumns();
+    void HeaderChanged();
+    void MeasureColumns() const;
     void OnLineAdded(int index, int controlId);
     void OnUserSelection(int c);
     void SetScrollRange(int min, int max);
@@ -93,7 +97,7 @@ private:
     bool Syncing = false;
     mutable int CompletedRow = -1;
     // Pixels each column needs to show its texts uncut.
-    std::vector<int> Needs;
-    bool NeedsStale = true;
+    mutable std::vector<int> Needs;
+    mutable bool NeedsStale = true;
     bool LayoutPending = false;
 };

@@ -98,5 +98,7 @@ protected:
     QVBoxLayout* MainLayout;
 
 private:
+    void WidenForHeaders();
+
     bool setUp_ = false;
 };

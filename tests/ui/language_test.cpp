@@ -683,6 +683,9 @@ private slots:
         QStringList problems;
         for (int command : ScreenCommands()) {
             answers.Then([&](QWidget* w) {
+                for (ptMultiListBox* table : w->findChildren<ptMultiListBox*>())
+                    if (table->SideScrollBar->isVisible())
+                        problems << w->objectName() + QStringLiteral(": opens on a table that scrolls sideways");
                 FillTable(w);
                 CheckTextsWhole(w, problems);
                 qobject_cast<QDialog*>(w)->reject();
