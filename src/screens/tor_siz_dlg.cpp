@@ -145,13 +145,13 @@ void VnTorSizDlg::showEvent(QShowEvent* event) {
 
 void VnTorSizDlg::WidenForHeaders() {
     // the window took its size before SetupWindow gave the table its headers; it grows,
-    // about its centre and within the screen, rather than open on a table that scrolls
+    // within the screen, rather than open on a table that scrolls. The dialog places
+    // itself after this, so it is centred at its new width.
     int wider = sizeHint().width() - width();
     if (const QScreen* shown = screen())
         wider = std::min(wider, shown->availableGeometry().width() - frameGeometry().width());
-    if (wider <= 0)
-        return;
-    setGeometry(x() - wider / 2, y(), width() + wider, height());
+    if (wider > 0)
+        resize(width() + wider, height());
 }
 
 void VnTorSizDlg::SetupWindow() {

@@ -31,6 +31,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -686,6 +687,8 @@ private slots:
                 for (ptMultiListBox* table : w->findChildren<ptMultiListBox*>())
                     if (table->SideScrollBar->isVisible())
                         problems << w->objectName() + QStringLiteral(": opens on a table that scrolls sideways");
+                if (!w->screen()->availableGeometry().contains(w->geometry()))
+                    problems << w->objectName() + QStringLiteral(": opens off the screen");
                 FillTable(w);
                 CheckTextsWhole(w, problems);
                 qobject_cast<QDialog*>(w)->reject();
