@@ -76,9 +76,10 @@ void ModalAnswers::ThenReject() {
 
 void ModalAnswers::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == last_ || !modal->isVisible())
+    open_.removeIf([](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
+    if (!modal || !modal->isVisible() || open_.contains(modal))
         return;
-    last_ = modal;
+    open_ << modal;
     if (answers_.empty()) {
         ++Unexpected;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {

@@ -2,6 +2,7 @@
 // message boxes and file dialogs the way a user does and never hangs on one.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -40,5 +41,6 @@ private:
 
     QTimer timer_;
     std::deque<Answer> answers_;
-    QPointer<QWidget> last_;
+    // Answered and still open: a file dialog shows again when the question it asked closes.
+    QList<QPointer<QWidget>> open_;
 };
