@@ -5,13 +5,32 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 
 std::unique_ptr<LanguageModule> LanguageModule::Load(const QString& path) {
     auto module = std::make_unique<LanguageModule>();
     if (!module->translator_.load(path))
         return nullptr;
     module->path_ = path;
+    // "qtbase_de_DE" falls back to "qtbase_de", the name Qt's catalogues have
+    const QString language = module->translator_.language();
+    if (!language.isEmpty())
+        module->qtLoaded_ = module->qtTranslator_.load(QStringLiteral("qtbase_") + language,
+                                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return module;
+}
+
+void LanguageModule::Install() {
+    // the translator installed last is asked first
+    if (qtLoaded_)
+        QCoreApplication::installTranslator(&qtTranslator_);
+    QCoreApplication::installTranslator(&translator_);
+}
+
+void LanguageModule::Uninstall() {
+    QCoreApplication::removeTranslator(&translator_);
+    if (qtLoaded_)
+        QCoreApplication::removeTranslator(&qtTranslator_);
 }
 
 QString LanguageModule::String(int id) const {

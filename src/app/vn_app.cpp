@@ -99,9 +99,9 @@ void VnApp::LoadLanguage(int language) {
 
     // the new module becomes the source of every string before the menu is rebuilt from it
     if (languageModule_)
-        QCoreApplication::removeTranslator(languageModule_->Translator());
+        languageModule_->Uninstall();
     if (module) {
-        QCoreApplication::installTranslator(module->Translator());
+        module->Install();
         LanguageModule* next = module.get();
         SetStringLookup([next](int id) { return next->String(id).toStdString(); });
     } else {

@@ -20,6 +20,12 @@ struct ColumnRect {
 // equal share of the width left of the scroll bar; the last one takes what remains.
 std::vector<ColumnRect> ColumnLayout(int clientWidth, int clientHeight, const std::vector<float>& widthFactors);
 
+// Widens the columns whose texts need more room than their rect gives (needs[i] pixels for
+// column i). The room comes from the columns that have more than they need, in proportion
+// to what each can spare, so the table keeps its width while it can; otherwise every
+// column gets what it needs and the table grows wider than its client area.
+std::vector<ColumnRect> FitColumns(std::vector<ColumnRect> rects, const std::vector<int>& needs);
+
 // The header above a data rect.
 ColumnRect HeaderRect(const ColumnRect& data);
 

@@ -1,9 +1,10 @@
 #include "controls/multi_list_box.h"
 
-#include <QTimer>
-
 #include <QApplication>
+#include <QFontMetrics>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -17,6 +18,31 @@ const char* const kHeaderStyle = "QListWidget { background: #ececec; color: blac
 const char* const kColumnStyle = "QListWidget { background: white; color: black; border: none;"
                                  " border-right: 1px solid #e6e6e6;"
                                  " selection-background-color: #2f65ca; selection-color: white; }";
+
+// What a line needs: the style's own size of the item, which holds the margins an elided
+// text would lose, and the list's frame.
+int LineNeed(ptListBox* list, int row) {
+    const QMargins frame = list->contentsMargins();
+    return list->sizeHintForIndex(list->model()->index(row, 0)).width() + frame.left() + frame.right();
+}
+
+// The line that needs the most room. A thousand rows are sized by their characters'
+// advances rather than one style query each.
+int WidestLine(ptListBox* list) {
+    const QFontMetrics metrics(list->font());
+    int widest = -1;
+    int widestAdvance = -1;
+    for (int row = 0; row < list->count(); ++row) {
+        int advance = 0;
+        for (QChar c : list->item(row)->text())
+            advance += metrics.horizontalAdvance(c);
+        if (advance > widestAdvance) {
+            widest = row;
+            widestAdvance = advance;
+        }
+    }
+    return widest;
+}
 
 void StripList(ptListBox* list, const QFont& font) {
     list->setFrameShape(QFrame::NoFrame);
@@ -50,6 +76,8 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
         header->setEnabled(false);
         header->setStyleSheet(kHeaderStyle);
         Header[i] = header;
+        connect(header, &ptListBox::lineAdded, this, &ptMultiListBox::HeaderChanged);
+        connect(header, &ptListBox::lineInserted, this, &ptMultiListBox::HeaderChanged);
 
         ptListBox* column = new ptListBox(this, kFirstColumnId + i);
         column->setObjectName(QStringLiteral("column%1").arg(i));
@@ -62,6 +90,8 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
 
         connect(column, &ptListBox::lineAdded, this, &ptMultiListBox::OnLineAdded);
         connect(column, &ptListBox::lineInserted, this, &ptMultiListBox::OnLineAdded);
+        connect(column, &ptListBox::lineAdded, this, &ptMultiListBox::ContentChanged);
+        connect(column, &ptListBox::lineInserted, this, &ptMultiListBox::ContentChanged);
         connect(column, &QListWidget::itemSelectionChanged, this, [this, i] { OnUserSelection(i); });
         connect(column, &QListWidget::itemDoubleClicked, this,
                 [this, column](QListWidgetItem* line) { emit doubleClicked(column->row(line)); });
@@ -78,6 +108,13 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
     ScrollBar->setObjectName(QStringLiteral("scrollBar"));
     ScrollBar->setProperty("controlId", kScrollBarId);
     SetScrollRange(0, 0);
+
+    SideScrollBar = new QScrollBar(Qt::Horizontal, this);
+    SideScrollBar->setObjectName(QStringLiteral("sideScrollBar"));
+    // out of the tab order, so Tab still goes from the table to the buttons
+    SideScrollBar->setFocusPolicy(Qt::NoFocus);
+    SideScrollBar->hide();
+    connect(SideScrollBar, &QScrollBar::valueChanged, this, &ptMultiListBox::LayoutColumns);
 }
 
 void ptMultiListBox::ClearList() {
@@ -88,6 +125,7 @@ void ptMultiListBox::ClearList() {
             Column[i]->clear();
     }
     SetScrollRange(0, -1);
+    ContentChanged();
 }
 
 int ptMultiListBox::SetSelIndex(int n) {
@@ -183,17 +221,78 @@ void ptMultiListBox::showEvent(QShowEvent* event) {
     LayoutColumns();
 }
 
+QSize ptMultiListBox::sizeHint() const {
+    if (NeedsStale)
+        MeasureColumns();
+    int width = kListScrollBarWidth;
+    for (int need : Needs)
+        width += std::max(need, kMinColumnWidth);
+    return {width, QWidget::sizeHint().height()};
+}
+
 void ptMultiListBox::LayoutColumns() {
+    if (NeedsStale) {
+        const std::vector<int> before = Needs;
+        MeasureColumns();
+        if (Needs != before)
+            updateGeometry();
+    }
     const std::vector<float> factors(ColumnWidth, ColumnWidth + NumColumns);
-    const std::vector<ColumnRect> rects = ColumnLayout(width(), height(), factors);
+    const std::vector<ColumnRect> rects = FitColumns(ColumnLayout(width(), height(), factors), Needs);
+    const int shown = width() - kListScrollBarWidth;
+    const int tableWidth = rects.empty() ? 0 : rects.back().x + rects.back().width;
+    const bool sideways = tableWidth > shown;
+    int shift = 0;
+    int barHeight = 0;
+    if (sideways) {
+        const QSignalBlocker quiet(SideScrollBar);
+        SideScrollBar->setRange(0, tableWidth - shown);
+        SideScrollBar->setPageStep(std::max(shown, 1));
+        SideScrollBar->setGeometry(0, height() - kListScrollBarWidth, std::max(shown, 0), kListScrollBarWidth);
+        shift = SideScrollBar->value();
+        barHeight = kListScrollBarWidth;
+    }
+    SideScrollBar->setVisible(sideways);
     for (std::size_t i = 0; i < rects.size(); ++i) {
         const ColumnRect& data = rects[i];
         const ColumnRect header = HeaderRect(data);
-        Header[i]->setGeometry(header.x, header.y, header.width, header.height);
-        Column[i]->setGeometry(data.x, data.y, data.width, std::max(data.height, 0));
+        Header[i]->setGeometry(header.x - shift, header.y, header.width, header.height);
+        Column[i]->setGeometry(data.x - shift, data.y, data.width, std::max(data.height - barHeight, 0));
     }
     const ColumnRect bar = ScrollBarRect(width(), height());
     ScrollBar->setGeometry(bar.x, bar.y, bar.width, bar.height);
+}
+
+void ptMultiListBox::ContentChanged() {
+    NeedsStale = true;
+    if (LayoutPending)
+        return;
+    LayoutPending = true;
+    QTimer::singleShot(0, this, [this] {
+        LayoutPending = false;
+        LayoutColumns();
+    });
+}
+
+void ptMultiListBox::HeaderChanged() {
+    // the window around may want to know at once, before it is shown
+    NeedsStale = true;
+    updateGeometry();
+    ContentChanged();
+}
+
+void ptMultiListBox::MeasureColumns() const {
+    NeedsStale = false;
+    Needs.assign(NumColumns, 0);
+    for (int i = 0; i < NumColumns; ++i) {
+        Header[i]->ensurePolished();
+        Column[i]->ensurePolished();
+        for (int k = 0; k < Header[i]->count(); ++k)
+            Needs[i] = std::max(Needs[i], LineNeed(Header[i], k));
+        const int widest = WidestLine(Column[i]);
+        if (widest >= 0)
+            Needs[i] = std::max(Needs[i], LineNeed(Column[i], widest));
+    }
 }
 
 void ptMultiListBox::OnLineAdded(int index, int controlId) {

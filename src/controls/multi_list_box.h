@@ -1,7 +1,9 @@
 // The multi-column result table of the screens: one list per column under a two-line
 // header, moved as one by a shared selection and a single scroll bar at the right.
 // A screen puts it where its table goes and fills it row by row; a row counts as
-// complete, and is selected, when its last cell arrives.
+// complete, and is selected, when its last cell arrives. A column is never narrower
+// than its header and cells: it borrows from columns with room to spare, and when
+// there is none the table scrolls sideways.
 #pragma once
 
 #include "controls/list_box.h"
@@ -55,10 +57,15 @@ public:
     // The table as the datasheets want it; rows are the lines of the first column.
     std::vector<TableColumn> Columns() const;
 
+    // As wide as every column's texts need, with the scroll bar.
+    QSize sizeHint() const override;
+
     ptListBox* Header[kMaxColumns] = {};
     ptListBox* Column[kMaxColumns] = {};
     float ColumnWidth[kMaxColumns];
     QScrollBar* ScrollBar = nullptr;
+    // Shown only while the columns are wider than the table.
+    QScrollBar* SideScrollBar = nullptr;
     int SelIndex = 0;
 
 signals:
@@ -71,6 +78,10 @@ protected:
 
 private:
     void LayoutColumns();
+    // The texts changed: measure them again and lay out once control returns.
+    void ContentChanged();
+    void HeaderChanged();
+    void MeasureColumns() const;
     void OnLineAdded(int index, int controlId);
     void OnUserSelection(int c);
     void SetScrollRange(int min, int max);
@@ -85,4 +96,8 @@ private:
     // Set while the table moves its own columns, so their signals are not taken for the user's.
     bool Syncing = false;
     mutable int CompletedRow = -1;
+    // Pixels each column needs to show its texts uncut.
+    mutable std::vector<int> Needs;
+    mutable bool NeedsStale = true;
+    bool LayoutPending = false;
 };

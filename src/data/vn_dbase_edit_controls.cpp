@@ -132,7 +132,7 @@ void VnDBaseEditDlg::BuildControls() {
     TorqueUnitLabel = new QLabel(Str(Imperial() ? 44 : 43), this);
     TorqueUnitLabel->setProperty("controlId", 201);
     TorqueUnitLabel->setObjectName(QStringLiteral("torqueUnit"));
-    AppendSizeButton = Button(this, 110, tr("A&pend size"), QStringLiteral("appendSize"));
+    AppendSizeButton = Button(this, 110, tr("A&ppend size"), QStringLiteral("appendSize"));
     DeleteSizeButton = Button(this, 112, tr("De&lete size"), QStringLiteral("deleteSize"));
     connect(AppendSizeButton, &QPushButton::clicked, this, &VnDBaseEditDlg::CmAppendSize);
     connect(DeleteSizeButton, &QPushButton::clicked, this, &VnDBaseEditDlg::CmDeleteSize);

@@ -164,7 +164,7 @@
         <translation>Quelle</translation>
     </message>
     <message>
-        <source>A&amp;pend size</source>
+        <source>A&amp;ppend size</source>
         <translation>&amp;Größe anhängen</translation>
     </message>
     <message>
@@ -664,22 +664,22 @@
     <message>
         <source>Air Start</source>
         <comment>37</comment>
-        <translation>Luft Anfang</translation>
+        <translation>Luft Hubanfang</translation>
     </message>
     <message>
         <source>Air End</source>
         <comment>38</comment>
-        <translation>Luft Ende</translation>
+        <translation>Luft Hubende</translation>
     </message>
     <message>
         <source>Spring Start</source>
         <comment>39</comment>
-        <translation>Feder Anfang</translation>
+        <translation>Feder Hubanfang</translation>
     </message>
     <message>
         <source>Spring End</source>
         <comment>40</comment>
-        <translation>Feder Ende</translation>
+        <translation>Feder Hubende</translation>
     </message>
     <message>
         <source>Spring Set</source>
@@ -1034,12 +1034,12 @@
     <message>
         <source>Break</source>
         <comment>111</comment>
-        <translation>Losbruch</translation>
+        <translation>Losbrechmoment</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>112</comment>
-        <translation>Lauf</translation>
+        <translation>Laufmoment</translation>
     </message>
     <message>
         <source>The selected files from your settings could not be loaded. Please check the settings for correct filenames.</source>
@@ -1119,7 +1119,7 @@
     <message>
         <source>Seat</source>
         <comment>128</comment>
-        <translation>Schließen</translation>
+        <translation>Schließmoment</translation>
     </message>
     <message>
         <source>End</source>

@@ -164,7 +164,7 @@
         <translation>Source</translation>
     </message>
     <message>
-        <source>A&amp;pend size</source>
+        <source>A&amp;ppend size</source>
         <translation>Ajouter une &amp;taille</translation>
     </message>
     <message>
@@ -1034,7 +1034,7 @@
     <message>
         <source>Break</source>
         <comment>111</comment>
-        <translation>Décoll.</translation>
+        <translation>Décollement</translation>
     </message>
     <message>
         <source>Run</source>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Operations</source>
-        <translation>Schakelingen</translation>
+        <translation>Slagen</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
@@ -164,7 +164,7 @@
         <translation>Bron</translation>
     </message>
     <message>
-        <source>A&amp;pend size</source>
+        <source>A&amp;ppend size</source>
         <translation>&amp;Maat toevoegen</translation>
     </message>
     <message>
@@ -494,7 +494,7 @@
     <message>
         <source>Spring Return</source>
         <comment>3</comment>
-        <translation>Veerretour</translation>
+        <translation>Enkelwerkend</translation>
     </message>
     <message>
         <source>Default Valve</source>
@@ -899,7 +899,7 @@
     <message>
         <source>Operation</source>
         <comment>84</comment>
-        <translation>Schakeling</translation>
+        <translation>Slag</translation>
     </message>
     <message>
         <source>Initial</source>
@@ -1034,12 +1034,12 @@
     <message>
         <source>Break</source>
         <comment>111</comment>
-        <translation>Losbreken</translation>
+        <translation>Losbreekkoppel</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>112</comment>
-        <translation>Lopen</translation>
+        <translation>Loopkoppel</translation>
     </message>
     <message>
         <source>The selected files from your settings could not be loaded. Please check the settings for correct filenames.</source>
@@ -1064,7 +1064,7 @@
     <message>
         <source>Operations</source>
         <comment>117</comment>
-        <translation>Schakelingen</translation>
+        <translation>Slagen</translation>
     </message>
     <message>
         <source>Tank Size</source>
@@ -1119,7 +1119,7 @@
     <message>
         <source>Seat</source>
         <comment>128</comment>
-        <translation>Sluiten</translation>
+        <translation>Sluitkoppel</translation>
     </message>
     <message>
         <source>End</source>
@@ -1204,7 +1204,7 @@
     <message>
         <source>Enter the spring return torque screen</source>
         <comment>10102</comment>
-        <translation>Opent het scherm koppel veerretour</translation>
+        <translation>Opent het scherm koppel enkelwerkend</translation>
     </message>
     <message>
         <source>Enter the double acting sizing screen</source>
@@ -1214,7 +1214,7 @@
     <message>
         <source>Enter the spring return sizing screen</source>
         <comment>10104</comment>
-        <translation>Opent het scherm dimensionering veerretour</translation>
+        <translation>Opent het scherm dimensionering enkelwerkend</translation>
     </message>
     <message>
         <source>Enter the database sizing screen</source>
@@ -1390,7 +1390,7 @@
     </message>
     <message>
         <source>&amp;Spring Return</source>
-        <translation>&amp;Veerretour</translation>
+        <translation>&amp;Enkelwerkend</translation>
     </message>
     <message>
         <source>&amp;Actuator Speed</source>

@@ -11,7 +11,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 VnTorSizDlg::VnTorSizDlg(VnApp& app, QWidget* parent, int dialogId, const std::string& actuatorFile)
     : VnScreen(app, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)), Form(new QGridLayout),
@@ -135,8 +138,20 @@ void VnTorSizDlg::showEvent(QShowEvent* event) {
     if (!setUp_) {
         setUp_ = true;
         SetupWindow();
+        WidenForHeaders();
     }
     VnScreen::showEvent(event);
+}
+
+void VnTorSizDlg::WidenForHeaders() {
+    // the window took its size before SetupWindow gave the table its headers; it grows,
+    // within the screen, rather than open on a table that scrolls. The dialog places
+    // itself after this, so it is centred at its new width.
+    int wider = sizeHint().width() - width();
+    if (const QScreen* shown = screen())
+        wider = std::min(wider, shown->availableGeometry().width() - frameGeometry().width());
+    if (wider > 0)
+        resize(width() + wider, height());
 }
 
 void VnTorSizDlg::SetupWindow() {

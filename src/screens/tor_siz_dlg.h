@@ -99,5 +99,7 @@ protected:
     QVBoxLayout* MainLayout;
 
 private:
+    void WidenForHeaders();
+
     bool setUp_ = false;
 };

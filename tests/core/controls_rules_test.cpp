@@ -164,3 +164,29 @@ TEST(ControlsColumnLayout, AtMostTwentyOneColumns) {
     EXPECT_EQ(rects.back().width, 20);
     EXPECT_TRUE(ColumnLayout(300, 100, {}).empty());
 }
+
+std::vector<int> Widths(const std::vector<ColumnRect>& rects) {
+    std::vector<int> widths;
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        widths.push_back(rects[i].width);
+        if (i > 0)
+            EXPECT_EQ(rects[i].x, rects[i - 1].x + rects[i - 1].width) << "column " << i << " does not touch";
+    }
+    return widths;
+}
+
+TEST(ControlsColumnFit, ColumnsGrowToTheirTextsAtTheExpenseOfRoomToSpare) {
+    const std::vector<ColumnRect> database = ColumnLayout(615, 300, {0.65f, 0.8f, 0.8f, 1.35f, 1.35f, 1.0f});
+    // texts that fit leave the layout alone
+    EXPECT_EQ(FitColumns(database, {65, 80, 0, 100}), database);
+    // 19 pixels for the first column: shares 2, 2, 5, 5 and 4 rounded down, and the one
+    // pixel rounding leaves from the first column that has room
+    EXPECT_EQ(Widths(FitColumns(database, {84, 50, 50, 60, 60, 40})), (std::vector<int>{84, 77, 78, 130, 130, 101}));
+    // a column with no room to spare keeps its width
+    EXPECT_EQ(Widths(FitColumns(database, {84, 80, 80, 135, 135, 40})), (std::vector<int>{84, 80, 80, 135, 135, 86}));
+    // not room enough: each column as wide as its text, and the table wider than its client
+    const std::vector<ColumnRect> wide = FitColumns(ColumnLayout(300, 200, std::vector<float>(5, 1.0f)),
+                                                    {100, 100, 40, 40, 5});
+    EXPECT_EQ(Widths(wide), (std::vector<int>{100, 100, 40, 40, 10}));
+    EXPECT_EQ(wide[4].height, 168);
+}

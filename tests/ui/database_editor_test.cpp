@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(Column(list, 1).mid(9), (QStringList{"240.0", "360.0"}));
         QCOMPARE(list->GetSelIndex(), 10);
         const QList<QPair<int, QString>> buttons{{116, "Browse"},   {111, "&Delete page"}, {112, "De&lete size"},
-                                                 {117, "&Save"},    {109, "&Append page"}, {110, "A&pend size"},
+                                                 {117, "&Save"},    {109, "&Append page"}, {110, "A&ppend size"},
                                                  {104, "Save &As"}, {1, "&Close"}};
         for (const auto& [id, text] : buttons)
             QCOMPARE(Control<QPushButton>(screen.get(), id)->text(), text);

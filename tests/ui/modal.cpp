@@ -9,8 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <algorithm>
-
 ModalAnswers::ModalAnswers() {
     connect(&timer_, &QTimer::timeout, this, &ModalAnswers::Poll);
     timer_.start(10);
@@ -77,16 +75,11 @@ void ModalAnswers::ThenReject() {
 }
 
 void ModalAnswers::Poll() {
-    // a widget hidden since its answer is new when it shows again
-    answered_.erase(std::remove_if(answered_.begin(), answered_.end(),
-                                   [](const QPointer<QWidget>& w) { return !w || !w->isVisible(); }),
-                    answered_.end());
     QWidget* modal = QApplication::activeModalWidget();
-    // a dialog that asked a question of its own (Save, then "replace?") is modal again
-    // for a moment after the question closes: it has had its answer
-    if (!modal || !modal->isVisible() || answered_.contains(modal))
+    open_.removeIf([](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
+    if (!modal || !modal->isVisible() || open_.contains(modal))
         return;
-    answered_.append(modal);
+    open_ << modal;
     if (answers_.empty()) {
         ++Unexpected;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {

@@ -41,5 +41,6 @@ private:
 
     QTimer timer_;
     std::deque<Answer> answers_;
-    QList<QPointer<QWidget>> answered_;
+    // Answered and still open: a file dialog shows again when the question it asked closes.
+    QList<QPointer<QWidget>> open_;
 };
