@@ -55,7 +55,7 @@ void ptEditNum::PasteText(const QString& pasted) {
     if (maxChars_ > 0 && after.size() > maxChars_) {
         ShowError(
             window(),
-            Str(137).replace(QStringLiteral("%s"), shown).replace(QStringLiteral("%i"), QString::number(maxChars_)));
+            Str(137).replace(QStringLiteral("%i"), QString::number(maxChars_)).replace(QStringLiteral("%s"), shown));
         return;
     }
     insert(piece);
