@@ -1,12 +1,13 @@
 #include "app/settings.h"
 #include "fuzz_support.h"
+#include "report/text_util.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string name = FuzzFile("settings", data, size);
     Settings settings(name);
-    if (settings.ActuatorFile.size() > Settings::kNameChars || settings.Place.size() > Settings::kNameChars)
+    if (Utf8Length(settings.ActuatorFile) > Settings::kNameChars || Utf8Length(settings.Place) > Settings::kNameChars)
         std::abort();
     // what was read writes and reads back to the same record
     if (settings.WriteSettings() != 1)

@@ -1,4 +1,5 @@
 #include "fuzz_support.h"
+#include "report/text_util.h"
 #include "report/textfile.h"
 
 #include <cstdlib>
@@ -11,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string line;
         std::size_t total = 0;
         while (file.ReadLine(line, limit)) {
-            if (line.size() > limit)
+            // the limit counts characters; the bytes kept stay bounded all the same
+            if (Utf8Length(line) > limit || (limit != Textfile::NoLimit && line.size() > 4 * limit))
                 std::abort();
             total += line.size();
         }

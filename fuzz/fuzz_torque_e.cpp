@@ -1,5 +1,6 @@
 #include "data/torque_e.h"
 #include "fuzz_support.h"
+#include "report/text_util.h"
 #include "screens/selection.h"
 
 #include <cstdlib>
@@ -9,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (range.GetCount() > 255)
         std::abort();
     for (int i = 0; i < range.GetCount(); ++i)
-        if (range.GetModel(i).size() > TorqueE::kModelChars)
+        if (Utf8Length(range.GetModel(i)) > TorqueE::kModelChars)
             std::abort();
     ElectricSelection s = FindElectric(range, 100.0f, 1.2f, 0.3f, 0.6f);
     if (s.found && s.index >= range.GetCount())

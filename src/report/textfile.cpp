@@ -56,31 +56,41 @@ bool Textfile::ReadLine(std::string& line, std::size_t maxLength) {
     if (!file_)
         return false;
     Prepare(false);
-    // maxLength counts characters: one more is kept so that a CR at the limit can go,
-    // and a UTF-8 character takes at most four bytes
-    const std::size_t keepChars = maxLength == NoLimit ? NoLimit : maxLength + 1;
-    const std::size_t keepBytes = maxLength == NoLimit ? NoLimit : 4 * keepChars;
+    const bool limited = maxLength != NoLimit;
+    // maxLength counts characters; one more is kept so that a CR at the limit can go
+    const std::size_t keepChars = limited ? maxLength + 1 : NoLimit;
     std::size_t chars = 0;
     bool keeping = true;
+    // continuation bytes that may still follow the last kept lead byte; a limited field
+    // drops the ones that belong to no character, so each character takes four bytes at most
+    int trailing = 0;
     bool any = false;
     int c;
     while ((c = std::getc(file_)) != EOF) {
         any = true;
         if (c == '\n')
             break;
-        const bool continuation = (c & 0xC0) == 0x80;
-        if (!continuation && chars == keepChars)
-            keeping = false;
-        if (keeping && line.size() < keepBytes) {
-            line.push_back(static_cast<char>(c));
-            if (!continuation)
-                ++chars;
+        if (!keeping)
+            continue;
+        if ((c & 0xC0) == 0x80) {
+            if (!limited || trailing > 0) {
+                line.push_back(static_cast<char>(c));
+                --trailing;
+            }
+            continue;
         }
+        if (chars == keepChars) {
+            keeping = false;
+            continue;
+        }
+        line.push_back(static_cast<char>(c));
+        ++chars;
+        trailing = c >= 0xC0 ? 3 : 0;
     }
     // drop the CR of a CR LF pair, then the part beyond the caller's field
     if (c == '\n' && !line.empty() && line.back() == '\r')
         line.pop_back();
-    if (maxLength != NoLimit)
+    if (limited)
         line = CutChars(line, maxLength);
     return any;
 }

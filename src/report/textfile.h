@@ -26,8 +26,9 @@ public:
 
     // One line without its line end. Only the first maxLength characters (UTF-8 code
     // points, never a part of one) are kept; the rest of an over-long line is read and
-    // dropped, so a hostile file costs no memory. False only when no byte at all was left
-    // to read.
+    // dropped, so a hostile file costs no memory. Within such a limit, continuation bytes
+    // that belong to no character are dropped. False only when no byte at all was left to
+    // read.
     bool ReadLine(std::string& line, std::size_t maxLength = NoLimit);
 
     // Writes text up to its first line feed or NUL byte, then CR LF. False when the file is not open

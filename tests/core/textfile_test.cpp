@@ -52,6 +52,11 @@ TEST(Textfile, FieldsCountCharactersNotBytes) {
     // the CR right after a full field of accented letters is the line end
     ASSERT_TRUE(f.ReadLine(line, 3));
     EXPECT_EQ(line, "\xc3\xa9t\xc3\xa9");
+    // bytes that belong to no character cannot make a field of a few characters huge
+    Textfile g(WriteFile(dir, "b.txt", std::string(1000, '\x80') + "a\xc3" + std::string(1000, '\xa9') + "\n"));
+    ASSERT_TRUE(g.Open(Textfile::ModeRead));
+    ASSERT_TRUE(g.ReadLine(line, 2));
+    EXPECT_EQ(line, "a\xc3\xa9\xa9\xa9");
 }
 
 TEST(Textfile, WritesCrLfAndCutsAtAnEmbeddedLineFeedOrNul) {
