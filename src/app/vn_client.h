@@ -23,8 +23,7 @@ public:
         FileCheck, // only the file check
     };
     using ScreenFactory = std::function<std::unique_ptr<VnScreen>(VnClient&)>;
-    // A conversion window has no parent, so that the screens, which block the frame and
-    // all that hangs from it, leave it alone; the client deletes it.
+    // Makes a conversion window; it has no parent, and the client deletes it.
     using ConversionFactory = std::function<QWidget*(VnClient&)>;
 
     static constexpr int kConversionSlots = 10;

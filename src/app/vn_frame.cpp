@@ -87,11 +87,12 @@ bool VnFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         // a key that its widget leaves alone goes on to each parent, and the filter sees
         // it again at every step: one press flips the indicator once
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert && event != lastInsert_) {
+        const bool insert = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert;
+        if (insert && event != lastInsert_) {
             overtypeOn_ = !overtypeOn_;
             UpdateIndicators();
         }
-        lastInsert_ = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert ? event : nullptr;
+        lastInsert_ = insert ? event : nullptr;
     } else if (event->type() == QEvent::KeyRelease) {
         lastInsert_ = nullptr;
     }

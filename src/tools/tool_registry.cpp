@@ -13,7 +13,7 @@
 namespace {
 
 template <class Dialog, class... Args> VnClient::ConversionFactory Conversion(Args... args) {
-    return [args...](VnClient& client) -> QWidget* { return new Dialog(client.App(), nullptr, args...); };
+    return [args...](VnClient& client) -> QWidget* { return new Dialog(client.App(), args...); };
 }
 
 } // namespace

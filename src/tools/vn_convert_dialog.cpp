@@ -20,8 +20,7 @@ constexpr int kInputChars = 14;
 
 } // namespace
 
-VnConvertDialog::VnConvertDialog(VnApp& app, QWidget* parent, ConversionKind kind)
-    : QDialog(parent), App(app), Kind(kind) {
+VnConvertDialog::VnConvertDialog(VnApp& app, ConversionKind kind) : QDialog(nullptr), App(app), Kind(kind) {
     setObjectName(QStringLiteral("dialog111"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // an open conversion must not keep the program running once the frame is closed

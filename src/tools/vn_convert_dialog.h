@@ -17,7 +17,9 @@ class ptEditNum;
 class VnConvertDialog : public QDialog {
     Q_OBJECT
 public:
-    VnConvertDialog(VnApp& app, QWidget* parent, ConversionKind kind);
+    // A conversion window has no parent: the screens block the frame and every window
+    // that hangs from it, and this one must stay live beside them. The client deletes it.
+    VnConvertDialog(VnApp& app, ConversionKind kind);
 
     ConversionKind GetKind() const { return Kind; }
 

@@ -7,38 +7,36 @@
 class VnConvertPressureDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    VnConvertPressureDialog(VnApp& app, QWidget* parent) : VnConvertDialog(app, parent, ConversionKind::Pressure) {}
+    explicit VnConvertPressureDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Pressure) {}
 };
 
 // Variant 1 in.lb and Nm, 2 ft.lb and Nm, 3 in.lb and kg.m, 4 ft.lb and kg.m.
 class VnConvertTorqueDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    VnConvertTorqueDialog(VnApp& app, QWidget* parent, int variant)
-        : VnConvertDialog(app, parent, TorqueVariant(variant)) {}
+    VnConvertTorqueDialog(VnApp& app, int variant) : VnConvertDialog(app, TorqueVariant(variant)) {}
 };
 
 class VnConvertLengthDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    VnConvertLengthDialog(VnApp& app, QWidget* parent) : VnConvertDialog(app, parent, ConversionKind::Length) {}
+    explicit VnConvertLengthDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Length) {}
 };
 
 class VnConvertWeightDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    VnConvertWeightDialog(VnApp& app, QWidget* parent) : VnConvertDialog(app, parent, ConversionKind::Weight) {}
+    explicit VnConvertWeightDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Weight) {}
 };
 
 class VnConvertVolumeDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    VnConvertVolumeDialog(VnApp& app, QWidget* parent) : VnConvertDialog(app, parent, ConversionKind::Volume) {}
+    explicit VnConvertVolumeDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Volume) {}
 };
 
 class VnConvertTemperatureDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    VnConvertTemperatureDialog(VnApp& app, QWidget* parent)
-        : VnConvertDialog(app, parent, ConversionKind::Temperature) {}
+    explicit VnConvertTemperatureDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Temperature) {}
 };
