@@ -6,6 +6,7 @@
 #include "data/torque_t.h"
 #include "report/text_util.h"
 #include "screens/selection.h"
+#include "screens/sizing.h"
 #include "tools/conversions.h"
 
 #include <cmath>
@@ -58,19 +59,18 @@ std::string TypedTorqueText(const std::string& typed) {
 
 Row DoubleActingSizingRow(const TorqueT& data, const std::string& typed, float typedValue, float torqueNm,
                           float safety, float pressure) {
-    const Selection s = FindDoubleActing(data, pressure, torqueNm, safety);
+    const SizingOutcome s = SizeDoubleActing(data, pressure, torqueNm, safety);
     return {TypedTorqueText(typed), Whole(typedValue * safety),
             s.found ? ModelText(data.GetDaModel(s.index), data.GetSize(s.index)) : "---"};
 }
 
 Row SpringReturnSizingRow(const TorqueT& data, const std::string& typed, float typedValue, float torqueNm,
                           float safety, float running, float seating, float pressure, int action, bool imperial) {
-    const Selection s = FindSpringReturn(data, pressure, torqueNm, safety, running, seating, action);
-    const float required = torqueNm * safety;
+    const SizingOutcome s = SizeSpringReturn(data, pressure, torqueNm, safety, running, seating, action);
     return {TypedTorqueText(typed),
             Whole(typedValue * safety),
-            Shown(required * running, imperial),
-            Shown(required * seating, imperial),
+            Shown(s.run, imperial),
+            Shown(s.seat, imperial),
             s.found ? ModelText(data.GetSrModel(s.index), data.GetSize(s.index)) : "---",
             s.found ? Format("%i", s.springSet) : "",
             LoadString(action == 0 ? 31 : 32)};
@@ -78,9 +78,9 @@ Row SpringReturnSizingRow(const TorqueT& data, const std::string& typed, float t
 
 Row ElectricSizingRow(const TorqueE& data, const std::string& typed, float torqueNm, float safety, float running,
                       bool imperial, int& index) {
-    const ElectricSelection s = FindElectric(data, torqueNm, safety, running, 0);
+    const SizingOutcome s = SizeElectric(data, torqueNm, safety, running, 0);
     index = s.found ? s.index : -1;
-    return {TypedTorqueText(typed), Shown(s.breakTorque, imperial), Shown(s.runTorque, imperial),
+    return {TypedTorqueText(typed), Shown(s.required, imperial), Shown(s.run, imperial),
             s.found ? data.GetModel(s.index) : "---"};
 }
 
@@ -94,8 +94,8 @@ std::vector<Row> DatabaseRows(const TorqueT& data, const ValvePage& page, float 
     std::vector<Row> rows;
     const SpringReturnSearch springReturn(data, pressure, running, seating, action);
     for (const ValveSize& v : page.sizes) {
-        const Selection da = FindDoubleActing(data, pressure, v.torque, safety);
-        const Selection sr = springReturn.Find(v.torque, safety);
+        const SizingOutcome da = SizeDoubleActing(data, pressure, v.torque, safety);
+        const SizingOutcome sr = SizeSpringReturn(springReturn, v.torque, safety);
         rows.push_back({ValveSizeText(v.size), Shown(v.torque, imperial), Shown(v.torque * safety, imperial),
                         da.found ? ModelText(data.GetDaModel(da.index), data.GetSize(da.index)) : "---",
                         sr.found ? ModelText(data.GetSrModel(sr.index), data.GetSize(sr.index)) : "---",
@@ -109,10 +109,10 @@ std::vector<Row> DatabaseRows(const TorqueE& data, const ValvePage& page, float 
     std::vector<Row> rows;
     indices.clear();
     for (const ValveSize& v : page.sizes) {
-        const ElectricSelection s = FindElectric(data, v.torque, safety, running, seating);
+        const SizingOutcome s = SizeElectric(data, v.torque, safety, running, seating);
         indices.push_back(s.found ? s.index : -1);
-        rows.push_back({ValveSizeText(v.size), Shown(v.torque, imperial), Shown(s.breakTorque, imperial),
-                        Shown(s.runTorque, imperial), Shown(s.thirdTorque, imperial),
+        rows.push_back({ValveSizeText(v.size), Shown(v.torque, imperial), Shown(s.required, imperial),
+                        Shown(s.run, imperial), Shown(s.seat, imperial),
                         s.found ? data.GetModel(s.index) : "---"});
     }
     return rows;

@@ -23,7 +23,7 @@ Selection FindDoubleActing(const TorqueT& data, float pressure, float torque, fl
         float delivered = 0;
         data.DaTorque(i, pressure, delivered);
         if (delivered >= required)
-            return {true, i, 0};
+            return {true, i, 0, 0};
     }
     return {};
 }
@@ -130,6 +130,7 @@ Selection SpringReturnSearch::Find(float torque, float safety) const {
     else
         return {};
     // springSet held the unit count until here
+    chosen.units = chosen.springSet;
     chosen.springSet = SaturatingMul(chosen.springSet, data.Item(chosen.index).springsPerStep);
     return chosen;
 }

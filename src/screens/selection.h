@@ -12,6 +12,7 @@ struct Selection {
     bool found = false;
     int index = -1;
     int springSet = 0; // spring-return only: spring units x springs per unit
+    int units = 0;     // spring-return only: the spring units
 };
 
 // The first record whose double-acting torque at pressure is at least torque x safety.
@@ -31,6 +32,12 @@ class SpringReturnSearch {
 public:
     SpringReturnSearch(const TorqueT& data, float pressure, float running, float seating, int action);
     Selection Find(float torque, float safety) const;
+
+    const TorqueT& Data() const { return data_; }
+    float Pressure() const { return pressure_; }
+    float Running() const { return running_; }
+    float Seating() const { return seating_; }
+    int Action() const { return action_; }
 
 private:
     int Balanced(int index) const;

@@ -1,0 +1,23 @@
+// The datasheet of one tag of a sized list: the sizing screen's datasheet (spring
+// return, double acting or electric) holding that tag's row, with the tag as title and as
+// the footer's reference. Labels and words come from the active string table.
+#pragma once
+
+#include "lists/list_sizing.h"
+#include "report/datasheet.h"
+
+#include <string>
+#include <vector>
+
+// The lines of the sheet; empty for a row that could not be sized (an error row).
+std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedRow& row, const DatasheetFrame& frame);
+
+// A file name for a tag's text datasheet: characters that a file name cannot hold made
+// '_', ".txt" added; "sheet" for an empty tag. The caller makes repeated names unique.
+std::string TagFileName(const std::string& tag);
+
+// Writes every sized row's sheet into folder as TagFileName(tag) (a repeated tag gets
+// "-2", "-3" ...). Returns the files written; error names the file that failed.
+std::vector<std::string> WriteListDatasheets(const std::string& folder, const ListSizer& sizer,
+                                             const std::vector<SizedRow>& rows, const DatasheetFrame& frame,
+                                             std::string& error);

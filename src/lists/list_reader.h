@@ -1,0 +1,45 @@
+// Reading a valve list: a CSV file in UTF-8 (a byte-order mark is skipped) whose first
+// line names the columns. The separator (comma, semicolon or tab) is taken from that
+// line; quoted fields may hold separators, quotes and line breaks. Records are handed
+// over one by one as they are read, so a list of any length takes little memory.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct ListFormat {
+    char separator = ',';
+    // Numbers may be written with a decimal comma: true with a semicolon or tab separator.
+    bool decimalComma = false;
+};
+
+struct ListRecord {
+    long line = 0; // the line the record starts on, counting from 1
+    std::vector<std::string> fields;
+    unsigned long long offset = 0; // bytes of the input read once this record was complete
+};
+
+struct ListReadResult {
+    bool ok = false;
+    std::string message; // when not ok: what is wrong, naming the line when there is one
+    long line = 0;
+    ListFormat format;
+    long records = 0; // records handed over, the header included
+};
+
+// The separator of a header line: whichever of tab, semicolon and comma occurs most often
+// outside quotes; a comma when none does.
+char DetectSeparator(std::string_view headerLine);
+
+// Called with every record in order, the header first. Returning false stops the reading
+// (the result then says so, with ok false and an empty message).
+using ListRecordSink = std::function<bool(ListRecord&& record)>;
+
+// Reads the file. Fails with a message for a file that cannot be opened, an empty file,
+// a file that is not UTF-8, and a quote left open at the end.
+ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& sink);
+// The same for a list held in memory.
+ListReadResult ReadListText(std::string_view text, const ListRecordSink& sink);

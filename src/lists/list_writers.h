@@ -1,0 +1,44 @@
+// Writing a sized list: CSV (the input's separator and decimal mark), a workbook (XLSX,
+// header row, frozen panes, numbers as number cells) or JSON (an array of objects keyed
+// by the column names). A writer takes the rows one at a time, so a CSV or JSON list of
+// any length is written without holding it. Every file is built beside its target and
+// renamed over it by Commit: a failed or abandoned write leaves the old file as it was.
+#pragma once
+
+#include "lists/list_sizing.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum class ListFileKind { Csv, Xlsx, Json };
+
+// The kind a file name asks for by its suffix (".xlsx", ".json", otherwise CSV).
+ListFileKind ListFileKindOf(const std::string& fileName);
+
+class ListWriter {
+public:
+    virtual ~ListWriter() = default;
+    // The header and per column whether its cells are numbers.
+    virtual bool Begin(const std::vector<std::string>& header, const std::vector<CellKind>& kinds) = 0;
+    virtual bool Row(const std::vector<std::string>& cells) = 0;
+    // Finishes the file and puts it in place; false when anything failed on the way.
+    virtual bool Commit() = 0;
+    // What went wrong, naming the file; empty when nothing did.
+    const std::string& Error() const { return error_; }
+
+protected:
+    std::string error_;
+};
+
+// A writer for the file; the format's decimal mark is used for CSV numbers. An abandoned
+// writer (destroyed without Commit) removes its temporary file.
+std::unique_ptr<ListWriter> MakeListWriter(ListFileKind kind, const std::string& fileName, const ListFormat& format);
+// CSV into a stream that stays open (standard output).
+std::unique_ptr<ListWriter> MakeCsvStreamWriter(std::FILE* stream, const ListFormat& format);
+
+// One CSV field, quoted when it holds the separator, a quote or a line break.
+std::string CsvField(const std::string& text, char separator);
+// A JSON string literal for UTF-8 text.
+std::string JsonString(const std::string& text);
