@@ -1167,6 +1167,101 @@
         <translation>Die eingefügte Zahl &quot;%s&quot; passt nicht: dieses Feld fasst höchstens %i Zeichen.</translation>
     </message>
     <message>
+        <source>Valve List</source>
+        <comment>138</comment>
+        <translation>Armaturenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>139</comment>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <comment>140</comment>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Datasheets...</source>
+        <comment>141</comment>
+        <translation>&amp;Datenblätter...</translation>
+    </message>
+    <message>
+        <source>One &amp;PDF file...</source>
+        <comment>142</comment>
+        <translation>Eine &amp;PDF-Datei...</translation>
+    </message>
+    <message>
+        <source>&amp;Text files in a folder...</source>
+        <comment>143</comment>
+        <translation>&amp;Textdateien in einem Ordner...</translation>
+    </message>
+    <message>
+        <source>Select a valve list</source>
+        <comment>144</comment>
+        <translation>Armaturenliste auswählen</translation>
+    </message>
+    <message>
+        <source>Export the sized list</source>
+        <comment>145</comment>
+        <translation>Ausgelegte Liste exportieren</translation>
+    </message>
+    <message>
+        <source>Save the datasheets as one PDF file</source>
+        <comment>146</comment>
+        <translation>Datenblätter als eine PDF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Select the folder for the datasheets</source>
+        <comment>147</comment>
+        <translation>Ordner für die Datenblätter auswählen</translation>
+    </message>
+    <message>
+        <source>Sizing the valve list...</source>
+        <comment>148</comment>
+        <translation>Die Armaturenliste wird ausgelegt...</translation>
+    </message>
+    <message>
+        <source>Writing %s...</source>
+        <comment>149</comment>
+        <translation>%s wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Making the datasheets...</source>
+        <comment>150</comment>
+        <translation>Die Datenblätter werden erstellt...</translation>
+    </message>
+    <message>
+        <source>Rows: %i   Sized: %i   No fit: %i   Errors: %i</source>
+        <comment>151</comment>
+        <translation>Zeilen: %i   Ausgelegt: %i   Kein passender Antrieb: %i   Fehler: %i</translation>
+    </message>
+    <message>
+        <source>Open a valve list (a CSV file with a Tag column) to size every valve in it.</source>
+        <comment>152</comment>
+        <translation>Öffnen Sie eine Armaturenliste (eine CSV-Datei mit einer Spalte Tag), um jede Armatur darin auszulegen.</translation>
+    </message>
+    <message>
+        <source>The valve list %s could not be sized.</source>
+        <comment>153</comment>
+        <translation>Die Armaturenliste %s konnte nicht ausgelegt werden.</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <comment>154</comment>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Written: %s</source>
+        <comment>155</comment>
+        <translation>Geschrieben: %s</translation>
+    </message>
+    <message>
+        <source>%i datasheets written to %s</source>
+        <comment>156</comment>
+        <translation>%i Datenblätter nach %s geschrieben</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>
@@ -1257,6 +1352,11 @@
         <translation>Einstellung der Standardwerte des Programms</translation>
     </message>
     <message>
+        <source>Size every valve of a valve list, then export it or make its datasheets</source>
+        <comment>10124</comment>
+        <translation>Legt jede Armatur einer Armaturenliste aus, zum Exportieren oder für ihre Datenblätter</translation>
+    </message>
+    <message>
         <source>Enter the actuator sizing screen</source>
         <comment>10401</comment>
         <translation>Öffnet die Antriebsauslegung</translation>
@@ -1270,6 +1370,11 @@
         <source>Edit the valve torque database</source>
         <comment>10403</comment>
         <translation>Bearbeitet die Drehmomentdatenbank der Armaturen</translation>
+    </message>
+    <message>
+        <source>Size every valve of a valve list, then export it or make its datasheets</source>
+        <comment>10404</comment>
+        <translation>Legt jede Armatur einer Armaturenliste aus, zum Exportieren oder für ihre Datenblätter</translation>
     </message>
     <message>
         <source>Quits Sizing &amp; Engineering</source>
@@ -1363,6 +1468,10 @@
     <message>
         <source>&amp;Actuator Sizing</source>
         <translation>&amp;Antriebsauslegung</translation>
+    </message>
+    <message>
+        <source>&amp;Valve List...</source>
+        <translation>Armaturen&amp;liste...</translation>
     </message>
     <message>
         <source>&amp;Database</source>

@@ -1167,6 +1167,101 @@
         <translation>Le nombre collé &quot;%s&quot; ne tient pas : ce champ accepte au plus %i caractères.</translation>
     </message>
     <message>
+        <source>Valve List</source>
+        <comment>138</comment>
+        <translation>Liste de vannes</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>139</comment>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <comment>140</comment>
+        <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Datasheets...</source>
+        <comment>141</comment>
+        <translation>&amp;Fiches techniques...</translation>
+    </message>
+    <message>
+        <source>One &amp;PDF file...</source>
+        <comment>142</comment>
+        <translation>Un fichier &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Text files in a folder...</source>
+        <comment>143</comment>
+        <translation>Fichiers &amp;texte dans un dossier...</translation>
+    </message>
+    <message>
+        <source>Select a valve list</source>
+        <comment>144</comment>
+        <translation>Choisir une liste de vannes</translation>
+    </message>
+    <message>
+        <source>Export the sized list</source>
+        <comment>145</comment>
+        <translation>Exporter la liste dimensionnée</translation>
+    </message>
+    <message>
+        <source>Save the datasheets as one PDF file</source>
+        <comment>146</comment>
+        <translation>Enregistrer les fiches techniques dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>Select the folder for the datasheets</source>
+        <comment>147</comment>
+        <translation>Choisir le dossier des fiches techniques</translation>
+    </message>
+    <message>
+        <source>Sizing the valve list...</source>
+        <comment>148</comment>
+        <translation>Dimensionnement de la liste de vannes...</translation>
+    </message>
+    <message>
+        <source>Writing %s...</source>
+        <comment>149</comment>
+        <translation>Écriture de %s...</translation>
+    </message>
+    <message>
+        <source>Making the datasheets...</source>
+        <comment>150</comment>
+        <translation>Création des fiches techniques...</translation>
+    </message>
+    <message>
+        <source>Rows: %i   Sized: %i   No fit: %i   Errors: %i</source>
+        <comment>151</comment>
+        <translation>Lignes : %i   Dimensionnées : %i   Sans actionneur : %i   Erreurs : %i</translation>
+    </message>
+    <message>
+        <source>Open a valve list (a CSV file with a Tag column) to size every valve in it.</source>
+        <comment>152</comment>
+        <translation>Ouvrez une liste de vannes (un fichier CSV avec une colonne Tag) pour dimensionner chacune de ses vannes.</translation>
+    </message>
+    <message>
+        <source>The valve list %s could not be sized.</source>
+        <comment>153</comment>
+        <translation>La liste de vannes %s n'a pas pu être dimensionnée.</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <comment>154</comment>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>Written: %s</source>
+        <comment>155</comment>
+        <translation>Écrit : %s</translation>
+    </message>
+    <message>
+        <source>%i datasheets written to %s</source>
+        <comment>156</comment>
+        <translation>%i fiches techniques écrites dans %s</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>
@@ -1257,6 +1352,11 @@
         <translation>Configuration des paramètres par défaut de l'application</translation>
     </message>
     <message>
+        <source>Size every valve of a valve list, then export it or make its datasheets</source>
+        <comment>10124</comment>
+        <translation>Dimensionne chaque vanne d'une liste de vannes, pour l'exporter ou en faire les fiches techniques</translation>
+    </message>
+    <message>
         <source>Enter the actuator sizing screen</source>
         <comment>10401</comment>
         <translation>Ouvre l'écran de dimensionnement des actionneurs</translation>
@@ -1270,6 +1370,11 @@
         <source>Edit the valve torque database</source>
         <comment>10403</comment>
         <translation>Modifie la base de données des couples de vannes</translation>
+    </message>
+    <message>
+        <source>Size every valve of a valve list, then export it or make its datasheets</source>
+        <comment>10404</comment>
+        <translation>Dimensionne chaque vanne d'une liste de vannes, pour l'exporter ou en faire les fiches techniques</translation>
     </message>
     <message>
         <source>Quits Sizing &amp; Engineering</source>
@@ -1363,6 +1468,10 @@
     <message>
         <source>&amp;Actuator Sizing</source>
         <translation>&amp;Dimensionnement actionneur</translation>
+    </message>
+    <message>
+        <source>&amp;Valve List...</source>
+        <translation>&amp;Liste de vannes...</translation>
     </message>
     <message>
         <source>&amp;Database</source>

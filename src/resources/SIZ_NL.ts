@@ -1167,6 +1167,101 @@
         <translation>Het geplakte getal &quot;%s&quot; past niet: dit veld neemt hoogstens %i tekens.</translation>
     </message>
     <message>
+        <source>Valve List</source>
+        <comment>138</comment>
+        <translation>Afsluiterlijst</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>139</comment>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <comment>140</comment>
+        <translation>&amp;Exporteren...</translation>
+    </message>
+    <message>
+        <source>&amp;Datasheets...</source>
+        <comment>141</comment>
+        <translation>&amp;Databladen...</translation>
+    </message>
+    <message>
+        <source>One &amp;PDF file...</source>
+        <comment>142</comment>
+        <translation>Eén &amp;PDF-bestand...</translation>
+    </message>
+    <message>
+        <source>&amp;Text files in a folder...</source>
+        <comment>143</comment>
+        <translation>&amp;Tekstbestanden in een map...</translation>
+    </message>
+    <message>
+        <source>Select a valve list</source>
+        <comment>144</comment>
+        <translation>Afsluiterlijst kiezen</translation>
+    </message>
+    <message>
+        <source>Export the sized list</source>
+        <comment>145</comment>
+        <translation>Gedimensioneerde lijst exporteren</translation>
+    </message>
+    <message>
+        <source>Save the datasheets as one PDF file</source>
+        <comment>146</comment>
+        <translation>Databladen opslaan als één PDF-bestand</translation>
+    </message>
+    <message>
+        <source>Select the folder for the datasheets</source>
+        <comment>147</comment>
+        <translation>Map voor de databladen kiezen</translation>
+    </message>
+    <message>
+        <source>Sizing the valve list...</source>
+        <comment>148</comment>
+        <translation>Afsluiterlijst wordt gedimensioneerd...</translation>
+    </message>
+    <message>
+        <source>Writing %s...</source>
+        <comment>149</comment>
+        <translation>%s wordt geschreven...</translation>
+    </message>
+    <message>
+        <source>Making the datasheets...</source>
+        <comment>150</comment>
+        <translation>Databladen worden gemaakt...</translation>
+    </message>
+    <message>
+        <source>Rows: %i   Sized: %i   No fit: %i   Errors: %i</source>
+        <comment>151</comment>
+        <translation>Regels: %i   Gedimensioneerd: %i   Geen passende aandrijving: %i   Fouten: %i</translation>
+    </message>
+    <message>
+        <source>Open a valve list (a CSV file with a Tag column) to size every valve in it.</source>
+        <comment>152</comment>
+        <translation>Open een afsluiterlijst (een CSV-bestand met een kolom Tag) om elke afsluiter erin te dimensioneren.</translation>
+    </message>
+    <message>
+        <source>The valve list %s could not be sized.</source>
+        <comment>153</comment>
+        <translation>De afsluiterlijst %s kon niet worden gedimensioneerd.</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <comment>154</comment>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Written: %s</source>
+        <comment>155</comment>
+        <translation>Geschreven: %s</translation>
+    </message>
+    <message>
+        <source>%i datasheets written to %s</source>
+        <comment>156</comment>
+        <translation>%i databladen geschreven naar %s</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>
@@ -1257,6 +1352,11 @@
         <translation>Instellen van de standaardinstellingen van het programma</translation>
     </message>
     <message>
+        <source>Size every valve of a valve list, then export it or make its datasheets</source>
+        <comment>10124</comment>
+        <translation>Dimensioneert elke afsluiter van een afsluiterlijst, om die te exporteren of er databladen van te maken</translation>
+    </message>
+    <message>
         <source>Enter the actuator sizing screen</source>
         <comment>10401</comment>
         <translation>Opent het scherm dimensionering aandrijving</translation>
@@ -1270,6 +1370,11 @@
         <source>Edit the valve torque database</source>
         <comment>10403</comment>
         <translation>Bewerkt de database met afsluiterkoppels</translation>
+    </message>
+    <message>
+        <source>Size every valve of a valve list, then export it or make its datasheets</source>
+        <comment>10404</comment>
+        <translation>Dimensioneert elke afsluiter van een afsluiterlijst, om die te exporteren of er databladen van te maken</translation>
     </message>
     <message>
         <source>Quits Sizing &amp; Engineering</source>
@@ -1363,6 +1468,10 @@
     <message>
         <source>&amp;Actuator Sizing</source>
         <translation>&amp;Dimensionering aandrijving</translation>
+    </message>
+    <message>
+        <source>&amp;Valve List...</source>
+        <translation>&amp;Afsluiterlijst...</translation>
     </message>
     <message>
         <source>&amp;Database</source>

@@ -40,7 +40,8 @@ MenuNode HelpMenu() {
 std::vector<MenuNode> MenuDefinition(int menuId) {
     if (menuId == kElectricMenu) {
         return {FileMenu(),
-                Popup("&Sizing", {Item("&Actuator Sizing", cmd::ElectricSizing)}),
+                Popup("&Sizing", {Item("&Actuator Sizing", cmd::ElectricSizing), Separator(),
+                                  Item("&Valve List...", cmd::ElectricValveList)}),
                 Popup("&Database",
                       {Item("&Sizing", cmd::ElectricDatabaseSizing), Item("&Edit", cmd::ElectricDatabaseEdit)}),
                 Popup("&Engineering",
@@ -50,8 +51,9 @@ std::vector<MenuNode> MenuDefinition(int menuId) {
     return {FileMenu(),
             Popup("&Torque", {Item("&Double Acting", cmd::TorqueDoubleActing),
                               Item("&Spring Return", cmd::TorqueSpringReturn)}),
-            Popup("&Sizing",
-                  {Item("&Double Acting", cmd::SizingDoubleActing), Item("&Spring Return", cmd::SizingSpringReturn)}),
+            Popup("&Sizing", {Item("&Double Acting", cmd::SizingDoubleActing),
+                              Item("&Spring Return", cmd::SizingSpringReturn), Separator(),
+                              Item("&Valve List...", cmd::ValveList)}),
             Popup("&Database", {Item("&Sizing", cmd::DatabaseSizing), Item("&Edit", cmd::DatabaseEdit)}),
             Popup("&Engineering", {Item("&Hot Line Actuators", cmd::HotLine), Item("&Actuator Speed", cmd::ActuatorSpeed),
                                    Item("Air Tank &Capacity", cmd::AirTank), Item("&Torsion", cmd::Torsion),

@@ -42,6 +42,7 @@ constexpr int ConvertTorque1 = 10105;
 constexpr int ConvertTorque2 = 10121;
 constexpr int ConvertTorque3 = 10122;
 constexpr int ConvertTorque4 = 10123;
+constexpr int ValveList = 10124;
 constexpr int ConvertLength = 10116;
 constexpr int ConvertWeight = 10117;
 constexpr int ConvertVolume = 10118;
@@ -50,4 +51,5 @@ constexpr int About = 2009;
 constexpr int ElectricSizing = 10401;
 constexpr int ElectricDatabaseSizing = 10402;
 constexpr int ElectricDatabaseEdit = 10403;
+constexpr int ElectricValveList = 10404;
 } // namespace cmd

@@ -182,9 +182,10 @@ std::vector<int> ScreenCommands() {
     if (flavour::kPneumatic)
         return {cmd::TorqueDoubleActing, cmd::TorqueSpringReturn, cmd::SizingDoubleActing, cmd::SizingSpringReturn,
                 cmd::DatabaseSizing,     cmd::DatabaseEdit,       cmd::HotLine,            cmd::ActuatorSpeed,
-                cmd::AirTank,            cmd::Torsion,            cmd::Note,               cmd::Setup};
+                cmd::AirTank,            cmd::Torsion,            cmd::Note,               cmd::Setup,
+                cmd::ValveList};
     return {cmd::ElectricSizing, cmd::ElectricDatabaseSizing, cmd::ElectricDatabaseEdit, cmd::HotLine,
-            cmd::Torsion,        cmd::Note,                   cmd::Setup};
+            cmd::Torsion,        cmd::Note,                   cmd::Setup,                cmd::ElectricValveList};
 }
 
 QString Plain(QString text) {

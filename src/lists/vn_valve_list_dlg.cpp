@@ -1,0 +1,379 @@
+#include "lists/vn_valve_list_dlg.h"
+
+#include "app/messages.h"
+#include "app/vn_app.h"
+#include "lists/list_datasheet.h"
+#include "lists/list_job.h"
+#include "lists/list_writers.h"
+#include "lists/valve_list_model.h"
+#include "report/datasheet_flow.h"
+#include "report/page_render.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Control numbers of the screen.
+constexpr int kOpenButton = 241;
+constexpr int kExportButton = 242;
+constexpr int kDatasheetsButton = 243;
+constexpr int kTable = 244;
+constexpr int kSummary = 245;
+constexpr int kListName = 246;
+constexpr int kWritten = 247;
+constexpr int kCloseButton = 2;
+
+// A status column may carry a long reason; past this the tool tip shows it whole.
+constexpr int kWidestColumn = 320;
+
+// A string's %s and %i filled in order.
+QString Filled(QString text, const QStringList& values) {
+    static const QRegularExpression conversion(QStringLiteral("%[is]"));
+    qsizetype from = 0;
+    for (const QString& value : values) {
+        const QRegularExpressionMatch m = conversion.match(text, from);
+        if (!m.hasMatch())
+            break;
+        text.replace(m.capturedStart(), m.capturedLength(), value);
+        from = m.capturedStart() + value.size();
+    }
+    return text;
+}
+
+std::string LocalName(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+// A name without a suffix takes the one of the filter chosen in the save dialog.
+QString WithSuffix(const QString& fileName, const QString& filter) {
+    if (!QFileInfo(fileName).suffix().isEmpty())
+        return fileName;
+    static const QRegularExpression pattern(QStringLiteral("\\*(\\.\\w+)"));
+    const QRegularExpressionMatch m = pattern.match(filter);
+    return m.hasMatch() ? fileName + m.captured(1) : fileName;
+}
+
+// Long work behind a window that says what is going on and can be cancelled. It shows
+// only once the work takes a while, and moves in at most a thousand steps, so a long
+// list is not slowed by its own progress.
+class WorkProgress {
+public:
+    WorkProgress(QWidget* owner, const QString& label, unsigned long long total, int delay)
+        : dialog_(owner), total_(std::max(total, 1ULL)) {
+        dialog_.setObjectName(QStringLiteral("progress"));
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setWindowTitle(owner->windowTitle());
+        dialog_.setLabelText(label);
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+        dialog_.setMinimumDuration(delay);
+        dialog_.setRange(0, kSteps);
+        dialog_.setValue(0);
+    }
+    // False once the user has cancelled.
+    bool Step(unsigned long long done) {
+        const int step = static_cast<int>(std::min(done, total_) * kSteps / total_);
+        if (step > dialog_.value())
+            dialog_.setValue(step);
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    static constexpr int kSteps = 1000;
+    QProgressDialog dialog_;
+    unsigned long long total_;
+};
+
+} // namespace
+
+VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile,
+                               const std::string& valveFile)
+    : VnScreen(app, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)),
+      Database(std::make_unique<TorqueDatabase>(valveFile)), model_(new ValveListModel(this)),
+      sorted_(new ValveListSortModel(this)) {
+    setObjectName(QStringLiteral("dialog%1").arg(kDialog));
+    setProperty("dialogId", kDialog);
+    setWindowTitle(Str(138) + QStringLiteral(" - ") + QString::fromStdString(ActuatorData->GetTitle()));
+    setSizeGripEnabled(true);
+
+    auto* layout = new QVBoxLayout(this);
+    auto label = [this, layout](int id) {
+        auto* text = new QLabel(this);
+        text->setProperty("controlId", id);
+        text->setObjectName(QStringLiteral("label%1").arg(id));
+        // file names and counts, never markup
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(text);
+        return text;
+    };
+    fileLabel_ = label(kListName);
+    fileLabel_->setText(Str(152));
+    summary_ = label(kSummary);
+    QFont bold = summary_->font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+    summary_->hide();
+
+    sorted_->setSourceModel(model_);
+    table_ = new QTableView(this);
+    table_->setProperty("controlId", kTable);
+    table_->setObjectName(QStringLiteral("table%1").arg(kTable));
+    table_->setModel(sorted_);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setWordWrap(false);
+    table_->setTextElideMode(Qt::ElideRight);
+    table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // rows of one height need no measuring, however long the list
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setHighlightSections(false);
+    // the list's own order until a header is clicked
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    table_->setMinimumSize(480, 200);
+    layout->addWidget(table_, 1);
+    written_ = label(kWritten);
+    written_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    QPushButton* open = AddButton(kOpenButton, 139);
+    open->setDefault(true);
+    connect(open, &QPushButton::clicked, this, &VnValveListDlg::CmOpen);
+    export_ = AddButton(kExportButton, 140);
+    connect(export_, &QPushButton::clicked, this, &VnValveListDlg::CmExport);
+    datasheets_ = AddButton(kDatasheetsButton, 141);
+    auto* kinds = new QMenu(datasheets_);
+    QAction* pdf = kinds->addAction(Str(142), this, &VnValveListDlg::CmPdfDatasheets);
+    pdf->setObjectName(QStringLiteral("pdfDatasheets"));
+    QAction* text = kinds->addAction(Str(143), this, &VnValveListDlg::CmTextDatasheets);
+    text->setObjectName(QStringLiteral("textDatasheets"));
+    datasheets_->setMenu(kinds);
+    buttons->addWidget(open);
+    for (QPushButton* button : {export_, datasheets_}) {
+        button->setEnabled(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    QPushButton* close = AddButton(kCloseButton, 154);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(close);
+    resize(960, 600);
+}
+
+VnValveListDlg::~VnValveListDlg() = default;
+
+QPushButton* VnValveListDlg::AddButton(int controlId, int textId) {
+    auto* button = new QPushButton(Str(textId), this);
+    button->setProperty("controlId", controlId);
+    button->setObjectName(QStringLiteral("button%1").arg(controlId));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void VnValveListDlg::showEvent(QShowEvent* event) {
+    if (!sizedOnce_) {
+        sizedOnce_ = true;
+        // a list is wide: take the room the desktop has, short of all of it
+        if (const QScreen* shown = screen()) {
+            const QSize room = shown->availableGeometry().size() * 0.9;
+            resize(size().boundedTo(room));
+        }
+    }
+    VnScreen::showEvent(event);
+}
+
+std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer() const {
+    const Settings& settings = App.GetSettings();
+    ListSettings list;
+    list.imperial = settings.Units == Settings::Imperial;
+    list.pressure = settings.Pressure;
+    const TorqueDatabase* database = Database && Database->IsUsable() ? Database.get() : nullptr;
+    return std::make_unique<ListSizer>(*ActuatorData, database, list);
+}
+
+QString VnValveListDlg::StartFolder() const {
+    return listFile_.isEmpty() ? QDir::currentPath() : QFileInfo(listFile_).absolutePath();
+}
+
+void VnValveListDlg::CmOpen() {
+    const QString chosen = QFileDialog::getOpenFileName(this, Str(144), StartFolder(),
+                                                        QStringLiteral("Valve Lists (*.csv *.txt);;All Files (*)"));
+    if (!chosen.isEmpty())
+        OpenList(chosen);
+}
+
+bool VnValveListDlg::OpenList(const QString& fileName) {
+    std::unique_ptr<ListSizer> sizer = MakeSizer();
+    std::vector<SizedRow> rows;
+    const auto bytes = static_cast<unsigned long long>(std::max<qint64>(QFileInfo(fileName).size(), 0));
+    ListJobResult result;
+    {
+        WorkProgress progress(this, Str(148), bytes, progressDelay_);
+        result = SizeListFile(
+            LocalName(fileName), *sizer, [](const ListSizer&) { return true; },
+            [&](SizedRow&& row, unsigned long long read) {
+                rows.push_back(std::move(row));
+                return progress.Step(read);
+            });
+    }
+    if (result.cancelled)
+        return false;
+    if (!result.ok) {
+        ShowError(this, Filled(Str(153), {QDir::toNativeSeparators(fileName)}) + QStringLiteral("\n\n") +
+                            QString::fromStdString(result.message));
+        return false;
+    }
+    model_->SetList(sizer->OutputHeader(), sizer->OutputKinds(), sizer->Format().decimalComma, std::move(rows));
+    sizer_ = std::move(sizer);
+    listFile_ = fileName;
+    ShowSummary(fileName, result.rows, result.sized, result.noFit, result.errors);
+    written_->hide();
+    export_->setEnabled(true);
+    datasheets_->setEnabled(true);
+
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    sorted_->sort(-1);
+    table_->resizeColumnsToContents();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), kWidestColumn));
+    table_->scrollToTop();
+    return true;
+}
+
+void VnValveListDlg::ShowSummary(const QString& fileName, long rows, long sized, long noFit, long errors) {
+    fileLabel_->setText(QDir::toNativeSeparators(fileName));
+    summary_->setText(Filled(Str(151), {QString::number(rows), QString::number(sized), QString::number(noFit),
+                                         QString::number(errors)}));
+    summary_->show();
+}
+
+void VnValveListDlg::ShowWritten(const QString& text) {
+    written_->setText(text);
+    written_->show();
+}
+
+void VnValveListDlg::CmExport() {
+    if (!sizer_)
+        return;
+    QString filter;
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, Str(145), StartFolder(),
+        QStringLiteral("CSV Files (*.csv);;Excel Workbooks (*.xlsx);;JSON Files (*.json)"), &filter);
+    if (!chosen.isEmpty())
+        ExportList(WithSuffix(chosen, filter));
+}
+
+bool VnValveListDlg::ExportList(const QString& fileName) {
+    if (!sizer_)
+        return false;
+    const std::string target = LocalName(fileName);
+    // an abandoned writer takes its temporary file with it: a cancel leaves no file
+    std::unique_ptr<ListWriter> writer = MakeListWriter(ListFileKindOf(target), target, sizer_->Format());
+    const std::vector<SizedRow>& rows = model_->Rows();
+    bool ok = writer->Begin(sizer_->OutputHeader(), sizer_->OutputKinds());
+    {
+        WorkProgress progress(this, Filled(Str(149), {QFileInfo(fileName).fileName()}), rows.size(), progressDelay_);
+        for (std::size_t r = 0; ok && r < rows.size(); ++r) {
+            if (!progress.Step(r))
+                return false;
+            ok = writer->Row(rows[r].cells);
+        }
+    }
+    if (!ok || !writer->Commit()) {
+        ShowWriteError(this, QDir::toNativeSeparators(fileName));
+        return false;
+    }
+    ShowWritten(Filled(Str(155), {QDir::toNativeSeparators(fileName)}));
+    return true;
+}
+
+void VnValveListDlg::CmPdfDatasheets() {
+    if (!sizer_)
+        return;
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, Str(146), StartFolder(), QStringLiteral("PDF Files (*.pdf)"));
+    if (chosen.isEmpty())
+        return;
+    AddNotes = AskAddNotes(this);
+    WritePdfDatasheets(WithSuffix(chosen, QStringLiteral("(*.pdf)")));
+}
+
+bool VnValveListDlg::WritePdfDatasheets(const QString& fileName) {
+    if (!sizer_)
+        return false;
+    const DatasheetFrame frame = MakeDatasheetFrame();
+    const std::vector<SizedRow>& rows = model_->Rows();
+    // the sheets are made first, then drawn: each half is half of the way
+    WorkProgress progress(this, Str(150), 2 * rows.size(), progressDelay_);
+    std::vector<QStringList> sheets;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (!progress.Step(r))
+            return false;
+        const std::vector<std::string> lines = ListDatasheetLines(*sizer_, rows[r], frame);
+        if (lines.empty())
+            continue;
+        QStringList sheet;
+        sheet.reserve(static_cast<qsizetype>(lines.size()));
+        for (const std::string& line : lines)
+            sheet << QString::fromStdString(line);
+        sheets.push_back(std::move(sheet));
+    }
+    QString error;
+    const bool written =
+        WriteDatasheetsPdf(fileName, sheets, QFileInfo(listFile_).completeBaseName(), error,
+                           [&](int done) { return progress.Step(rows.size() + static_cast<std::size_t>(done)); });
+    if (!written) {
+        if (!error.isEmpty())
+            ShowWriteError(this, QDir::toNativeSeparators(fileName));
+        return false;
+    }
+    ShowWritten(Filled(Str(155), {QDir::toNativeSeparators(fileName)}));
+    return true;
+}
+
+void VnValveListDlg::CmTextDatasheets() {
+    if (!sizer_)
+        return;
+    const QString folder = QFileDialog::getExistingDirectory(this, Str(147), StartFolder());
+    if (folder.isEmpty())
+        return;
+    AddNotes = AskAddNotes(this);
+    WriteTextDatasheets(folder);
+}
+
+bool VnValveListDlg::WriteTextDatasheets(const QString& folder) {
+    if (!sizer_)
+        return false;
+    std::string error;
+    std::vector<std::string> files;
+    {
+        WorkProgress progress(this, Str(150), 1, progressDelay_);
+        files = WriteListDatasheets(LocalName(folder), *sizer_, model_->Rows(), MakeDatasheetFrame(), error);
+    }
+    if (!error.empty()) {
+        ShowWriteError(this, QString::fromStdString(error));
+        return false;
+    }
+    ShowWritten(Filled(Str(156), {QString::number(files.size()), QDir::toNativeSeparators(folder)}));
+    return true;
+}
