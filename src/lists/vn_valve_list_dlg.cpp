@@ -38,6 +38,9 @@ constexpr int kListName = 246;
 constexpr int kWritten = 247;
 constexpr int kCloseButton = 2;
 
+// Text datasheets of this many rows take long enough to say so.
+constexpr std::size_t kBusyRows = 500;
+
 // A status column may carry a long reason; past this the tool tip shows it whole.
 constexpr int kWidestColumn = 320;
 
@@ -146,6 +149,8 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setHighlightSections(false);
+    table_->horizontalHeader()->setSectionsMovable(true);
+    table_->horizontalHeader()->setStretchLastSection(true);
     // the list's own order until a header is clicked
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
@@ -177,7 +182,6 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
     QPushButton* close = AddButton(kCloseButton, 154);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
-    resize(960, 600);
 }
 
 VnValveListDlg::~VnValveListDlg() = default;
@@ -193,11 +197,10 @@ QPushButton* VnValveListDlg::AddButton(int controlId, int textId) {
 void VnValveListDlg::showEvent(QShowEvent* event) {
     if (!sizedOnce_) {
         sizedOnce_ = true;
-        // a list is wide: take the room the desktop has, short of all of it
-        if (const QScreen* shown = screen()) {
-            const QSize room = shown->availableGeometry().size() * 0.9;
-            resize(size().boundedTo(room));
-        }
+        // a list is wide: take most of the room the desktop has, before the dialog
+        // centres itself
+        if (const QScreen* shown = screen())
+            resize(QSize(1400, 900).boundedTo(shown->availableGeometry().size() * 0.9));
     }
     VnScreen::showEvent(event);
 }
@@ -207,8 +210,8 @@ std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer() const {
     ListSettings list;
     list.imperial = settings.Units == Settings::Imperial;
     list.pressure = settings.Pressure;
-    const TorqueDatabase* database = Database && Database->IsUsable() ? Database.get() : nullptr;
-    return std::make_unique<ListSizer>(*ActuatorData, database, list);
+    // an unusable database is still handed over: the rows that name a series then say why
+    return std::make_unique<ListSizer>(*ActuatorData, Database.get(), list);
 }
 
 QString VnValveListDlg::StartFolder() const {
@@ -367,7 +370,16 @@ bool VnValveListDlg::WriteTextDatasheets(const QString& folder) {
     std::string error;
     std::vector<std::string> files;
     {
-        WorkProgress progress(this, Str(150), 1, progressDelay_);
+        // the core writes the whole folder in one call, which nothing can stop half-way:
+        // the window says what is going on, without a Cancel that would not be kept
+        QProgressDialog busy(Str(150), QString(), 0, 0, this);
+        busy.setObjectName(QStringLiteral("progress"));
+        busy.setWindowModality(Qt::WindowModal);
+        busy.setWindowTitle(windowTitle());
+        if (model_->Rows().size() >= kBusyRows) {
+            busy.show();
+            busy.repaint();
+        }
         files = WriteListDatasheets(LocalName(folder), *sizer_, model_->Rows(), MakeDatasheetFrame(), error);
     }
     if (!error.empty()) {
