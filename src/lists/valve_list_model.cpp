@@ -98,9 +98,12 @@ QVariant ValveListModel::headerData(int section, Qt::Orientation orientation, in
         return static_cast<std::size_t>(section) < header_.size()
                    ? QString::fromStdString(header_[static_cast<std::size_t>(section)])
                    : QVariant();
-    // the line of the list the row comes from, so a sorted table still points into the file
-    return section < rowCount() ? QVariant(static_cast<qlonglong>(rows_[static_cast<std::size_t>(section)].line))
-                                : QVariant();
+    // the tag heads its row, so it stays in sight while the table scrolls to the results;
+    // a row without one is known by its line in the file
+    if (section >= rowCount())
+        return {};
+    const SizedRow& row = rows_[static_cast<std::size_t>(section)];
+    return row.tag.empty() ? QStringLiteral("#%1").arg(row.line) : QString::fromStdString(row.tag);
 }
 
 ValveListSortModel::ValveListSortModel(QObject* parent) : QSortFilterProxyModel(parent) {

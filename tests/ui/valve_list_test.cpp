@@ -11,6 +11,7 @@
 #include "lists/valve_list_model.h"
 #include "lists/vn_valve_list_dlg.h"
 #include "modal.h"
+#include "report/file_faults.h"
 #include "resources/menu_table.h"
 #include "screens/siz_double_acting_dlg.h"
 #include "screens/siz_spring_return_dlg.h"
@@ -136,6 +137,7 @@ private slots:
     void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
     void init() { savedDir_ = EnterWorkFolder(dir_); }
     void cleanup() {
+        file_faults::Reset();
         app_.reset();
         answers_.reset();
         QDir::setCurrent(savedDir_);
@@ -269,14 +271,20 @@ private slots:
         QCOMPARE(ReadText(QStringLiteral("old.csv")), QByteArray("old\n"));
         QCOMPARE(QDir::current().entryList(QDir::Files), before);
 
-        // a folder that cannot be made: each way out says which file it could not write
+        // a folder that cannot be made, or a file that cannot be replaced: each way out
+        // says which file it could not write, and the old file stays
         WriteText(QStringLiteral("blocked"), "a file, not a folder");
-        for (int k = 0; k < 3; ++k)
+        WriteText(QStringLiteral("blocked-old.csv"), "old\n");
+        for (int k = 0; k < 4; ++k)
             answers_->ThenMessage(QMessageBox::Ok);
         QVERIFY(!screen->ExportList(QStringLiteral("blocked/list.xlsx")));
         QVERIFY(!screen->WritePdfDatasheets(QStringLiteral("blocked/sheets.pdf")));
         QVERIFY(!screen->WriteTextDatasheets(QStringLiteral("blocked")));
-        QCOMPARE(answers_->Texts.size(), 3);
+        file_faults::FailRename(true);
+        QVERIFY(!screen->ExportList(QStringLiteral("blocked-old.csv")));
+        file_faults::Reset();
+        QCOMPARE(ReadText(QStringLiteral("blocked-old.csv")), QByteArray("old\n"));
+        QCOMPARE(answers_->Texts.size(), 4);
         for (const QString& text : answers_->Texts)
             QVERIFY2(text.contains(QStringLiteral("could not be written")) && text.contains(QStringLiteral("blocked")),
                      qPrintable(text));
@@ -288,8 +296,8 @@ private slots:
         answers_->ThenMessage(QMessageBox::Ok);
         QVERIFY(!screen->OpenList(QStringLiteral("open-quote.csv")));
         QVERIFY(!screen->OpenList(QStringLiteral("no-tag.csv")));
-        QVERIFY(answers_->Texts.at(3).contains(QStringLiteral("open-quote.csv")));
-        QVERIFY(answers_->Texts.at(4).contains(QStringLiteral("no-tag.csv")));
+        QVERIFY(answers_->Texts.at(4).contains(QStringLiteral("open-quote.csv")));
+        QVERIFY(answers_->Texts.at(5).contains(QStringLiteral("no-tag.csv")));
         QCOMPARE(screen->Model()->rowCount(), 40);
         QCOMPARE(answers_->Unexpected, 0);
     }
