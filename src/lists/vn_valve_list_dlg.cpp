@@ -310,8 +310,16 @@ bool VnValveListDlg::ExportList(const QString& fileName) {
     return true;
 }
 
+bool VnValveListDlg::CheckSheets() {
+    const std::vector<SizedRow>& rows = model_->Rows();
+    if (std::any_of(rows.begin(), rows.end(), [](const SizedRow& row) { return row.status != RowStatus::Error; }))
+        return true;
+    ShowError(this, Str(157));
+    return false;
+}
+
 void VnValveListDlg::CmPdfDatasheets() {
-    if (!sizer_)
+    if (!sizer_ || !CheckSheets())
         return;
     const QString chosen =
         QFileDialog::getSaveFileName(this, Str(146), StartFolder(), QStringLiteral("PDF Files (*.pdf)"));
@@ -355,7 +363,7 @@ bool VnValveListDlg::WritePdfDatasheets(const QString& fileName) {
 }
 
 void VnValveListDlg::CmTextDatasheets() {
-    if (!sizer_)
+    if (!sizer_ || !CheckSheets())
         return;
     const QString folder = QFileDialog::getExistingDirectory(this, Str(147), StartFolder());
     if (folder.isEmpty())

@@ -61,6 +61,8 @@ private:
     QPushButton* AddButton(int controlId, int textId);
     void ShowSummary(const QString& fileName, long rows, long sized, long noFit, long errors);
     void ShowWritten(const QString& text);
+    // Says so when no row has a sheet (every row is an error); false then.
+    bool CheckSheets();
     // The folder the file dialogs start in: the open list's, or the working folder.
     QString StartFolder() const;
 

@@ -1262,6 +1262,11 @@
         <translation>%i Datenblätter nach %s geschrieben</translation>
     </message>
     <message>
+        <source>No row of the list was sized, so there is no datasheet to write.</source>
+        <comment>157</comment>
+        <translation>Keine Zeile der Liste wurde ausgelegt, daher gibt es kein Datenblatt zu schreiben.</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>

@@ -1262,6 +1262,11 @@
         <translation>%i fiches techniques écrites dans %s</translation>
     </message>
     <message>
+        <source>No row of the list was sized, so there is no datasheet to write.</source>
+        <comment>157</comment>
+        <translation>Aucune ligne de la liste n'a été dimensionnée : il n'y a aucune fiche technique à écrire.</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>

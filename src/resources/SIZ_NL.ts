@@ -1262,6 +1262,11 @@
         <translation>%i databladen geschreven naar %s</translation>
     </message>
     <message>
+        <source>No row of the list was sized, so there is no datasheet to write.</source>
+        <comment>157</comment>
+        <translation>Geen enkele regel van de lijst is gedimensioneerd, dus er is geen datablad te schrijven.</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>

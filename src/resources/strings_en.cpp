@@ -172,6 +172,7 @@ constexpr Entry kEnglish[] = {
     {154, "C&lose"},
     {155, "Written: %s"},
     {156, "%i datasheets written to %s"},
+    {157, "No row of the list was sized, so there is no datasheet to write."},
     {500,
      "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
     {501, "Datasheet"},

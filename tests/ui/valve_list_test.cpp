@@ -299,6 +299,13 @@ private slots:
         QVERIFY(answers_->Texts.at(4).contains(QStringLiteral("open-quote.csv")));
         QVERIFY(answers_->Texts.at(5).contains(QStringLiteral("no-tag.csv")));
         QCOMPARE(screen->Model()->rowCount(), 40);
+
+        // a list of nothing but errors has no sheet to write, and asks for no file
+        WriteText(QStringLiteral("unsized.csv"), "Tag,Action,Torque\nXV-1,FC,tbd\n");
+        QVERIFY(screen->OpenList(QStringLiteral("unsized.csv")));
+        answers_->ThenMessage(QMessageBox::Ok);
+        screen->findChild<QAction*>(QStringLiteral("pdfDatasheets"))->trigger();
+        QVERIFY(answers_->Texts.at(6).contains(QStringLiteral("no datasheet")));
         QCOMPARE(answers_->Unexpected, 0);
     }
 
