@@ -29,14 +29,6 @@ Qt::PenStyle SeriesStyle(ChartSeries series) {
     return Qt::SolidLine;
 }
 
-QFont ChartFont(double pixels, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(1, static_cast<int>(pixels + 0.5)));
-    font.setBold(bold);
-    return font;
-}
-
 // A demand's marker: a diamond, larger and ringed at the weakest point.
 void DrawMarker(QPainter& painter, QPointF at, double size, bool checked, bool weakest) {
     QPainterPath diamond;
@@ -56,6 +48,14 @@ void DrawMarker(QPainter& painter, QPointF at, double size, bool checked, bool w
 }
 
 } // namespace
+
+QFont ChartFont(double pixels, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(pixels + 0.5)));
+    font.setBold(bold);
+    return font;
+}
 
 QPointF ChartLayout::Map(double angle, double torque) const {
     const double x = plot.left() + plot.width() * angle / 90.0;
@@ -83,12 +83,33 @@ ChartLayout LayoutTorqueChart(const QRectF& rect, const TorqueChartData& chart) 
     ChartLayout layout;
     layout.bounds = rect;
     layout.torqueTop = chart.torqueTop > 0 ? chart.torqueTop : 1;
-    layout.fontPixels = std::clamp(std::min(rect.width() / 45.0, rect.height() / 24.0), 7.0, 48.0);
+    layout.fontPixels = std::clamp(std::min(rect.width() / 42.0, rect.height() / 22.0), 9.0, 48.0);
     const double f = layout.fontPixels;
     const QFontMetricsF metrics(ChartFont(f));
     const double line = metrics.height();
     layout.title = QRectF(rect.left(), rect.top() + f * 0.4, rect.width(), line * 1.3);
-    layout.legend = QRectF(rect.left(), layout.title.bottom() + f * 0.2, rect.width(), line * 1.2);
+    // legend entries side by side, centred, in as many rows as the width asks
+    std::vector<std::vector<double>> rows(1);
+    std::vector<double> rowWidths(1, 0);
+    for (const auto& entry : chart.legend) {
+        const double width = f * 3 + metrics.horizontalAdvance(Text(entry.text)) + 2;
+        const double gap = rows.back().empty() ? 0 : f * 1.5;
+        if (!rows.back().empty() && rowWidths.back() + gap + width > rect.width() - f) {
+            rows.emplace_back();
+            rowWidths.push_back(0);
+        }
+        rowWidths.back() += (rows.back().empty() ? 0 : f * 1.5) + width;
+        rows.back().push_back(width);
+    }
+    const double legendTop = layout.title.bottom() + f * 0.2;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        double x = rect.center().x() - rowWidths[r] / 2;
+        for (double width : rows[r]) {
+            layout.legendItems.emplace_back(x, legendTop + r * line * 1.2, width, line * 1.2);
+            x += width + f * 1.5;
+        }
+    }
+    layout.legend = QRectF(rect.left(), legendTop, rect.width(), line * 1.2 * rows.size());
     double tickWidth = 0;
     for (double tick : chart.torqueTicks)
         tickWidth = std::max(tickWidth, metrics.horizontalAdvance(QString::number(tick)));
@@ -153,12 +174,11 @@ void DrawTorqueChart(QPainter& painter, const QRectF& rect, const TorqueChartDat
     // legend: a line sample or the demand marker, then the text
     painter.setFont(ChartFont(f));
     const QFontMetricsF metrics(painter.font());
-    double legendWidth = 0;
-    for (const auto& entry : chart.legend)
-        legendWidth += f * 3 + metrics.horizontalAdvance(Text(entry.text)) + f * 1.5;
-    double x = layout.legend.center().x() - legendWidth / 2;
-    const double y = layout.legend.center().y();
-    for (const auto& entry : chart.legend) {
+    for (std::size_t i = 0; i < chart.legend.size() && i < layout.legendItems.size(); ++i) {
+        const auto& entry = chart.legend[i];
+        const QRectF& item = layout.legendItems[i];
+        const double x = item.left();
+        const double y = item.center().y();
         if (entry.demand) {
             DrawMarker(painter, QPointF(x + f * 1.25, y), f * 0.4, true, false);
         } else {
@@ -166,10 +186,8 @@ void DrawTorqueChart(QPainter& painter, const QRectF& rect, const TorqueChartDat
             painter.drawLine(QPointF(x, y), QPointF(x + f * 2.5, y));
         }
         painter.setPen(Qt::black);
-        const double width = metrics.horizontalAdvance(Text(entry.text));
-        painter.drawText(QRectF(x + f * 3, layout.legend.top(), width + 2, layout.legend.height()),
+        painter.drawText(QRectF(x + f * 3, item.top(), item.width() - f * 3, item.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, Text(entry.text));
-        x += f * 3 + width + f * 1.5;
     }
 
     // grid and axes

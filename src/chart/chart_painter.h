@@ -6,6 +6,7 @@
 #include "chart/torque_chart.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -20,6 +21,7 @@ struct ChartLayout {
     QRectF title;
     QRectF legend;
     QRectF plot; // the axes' box
+    std::vector<QRectF> legendItems; // per legend entry: its sample and text, in rows that fit
     double fontPixels = 10;
     double torqueTop = 1;
 
@@ -27,6 +29,9 @@ struct ChartLayout {
 };
 
 ChartLayout LayoutTorqueChart(const QRectF& rect, const TorqueChartData& chart);
+
+// The font of the chart's texts at a size in pixels.
+QFont ChartFont(double pixels, bool bold = false);
 
 // A mark's label and the box it is drawn in.
 struct PlacedLabel {
