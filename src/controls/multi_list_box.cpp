@@ -126,6 +126,7 @@ void ptMultiListBox::ClearList() {
     }
     SetScrollRange(0, -1);
     ContentChanged();
+    emit cleared();
 }
 
 int ptMultiListBox::SetSelIndex(int n) {

@@ -71,6 +71,8 @@ public:
 signals:
     void selectionChanged(int row);
     void doubleClicked(int row);
+    // The table was emptied.
+    void cleared();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

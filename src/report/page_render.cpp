@@ -1,5 +1,7 @@
 #include "report/page_render.h"
 
+#include "chart/chart_painter.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -86,6 +88,62 @@ bool WriteDatasheetsPdf(const QString& fileName, const std::vector<QStringList>&
     }
     if (!file.commit()) {
         error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool RenderDatasheetAndChart(QPagedPaintDevice& device, const QStringList& lines, const TorqueChartData* chart,
+                             double screenDpiX, double screenDpiY) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double scaleX = device.logicalDpiX() / screenDpiX;
+    const double scaleY = device.logicalDpiY() / screenDpiY;
+    const QRect paper = device.pageLayout().paintRectPixels(device.logicalDpiY());
+    const double pageWidth = paper.width() / scaleX;
+    const double pageHeight = paper.height() / scaleY;
+    painter.scale(scaleX, scaleY);
+    const std::vector<PrintPage> pages = PaginateDatasheet(static_cast<int>(lines.size()), pageHeight);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0)
+            device.newPage();
+        DrawDatasheetPage(painter, lines, pages[p]);
+    }
+    if (chart) {
+        // as wide as the sheet's rule line, in the proportions of a screen's pane
+        const double width = std::min(pageWidth - 2 * kPrintLeft, 640.0);
+        const double height = width * 0.62;
+        double top = PrintLineY(pages.empty() ? 0 : pages.back().lineCount) + kPrintLinePitch;
+        if (top + height > pageHeight) {
+            device.newPage();
+            top = kPrintTop;
+        }
+        DrawTorqueChart(painter, QRectF(kPrintLeft, top, width, height), *chart);
+    }
+    return painter.end();
+}
+
+bool WriteDatasheetPdf(const QString& fileName, const QStringList& lines, const TorqueChartData* chart,
+                       const QString& title, QString& error) {
+    error.clear();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    bool rendered = false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("vnsizing"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(300);
+        rendered = RenderDatasheetAndChart(pdf, lines, chart, 96.0, 96.0);
+    }
+    if (!rendered || !file.commit()) {
+        file.cancelWriting();
+        error = QStringLiteral("%1: %2").arg(fileName, rendered ? file.errorString() : QStringLiteral("the pages could not be drawn"));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 // GUI module only, so the command-line program can write PDF without windows.
 #pragma once
 
+#include "chart/torque_chart.h"
 #include "report/print_layout.h"
 
 #include <QPointF>
@@ -44,3 +45,12 @@ bool RenderDatasheets(QPagedPaintDevice& device, const std::vector<QStringList>&
 // False with error set (naming the file) on failure; false with error empty on a cancel.
 bool WriteDatasheetsPdf(const QString& fileName, const std::vector<QStringList>& sheets, const QString& title,
                         QString& error, const SheetProgress& progress = {});
+
+// The sheet, then the chart below its text when the last page has room for it, or on a
+// page of its own; without a chart, the sheet alone.
+bool RenderDatasheetAndChart(QPagedPaintDevice& device, const QStringList& lines, const TorqueChartData* chart,
+                             double screenDpiX, double screenDpiY);
+
+// One sheet and its chart into a PDF file, safely as WriteDatasheetsPdf.
+bool WriteDatasheetPdf(const QString& fileName, const QStringList& lines, const TorqueChartData* chart,
+                       const QString& title, QString& error);

@@ -22,7 +22,8 @@ QStringList ReadDatasheetLines(const QString& fileName) {
     return lines;
 }
 
-PrintResult PrintListFile(QWidget* owner, QPrinter& printer, const QString& listFile, const QString& jobTitle) {
+PrintResult PrintListFile(QWidget* owner, QPrinter& printer, const QString& listFile, const QString& jobTitle,
+                          const TorqueChartData* chart) {
     printer.setDocName(jobTitle);
     QPrintDialog dialog(&printer, owner);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -30,6 +31,6 @@ PrintResult PrintListFile(QWidget* owner, QPrinter& printer, const QString& list
         return PrintResult::Cancelled;
     const double dpiX = owner ? owner->logicalDpiX() : 96.0;
     const double dpiY = owner ? owner->logicalDpiY() : 96.0;
-    return RenderDatasheet(printer, ReadDatasheetLines(listFile), dpiX, dpiY) ? PrintResult::Printed
-                                                                              : PrintResult::Failed;
+    return RenderDatasheetAndChart(printer, ReadDatasheetLines(listFile), chart, dpiX, dpiY) ? PrintResult::Printed
+                                                                                            : PrintResult::Failed;
 }

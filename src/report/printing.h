@@ -24,4 +24,6 @@ enum class PrintResult { Printed, Cancelled, Failed };
 
 // The print dialog for the printer, then the list file printed with jobTitle as the
 // document name.
-PrintResult PrintListFile(QWidget* owner, QPrinter& printer, const QString& listFile, const QString& jobTitle);
+// With a chart, the chart follows the sheet's text.
+PrintResult PrintListFile(QWidget* owner, QPrinter& printer, const QString& listFile, const QString& jobTitle,
+                          const TorqueChartData* chart = nullptr);

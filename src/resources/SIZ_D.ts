@@ -1267,6 +1267,101 @@
         <translation>Keine Zeile der Liste wurde ausgelegt, daher gibt es kein Datenblatt zu schreiben.</translation>
     </message>
     <message>
+        <source>Stroke [°]</source>
+        <comment>180</comment>
+        <translation>Hub [°]</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <comment>181</comment>
+        <translation>Zu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>182</comment>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Air stroke</source>
+        <comment>183</comment>
+        <translation>Lufthub</translation>
+    </message>
+    <message>
+        <source>Spring stroke</source>
+        <comment>184</comment>
+        <translation>Federhub</translation>
+    </message>
+    <message>
+        <source>Actuator output</source>
+        <comment>185</comment>
+        <translation>Antriebsmoment</translation>
+    </message>
+    <message>
+        <source>Break/seat torque</source>
+        <comment>186</comment>
+        <translation>Losbrech-/Schließmoment</translation>
+    </message>
+    <message>
+        <source>Running torque</source>
+        <comment>187</comment>
+        <translation>Laufmoment</translation>
+    </message>
+    <message>
+        <source>Valve demand</source>
+        <comment>188</comment>
+        <translation>Bedarf der Armatur</translation>
+    </message>
+    <message>
+        <source>No actuator fits: the valve's demands are shown alone.</source>
+        <comment>189</comment>
+        <translation>Kein Antrieb passt: nur der Bedarf der Armatur wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Show c&amp;hart</source>
+        <comment>190</comment>
+        <translation>Dia&amp;gramm zeigen</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <comment>191</comment>
+        <translation>&amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <comment>192</comment>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save chart...</source>
+        <comment>193</comment>
+        <translation>Diagramm speichern...</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <comment>194</comment>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <comment>195</comment>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <comment>196</comment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the datasheet and its chart as PDF</source>
+        <comment>197</comment>
+        <translation>Datenblatt und Diagramm als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Save the chart as an image</source>
+        <comment>198</comment>
+        <translation>Diagramm als Bild speichern</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>

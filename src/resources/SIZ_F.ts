@@ -1267,6 +1267,101 @@
         <translation>Aucune ligne de la liste n'a été dimensionnée : il n'y a aucune fiche technique à écrire.</translation>
     </message>
     <message>
+        <source>Stroke [°]</source>
+        <comment>180</comment>
+        <translation>Course [°]</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <comment>181</comment>
+        <translation>Fermé</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>182</comment>
+        <translation>Ouvert</translation>
+    </message>
+    <message>
+        <source>Air stroke</source>
+        <comment>183</comment>
+        <translation>Course pneumatique</translation>
+    </message>
+    <message>
+        <source>Spring stroke</source>
+        <comment>184</comment>
+        <translation>Course ressort</translation>
+    </message>
+    <message>
+        <source>Actuator output</source>
+        <comment>185</comment>
+        <translation>Couple de l'actionneur</translation>
+    </message>
+    <message>
+        <source>Break/seat torque</source>
+        <comment>186</comment>
+        <translation>Couple de décollage/d'assise</translation>
+    </message>
+    <message>
+        <source>Running torque</source>
+        <comment>187</comment>
+        <translation>Couple de manœuvre</translation>
+    </message>
+    <message>
+        <source>Valve demand</source>
+        <comment>188</comment>
+        <translation>Besoin de la vanne</translation>
+    </message>
+    <message>
+        <source>No actuator fits: the valve's demands are shown alone.</source>
+        <comment>189</comment>
+        <translation>Aucun actionneur ne convient : seuls les besoins de la vanne sont affichés.</translation>
+    </message>
+    <message>
+        <source>Show c&amp;hart</source>
+        <comment>190</comment>
+        <translation>Affic&amp;her le graphique</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <comment>191</comment>
+        <translation>E&amp;xporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <comment>192</comment>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Save chart...</source>
+        <comment>193</comment>
+        <translation>Enregistrer le graphique...</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <comment>194</comment>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <comment>195</comment>
+        <translation>Images SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <comment>196</comment>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the datasheet and its chart as PDF</source>
+        <comment>197</comment>
+        <translation>Enregistrer la fiche technique et son graphique en PDF</translation>
+    </message>
+    <message>
+        <source>Save the chart as an image</source>
+        <comment>198</comment>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>

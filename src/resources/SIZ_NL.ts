@@ -1267,6 +1267,101 @@
         <translation>Geen enkele regel van de lijst is gedimensioneerd, dus er is geen datablad te schrijven.</translation>
     </message>
     <message>
+        <source>Stroke [°]</source>
+        <comment>180</comment>
+        <translation>Slag [°]</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <comment>181</comment>
+        <translation>Dicht</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>182</comment>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Air stroke</source>
+        <comment>183</comment>
+        <translation>Luchtslag</translation>
+    </message>
+    <message>
+        <source>Spring stroke</source>
+        <comment>184</comment>
+        <translation>Veerslag</translation>
+    </message>
+    <message>
+        <source>Actuator output</source>
+        <comment>185</comment>
+        <translation>Koppel van de aandrijving</translation>
+    </message>
+    <message>
+        <source>Break/seat torque</source>
+        <comment>186</comment>
+        <translation>Losbreek-/sluitkoppel</translation>
+    </message>
+    <message>
+        <source>Running torque</source>
+        <comment>187</comment>
+        <translation>Loopkoppel</translation>
+    </message>
+    <message>
+        <source>Valve demand</source>
+        <comment>188</comment>
+        <translation>Eis van de afsluiter</translation>
+    </message>
+    <message>
+        <source>No actuator fits: the valve's demands are shown alone.</source>
+        <comment>189</comment>
+        <translation>Geen aandrijving past: alleen de eisen van de afsluiter worden getoond.</translation>
+    </message>
+    <message>
+        <source>Show c&amp;hart</source>
+        <comment>190</comment>
+        <translation>&amp;Grafiek tonen</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <comment>191</comment>
+        <translation>&amp;Opslaan als PDF...</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <comment>192</comment>
+        <translation>Grafiek kopiëren</translation>
+    </message>
+    <message>
+        <source>Save chart...</source>
+        <comment>193</comment>
+        <translation>Grafiek opslaan...</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <comment>194</comment>
+        <translation>PNG-afbeeldingen (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <comment>195</comment>
+        <translation>SVG-afbeeldingen (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <comment>196</comment>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the datasheet and its chart as PDF</source>
+        <comment>197</comment>
+        <translation>Gegevensblad en grafiek opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>Save the chart as an image</source>
+        <comment>198</comment>
+        <translation>Grafiek opslaan als afbeelding</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>

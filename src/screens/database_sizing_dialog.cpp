@@ -8,6 +8,7 @@
 #include "data/torque_t.h"
 #include "report/table_text.h"
 #include "screens/screen_rows.h"
+#include "screens/sizing.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -44,6 +45,20 @@ struct SizingInputs {
 [[maybe_unused]] std::vector<Row> SizePage(const TorqueE& data, const ValvePage& page, const SizingInputs& in,
                                            std::vector<int>& records) {
     return DatabaseRows(data, page, in.safety, in.seating, in.running, in.imperial, records);
+}
+
+// The answer behind a row, for its chart: the spring-return choice of the pneumatic table,
+// the electric choice of the electric one.
+[[maybe_unused]] SizingOutcome SizeOne(const TorqueT& data, float torque, const SizingInputs& in,
+                                       const Row& row, std::string& actuator) {
+    actuator = row.size() > 4 ? row[4] : std::string();
+    return SizeSpringReturn(data, in.pressure, torque, in.safety, in.running, in.seating, in.action);
+}
+
+[[maybe_unused]] SizingOutcome SizeOne(const TorqueE& data, float torque, const SizingInputs& in, const Row& row,
+                                       std::string& actuator) {
+    actuator = row.size() > 5 ? row[5] : std::string();
+    return SizeElectric(data, torque, in.safety, in.running, in.seating);
 }
 
 [[maybe_unused]] std::vector<std::string> RowSuffix(const TorqueT&, const std::vector<int>&, std::size_t, bool) {
@@ -93,6 +108,7 @@ VnDatabaseSizingDialog::VnDatabaseSizingDialog(VnApp& app, QWidget* parent, cons
         list->ColumnWidth[5] *= 1.4f;
     }
     SetResultList(list);
+    AddChartPane();
     BuildInfoBlock();
 
     QPushButton* select = AddButton(104, tr("Select &Valve"));
@@ -269,8 +285,13 @@ void VnDatabaseSizingDialog::CmSizing() {
                           RunningEdit->GetValue(),
                           FailActionCombo ? FailActionCombo->currentIndex() : 0,
                           Imperial()};
-    for (const Row& row : SizePage(*ActuatorData, *page, in, rowRecords_))
-        ResultList->AddRow(row);
+    const std::vector<Row> rows = SizePage(*ActuatorData, *page, in, rowRecords_);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        ResultList->AddRow(rows[r]);
+        std::string actuator;
+        const SizingOutcome outcome = SizeOne(*ActuatorData, page->sizes[r].torque, in, rows[r], actuator);
+        KeepRowChart(outcome, actuator);
+    }
 }
 
 void VnDatabaseSizingDialog::CmSelectValve() {

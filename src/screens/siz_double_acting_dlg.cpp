@@ -6,6 +6,7 @@
 #include "data/torque_e.h"
 #include "data/torque_t.h"
 #include "screens/screen_rows.h"
+#include "screens/sizing.h"
 
 #include <QLabel>
 
@@ -23,6 +24,14 @@ Row SizingRow(const Data& data, const std::string& typed, float typedValue, floa
         return {};
 }
 
+template <class Data>
+SizingOutcome Outcome(const Data& data, float torqueNm, float safety, float pressure) {
+    if constexpr (std::is_same_v<Data, TorqueT>)
+        return SizeDoubleActing(data, pressure, torqueNm, safety);
+    else
+        return {};
+}
+
 } // namespace
 
 VnSizDoubleActingDlg::VnSizDoubleActingDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile)
@@ -34,6 +43,7 @@ VnSizDoubleActingDlg::VnSizDoubleActingDlg(VnApp& app, QWidget* parent, const st
     TorqueUnitLabel->setObjectName(QStringLiteral("torqueUnit"));
     SetResultList(new ptMultiListBox(this, 103, 3));
     ResultList->setMinimumSize(480, 300);
+    AddChartPane();
     connect(ResultList, &ptMultiListBox::doubleClicked, this, &VnSizDoubleActingDlg::RowDoubleClicked);
     AddStandardButtons(true);
     // the torque is what changes from one valve to the next
@@ -56,6 +66,8 @@ void VnSizDoubleActingDlg::CmCalculate() {
     const Row row = SizingRow(*ActuatorData, TorqueEdit->text().toStdString(), TorqueEdit->GetValue(), GetTorque(),
                               SafetyEdit->GetValue(), GetPressure());
     ResultList->AddRow(row);
+    KeepRowChart(Outcome(*ActuatorData, GetTorque(), SafetyEdit->GetValue(), GetPressure()),
+                 row.size() > 2 ? row[2] : std::string());
     TorqueEdit->clear();
 }
 

@@ -8,6 +8,7 @@
 #include "controls/multi_list_box.h"
 #include "report/table_text.h"
 #include "screens/screen_rows.h"
+#include "screens/sizing.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -34,6 +35,18 @@ struct SizingInputs {
 
 Row MakeRow(const TorqueE& data, const SizingInputs& in, int& index) {
     return ElectricSizingRow(data, in.typed, in.torque, in.safety, in.running, in.imperial, index);
+}
+
+// The answer behind a row, and the cell that names its actuator, for the chart.
+[[maybe_unused]] SizingOutcome MakeOutcome(const TorqueT& data, const SizingInputs& in, const Row& row,
+                                           std::string& actuator) {
+    actuator = row.size() > 4 ? row[4] : std::string();
+    return SizeSpringReturn(data, in.pressure, in.torque, in.safety, in.running, in.seating, in.action);
+}
+
+[[maybe_unused]] SizingOutcome MakeOutcome(const TorqueE& data, const SizingInputs& in, const Row& row, std::string& actuator) {
+    actuator = row.size() > 3 ? row[3] : std::string();
+    return SizeElectric(data, in.torque, in.safety, in.running, 0);
 }
 
 // The chosen actuator's own torques behind every electric row; only rows whose record
@@ -83,6 +96,7 @@ VnSizSpringReturnDlg::VnSizSpringReturnDlg(VnApp& app, QWidget* parent, const st
         list->ColumnWidth[5] *= 1.2f;
     }
     SetResultList(list);
+    AddChartPane();
     AddStandardButtons(true);
 }
 
@@ -133,6 +147,9 @@ void VnSizSpringReturnDlg::CmCalculate() {
     rowRecords_.resize(static_cast<std::size_t>(ResultList->RowCount()));
     rowRecords_.push_back(index);
     ResultList->AddRow(row);
+    std::string actuator;
+    const SizingOutcome outcome = MakeOutcome(*ActuatorData, in, row, actuator);
+    KeepRowChart(outcome, actuator);
     TorqueEdit->clear();
 }
 

@@ -2,16 +2,20 @@
 
 #include "app/messages.h"
 #include "app/vn_app.h"
+#include "chart/chart_view.h"
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
 #include "tools/conversions.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -75,6 +79,73 @@ void VnTorSizDlg::SetResultList(ptMultiListBox* list) {
     MainLayout->insertWidget(1, list, 1);
 }
 
+void VnTorSizDlg::AddChartPane() {
+    ChartView = new VnChartView(this);
+    auto* panes = new QHBoxLayout;
+    MainLayout->removeWidget(ResultList);
+    // the table keeps the width its columns ask for; the chart takes what is left
+    panes->addWidget(ResultList, 0);
+    panes->addWidget(ChartView, 1);
+    MainLayout->insertLayout(1, panes, 1);
+
+    // the switch goes under the fields: the button row has no room left in every language
+    ChartToggle = new QCheckBox(Str(190), this);
+    ChartToggle->setObjectName(QStringLiteral("chartToggle"));
+    Form->addWidget(ChartToggle, Form->rowCount(), 1, 1, 2);
+    const bool shown = QSettings().value(QStringLiteral("chart/visible"), true).toBool();
+    ChartToggle->setChecked(shown);
+    ChartView->setVisible(shown);
+    connect(ChartToggle, &QCheckBox::toggled, this, [this](bool on) {
+        ChartView->setVisible(on);
+        QSettings().setValue(QStringLiteral("chart/visible"), on);
+        ShowChartOf(ResultList->GetSelIndex());
+    });
+    connect(ResultList, &ptMultiListBox::selectionChanged, this, &VnTorSizDlg::ShowChartOf);
+    connect(ResultList, &ptMultiListBox::cleared, this, [this] {
+        RowCharts.clear();
+        ChartView->ClearChart();
+    });
+}
+
+std::optional<TorqueChartData> VnTorSizDlg::ChartForRow(int row) const {
+    if (row < 0 || row >= static_cast<int>(RowCharts.size()))
+        return std::nullopt;
+    const auto& [outcome, inputs] = RowCharts[static_cast<std::size_t>(row)];
+    return MakeTorqueChart(outcome, inputs);
+}
+
+void VnTorSizDlg::KeepRowChart(const SizingOutcome& outcome, const std::string& actuator) {
+    if (!ChartView)
+        return;
+    ChartInputs inputs;
+    inputs.actuator = actuator;
+    inputs.imperial = Imperial();
+    inputs.hasPressure = PressureEdit != nullptr && outcome.rule != SizingRule::Electric;
+    inputs.pressure = PressureEdit ? PressureEdit->GetValue() : 0.0f;
+    // the store follows the table, which is only ever emptied as a whole
+    RowCharts.resize(static_cast<std::size_t>(std::max(0, ResultList->RowCount() - 1)));
+    RowCharts.emplace_back(outcome, inputs);
+    ShowChartOf(ResultList->GetSelIndex());
+}
+
+void VnTorSizDlg::ShowChartOf(int row) {
+    if (!ChartView || ChartView->isHidden())
+        return;
+    if (row < 0)
+        row = ResultList->RowCount() - 1;
+    if (const std::optional<TorqueChartData> chart = ChartForRow(row))
+        ChartView->SetChart(*chart);
+    else
+        ChartView->ClearChart();
+}
+
+std::optional<TorqueChartData> VnTorSizDlg::DatasheetChart() const {
+    if (!ChartView || !ChartToggle->isChecked() || !ResultList)
+        return std::nullopt;
+    const int selected = ResultList->GetSelIndex();
+    return ChartForRow(selected >= 0 ? selected : ResultList->RowCount() - 1);
+}
+
 QPushButton* VnTorSizDlg::AddButton(int controlId, const QString& text) {
     auto* button = new QPushButton(text, this);
     button->setProperty("controlId", controlId);
@@ -94,6 +165,9 @@ void VnTorSizDlg::AddStandardButtons(bool withClear, bool withCalculate, int clo
         connect(AddButton(120, tr("Cl&ear")), &QPushButton::clicked, this, [this] { CmClear(); });
     connect(AddButton(400, tr("To &File")), &QPushButton::clicked, this, &VnScreen::CmToFile);
     connect(AddButton(110, tr("&Print")), &QPushButton::clicked, this, &VnScreen::CmPrint);
+    if (ChartView) {
+        connect(AddButton(130, Str(191)), &QPushButton::clicked, this, &VnScreen::CmPdf);
+    }
     ButtonRow->addStretch(1);
     connect(AddButton(closeId, tr("C&lose")), &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -144,6 +218,16 @@ void VnTorSizDlg::showEvent(QShowEvent* event) {
 }
 
 void VnTorSizDlg::WidenForHeaders() {
+    // the chart stands beside the table only where the screen has room for both; the
+    // switch then shows it on request, over the table's width
+    if (ChartView && !ChartView->isHidden() && screen() &&
+        sizeHint().width() > screen()->availableGeometry().width() - (frameGeometry().width() - width())) {
+        const QSignalBlocker quiet(ChartToggle);
+        ChartToggle->setChecked(false);
+        ChartView->hide();
+        MainLayout->activate();
+        resize(sizeHint().width(), height());
+    }
     // the window took its size before SetupWindow gave the table its headers; it grows,
     // within the screen, rather than open on a table that scrolls. The dialog places
     // itself after this, so it is centred at its new width.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/flavour.h"
+#include "chart/torque_chart.h"
 #include "data/torque_database.h"
 #include "screens/screen_datasheets.h"
 #include "screens/vn_screen.h"
@@ -12,6 +13,9 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -21,6 +25,8 @@ class QPushButton;
 class QVBoxLayout;
 class ptEditNum;
 class ptMultiListBox;
+class QCheckBox;
+class VnChartView;
 
 class VnTorSizDlg : public VnScreen {
     Q_OBJECT
@@ -43,6 +49,7 @@ public:
     bool Imperial() const;
 
     ptMultiListBox* GetResultList() const { return ResultList; }
+    VnChartView* GetChartView() const { return ChartView; }
 
 public slots:
     virtual void CmCalculate() {}
@@ -62,6 +69,17 @@ protected:
     ptEditNum* AddNumberField(int controlId, const QString& label, QLabel** unitLabel = nullptr);
     QComboBox* AddList(int controlId, const QString& label);
     void SetResultList(ptMultiListBox* list);
+    // The chart pane beside the table, and its "Show chart" switch and "PDF..." button
+    // among the standard buttons; call it after SetResultList.
+    void AddChartPane();
+    // The chart of a table row: by default from what CmCalculate kept with the row.
+    virtual std::optional<TorqueChartData> ChartForRow(int row) const;
+    // Keeps the sizing answer behind the row just added, for its chart.
+    void KeepRowChart(const SizingOutcome& outcome, const std::string& actuator);
+    // The chart of the selected row, or of the newest when none is selected; none while
+    // the pane is hidden.
+    std::optional<TorqueChartData> DatasheetChart() const override;
+    void ShowChartOf(int row);
     QPushButton* AddButton(int controlId, const QString& text);
     // Calculate (default), Clear when wanted, To File, Print and Close (2, or the
     // number a screen's own dialog gives it).
@@ -97,6 +115,10 @@ protected:
     QGridLayout* Form;
     QHBoxLayout* ButtonRow;
     QVBoxLayout* MainLayout;
+
+    VnChartView* ChartView = nullptr;
+    QCheckBox* ChartToggle = nullptr;
+    std::vector<std::pair<SizingOutcome, ChartInputs>> RowCharts;
 
 private:
     void WidenForHeaders();

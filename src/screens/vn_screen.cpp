@@ -8,6 +8,9 @@
 #include "report/printing.h"
 
 #include <QDate>
+#include <QDir>
+#include <QTemporaryFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -56,7 +59,9 @@ void VnScreen::CmPrint() {
         return;
     }
     ++App.PrintingCount;
-    const PrintResult result = PrintListFile(this, App.GetPrinter(), ListFileName, windowTitle());
+    const std::optional<TorqueChartData> chart = DatasheetChart();
+    const PrintResult result =
+        PrintListFile(this, App.GetPrinter(), ListFileName, windowTitle(), chart ? &*chart : nullptr);
     --App.PrintingCount;
     if (result == PrintResult::Failed)
         QMessageBox::warning(this, QStringLiteral("Print Error"),
@@ -68,4 +73,30 @@ void VnScreen::CmToFile() {
         AddNotes = addNotes;
         return WriteDatasheet(fileName);
     });
+}
+
+void VnScreen::CmPdf() {
+    QFileDialog dialog(this, Str(197));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(Str(196));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString target = dialog.selectedFiles().first();
+    AddNotes = AskAddNotes(this);
+    // the sheet is built as for Print, in the list file, and drawn from its lines
+    QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/vnsheet-XXXXXX.txt"));
+    QString sheet = ListFileName;
+    if (sheet.isEmpty() && scratch.open()) {
+        sheet = scratch.fileName();
+        scratch.close();
+    }
+    if (sheet.isEmpty() || !WriteDatasheet(sheet)) {
+        ShowWriteError(this, sheet);
+        return;
+    }
+    const std::optional<TorqueChartData> chart = DatasheetChart();
+    QString error;
+    if (!WriteDatasheetPdf(target, ReadDatasheetLines(sheet), chart ? &*chart : nullptr, windowTitle(), error))
+        ShowWriteError(this, target);
 }

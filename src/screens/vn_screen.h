@@ -3,11 +3,13 @@
 // and To File flows around the screen's own datasheet body.
 #pragma once
 
+#include "chart/torque_chart.h"
 #include "report/datasheet.h"
 
 #include <QDialog>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,9 @@ public slots:
     void CmPrint();
     // To File (400): the datasheet into a file the user chooses.
     void CmToFile();
+    // PDF...: the datasheet and its chart into a PDF file the user chooses, without the
+    // print dialog.
+    void CmPdf();
 
 protected:
     // Writes the whole sheet into an unopened file; a screen with its own layout
@@ -44,6 +49,8 @@ protected:
     virtual int DatasheetTitleBlankLines() const { return 2; }
     virtual std::vector<std::string> DatasheetBody() const { return {}; }
     virtual std::string DatasheetReference() const { return {}; }
+    // The chart that Print and PDF put after the sheet's text; none by default.
+    virtual std::optional<TorqueChartData> DatasheetChart() const { return std::nullopt; }
 
     // Header and footer texts of this program, the place and today's date.
     DatasheetFrame MakeDatasheetFrame() const;
