@@ -1,1 +1,139 @@
-// implementation follows
+#include "lists/list_datasheet.h"
+
+#include "app/load_string.h"
+#include "data/torque_e.h"
+#include "data/torque_t.h"
+#include "report/file_faults.h"
+#include "report/table_text.h"
+#include "report/text_util.h"
+#include "screens/screen_datasheets.h"
+#include "screens/screen_rows.h"
+
+#include <cstdio>
+#include <set>
+
+namespace {
+
+// The characters a file name on any desktop cannot hold.
+bool BadInFileName(unsigned char c) {
+    return c < 0x20 || c == 0x7F || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string::npos;
+}
+
+constexpr std::size_t kTagNameChars = 100;
+
+std::vector<TableColumn> ColumnsOf(const std::vector<std::vector<std::string>>& headers, const Row& row) {
+    std::vector<TableColumn> columns;
+    for (std::size_t c = 0; c < headers.size(); ++c)
+        columns.push_back({headers[c], {c < row.size() ? row[c] : std::string()}});
+    return columns;
+}
+
+std::string Unit(bool imperial) {
+    return "[" + LoadString(imperial ? 44 : 43) + "]";
+}
+
+} // namespace
+
+std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedRow& row, const DatasheetFrame& frame) {
+    if (row.status == RowStatus::Error)
+        return {};
+    const bool imperial = sizer.Settings().imperial;
+    const std::string unit = Unit(imperial);
+    InputLines in;
+    std::vector<std::string> body;
+    if (const TorqueT* data = sizer.Pneumatic()) {
+        in.actuatorTitle = data->GetTitle();
+        in.pressure = row.typedPressure;
+        in.pressureUnit = LoadString(imperial ? 46 : 45);
+        in.safety = row.safety;
+        if (row.doubleActing) {
+            const Row cells = DoubleActingSizingRow(*data, row.typedTorque, row.typedValue, row.torqueNm, row.safety,
+                                                    row.pressure);
+            body = GenericScreenBody(
+                in, ColumnsOf({{LoadString(13), unit}, {LoadString(13), LoadString(51)}, {LoadString(42)}}, cells));
+        } else {
+            static const int valveNames[3] = {29, 28, 30};
+            in.valveType = LoadString(valveNames[row.valveType]);
+            in.seating = row.seating;
+            in.running = row.running;
+            in.action = LoadString(row.action == 0 ? 34 : 33);
+            const Row cells = SpringReturnSizingRow(*data, row.typedTorque, row.typedValue, row.torqueNm, row.safety,
+                                                    row.running, row.seating, row.pressure, row.action, imperial);
+            body = SpringReturnScreenBody(in, ColumnsOf({{LoadString(13), unit},
+                                                         {LoadString(111), unit},
+                                                         {LoadString(112), unit},
+                                                         {LoadString(128), unit},
+                                                         {LoadString(42), LoadString(125)},
+                                                         {LoadString(41)},
+                                                         {LoadString(47)}},
+                                                        cells));
+        }
+    } else if (const TorqueE* data = sizer.ElectricData()) {
+        static const int valveNames[3] = {29, 28, 30};
+        in.actuatorTitle = data->GetTitle();
+        in.valveType = LoadString(valveNames[row.valveType]);
+        in.safety = row.safety;
+        in.running = row.running;
+        int index = -1;
+        const Row cells =
+            ElectricSizingRow(*data, row.typedTorque, row.torqueNm, row.safety, row.running, imperial, index);
+        const TorqueEItem& item = data->Item(index);
+        body = ElectricSizingScreenBody(
+            in,
+            ColumnsOf({{LoadString(13), unit}, {LoadString(111), unit}, {LoadString(112), unit},
+                       {LoadString(42), LoadString(125)}},
+                      cells),
+            {ElectricTorqueSuffix(index >= 0, item.breakSeatTorque, item.runTorque, imperial)});
+    }
+    DatasheetFrame tagged = frame;
+    tagged.reference = row.tag;
+    std::vector<std::string> lines = DatasheetHeaderLines(tagged.banner);
+    for (const auto& part : {NotesBlockLines(tagged.addNotes, tagged.notesFile), TitleBlockLines(row.tag, 2), body})
+        lines.insert(lines.end(), part.begin(), part.end());
+    PadLines(lines, kFooterStartsAfter);
+    const std::vector<std::string> footer = FooterLines(tagged.place, tagged.reference, tagged.date, tagged.versionText);
+    lines.insert(lines.end(), footer.begin(), footer.end());
+    return lines;
+}
+
+std::string TagFileName(const std::string& tag) {
+    std::string name = CutChars(tag, kTagNameChars);
+    for (char& c : name)
+        if (BadInFileName(static_cast<unsigned char>(c)))
+            c = '_';
+    // no hidden files, and never "." or ".."
+    if (!name.empty() && name.front() == '.')
+        name.front() = '_';
+    if (name.find_first_not_of(" _") == std::string::npos)
+        name = "sheet";
+    return name + ".txt";
+}
+
+std::vector<std::string> WriteListDatasheets(const std::string& folder, const ListSizer& sizer,
+                                             const std::vector<SizedRow>& rows, const DatasheetFrame& frame,
+                                             std::string& error) {
+    error.clear();
+    std::vector<std::string> written;
+    std::set<std::string> taken; // without regard to case, for desktops that ignore it
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    for (const SizedRow& row : rows) {
+        const std::vector<std::string> lines = ListDatasheetLines(sizer, row, frame);
+        if (lines.empty())
+            continue;
+        const std::string plain = TagFileName(row.tag);
+        const std::string stem = plain.substr(0, plain.size() - 4);
+        std::string name = plain;
+        for (int n = 2; !taken.insert(ToUpperText(name)).second; ++n)
+            name = stem + Format("-%i", n) + ".txt";
+        const std::string target = base + name;
+        Textfile file(target + ".~tmp");
+        if (!WriteLines(file, lines) || !file_faults::RenameAllowed() ||
+            std::rename(file.GetName().c_str(), target.c_str()) != 0) {
+            file.Remove();
+            error = target + ": could not be written";
+            return written;
+        }
+        written.push_back(target);
+    }
+    return written;
+}

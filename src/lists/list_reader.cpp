@@ -1,1 +1,285 @@
-// implementation follows
+#include "lists/list_reader.h"
+
+#include "report/text_util.h"
+
+#include <csv.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A record longer than this comes from a damaged file or a quote that is never closed.
+constexpr std::size_t kRecordLimit = 1 << 20;
+
+bool ValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        std::size_t extra = 0;
+        unsigned long code = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0) {
+            extra = 1;
+            code = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2;
+            code = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3;
+            code = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= text.size())
+            return false;
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        // overlong forms, surrogates and values beyond Unicode
+        if ((extra == 1 && code < 0x80) || (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000) ||
+            (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Whether text, the start of a record, ends inside a quoted field: a field that opens
+// with a quote runs to the quote that is not doubled.
+bool InsideQuotes(std::string_view text, char separator) {
+    bool quoted = false;
+    bool fieldStart = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"') {
+                if (i + 1 < text.size() && text[i + 1] == '"')
+                    ++i;
+                else
+                    quoted = false;
+            }
+        } else if (fieldStart && c == '"') {
+            quoted = true;
+            fieldStart = false;
+        } else {
+            fieldStart = c == separator || c == '\r' || c == '\n';
+        }
+    }
+    return quoted;
+}
+
+int NoSpace(unsigned char) {
+    return 0; // fields are carried through as they stand, blanks included
+}
+
+// Feeds libcsv one physical line at a time, so every record knows the line it starts on.
+class Parser {
+public:
+    Parser(const ListRecordSink& sink) : sink_(sink) {
+        csv_init(&csv_, 0);
+        csv_set_space_func(&csv_, NoSpace);
+    }
+    ~Parser() { csv_free(&csv_); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    // Takes the next piece of input; false once reading has to stop.
+    bool Feed(std::string_view piece, bool last) {
+        carry_.append(piece);
+        std::size_t from = 0;
+        while (!stopped_) {
+            std::size_t end = carry_.find_first_of("\r\n", from);
+            if (end == std::string::npos)
+                break;
+            if (carry_[end] == '\r') {
+                if (end + 1 == carry_.size() && !last)
+                    break; // a "\r\n" split between two pieces
+                if (end + 1 < carry_.size() && carry_[end + 1] == '\n')
+                    ++end;
+            }
+            Line(std::string_view(carry_).substr(from, end + 1 - from));
+            from = end + 1;
+        }
+        carry_.erase(0, from);
+        if (last && !stopped_ && !carry_.empty()) {
+            Line(carry_);
+            carry_.clear();
+        }
+        return !stopped_;
+    }
+
+    void Finish() {
+        if (stopped_)
+            return;
+        // libcsv closes an open quote at the end without a word; the list would lose its rows
+        if (nextStart_ != 0 && InsideQuotes(pending_, result.format.separator)) {
+            Fail(nextStart_, "a quoted field is never closed");
+            return;
+        }
+        csv_fini(&csv_, OnField, OnRecordEnd, this);
+    }
+
+    ListReadResult result;
+
+private:
+    void Line(std::string_view line) {
+        ++lineNumber_;
+        if (lineNumber_ == 1) {
+            result.format = DetectListFormat(line);
+            if (result.format.byteOrderMark)
+                line.remove_prefix(3);
+            csv_set_delim(&csv_, static_cast<unsigned char>(result.format.separator));
+        }
+        if (nextStart_ == 0) {
+            pending_.clear();
+            if (line.find_first_not_of("\r\n") != std::string_view::npos)
+                nextStart_ = lineNumber_;
+        }
+        bytes_ += line.size();
+        if (csv_parse(&csv_, line.data(), line.size(), OnField, OnRecordEnd, this) != line.size() && !stopped_)
+            Fail(lineNumber_, csv_strerror(csv_error(&csv_)));
+        if (nextStart_ != 0)
+            pending_.append(line); // the record goes on over the next line
+        if (!stopped_ && pending_.size() > kRecordLimit)
+            Fail(nextStart_, "the record is longer than 1 MiB; a quote may be left open");
+    }
+
+    void Fail(long line, const std::string& what) {
+        stopped_ = true;
+        result.ok = false;
+        result.line = line;
+        result.message = line > 0 ? Format("line %li: %s", line, what.c_str()) : what;
+    }
+
+    static void OnField(void* text, std::size_t length, void* data) {
+        auto* self = static_cast<Parser*>(data);
+        if (self->stopped_)
+            return;
+        self->record_.fields.emplace_back(text ? static_cast<const char*>(text) : "", length);
+    }
+
+    static void OnRecordEnd(int, void* data) {
+        auto* self = static_cast<Parser*>(data);
+        if (self->stopped_)
+            return;
+        ListRecord& record = self->record_;
+        record.line = self->nextStart_ ? self->nextStart_ : self->lineNumber_;
+        record.offset = self->bytes_;
+        for (const std::string& field : record.fields)
+            if (!ValidUtf8(field)) {
+                self->Fail(record.line, "the text is not UTF-8; save the list as CSV in UTF-8");
+                return;
+            }
+        ++self->result.records;
+        self->nextStart_ = 0;
+        ListRecord done = std::move(record);
+        record = ListRecord{};
+        if (!self->sink_(std::move(done))) {
+            self->stopped_ = true;
+            self->result.ok = false;
+            self->result.message.clear();
+        }
+    }
+
+    const ListRecordSink& sink_;
+    csv_parser csv_{};
+    std::string carry_;
+    ListRecord record_;
+    long lineNumber_ = 0;
+    long nextStart_ = 0;  // the first line of the record being read
+    std::string pending_; // its lines so far, when it spans more than one
+    unsigned long long bytes_ = 0;
+    bool stopped_ = false;
+
+public:
+    bool Stopped() const { return stopped_; }
+};
+
+ListReadResult Conclude(Parser& parser) {
+    parser.Finish();
+    ListReadResult result = parser.result;
+    if (parser.Stopped())
+        return result;
+    if (result.records == 0) {
+        result.message = "the list is empty: it needs a header line naming its columns";
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace
+
+char DetectSeparator(std::string_view headerLine) {
+    std::size_t tabs = 0, semicolons = 0, commas = 0;
+    bool quoted = false;
+    for (char c : headerLine) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted) {
+            tabs += c == '\t';
+            semicolons += c == ';';
+            commas += c == ',';
+        }
+    }
+    if (tabs > semicolons && tabs > commas)
+        return '\t';
+    if (semicolons > commas)
+        return ';';
+    return ',';
+}
+
+ListFormat DetectListFormat(std::string_view start) {
+    ListFormat format;
+    format.byteOrderMark = start.substr(0, 3) == "\xEF\xBB\xBF";
+    if (format.byteOrderMark)
+        start.remove_prefix(3);
+    format.separator = DetectSeparator(start.substr(0, start.find_first_of("\r\n")));
+    format.decimalComma = format.separator != ',';
+    return format;
+}
+
+ListReadResult ReadListText(std::string_view text, const ListRecordSink& sink) {
+    Parser parser(sink);
+    parser.Feed(text, true);
+    return Conclude(parser);
+}
+
+ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& sink) {
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file(fileName.empty() ? nullptr : std::fopen(fileName.c_str(), "rb"));
+    if (!file) {
+        ListReadResult failed;
+        failed.message = fileName + ": cannot be opened (" + std::strerror(errno) + ")";
+        return failed;
+    }
+    Parser parser(sink);
+    std::string buffer(1 << 16, '\0');
+    for (;;) {
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+        const bool last = got < buffer.size();
+        if (last && std::ferror(file.get())) {
+            ListReadResult failed = parser.result;
+            failed.ok = false;
+            failed.message = fileName + ": cannot be read";
+            return failed;
+        }
+        if (!parser.Feed(std::string_view(buffer.data(), got), last) || last)
+            break;
+    }
+    ListReadResult result = Conclude(parser);
+    if (!result.ok && !result.message.empty())
+        result.message = fileName + ": " + result.message;
+    return result;
+}

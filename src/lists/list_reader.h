@@ -14,6 +14,9 @@ struct ListFormat {
     char separator = ',';
     // Numbers may be written with a decimal comma: true with a semicolon or tab separator.
     bool decimalComma = false;
+    // The list began with a byte-order mark; a CSV written from it gets one too, which
+    // some spreadsheets need to read UTF-8.
+    bool byteOrderMark = false;
 };
 
 struct ListRecord {
@@ -33,6 +36,9 @@ struct ListReadResult {
 // The separator of a header line: whichever of tab, semicolon and comma occurs most often
 // outside quotes; a comma when none does.
 char DetectSeparator(std::string_view headerLine);
+
+// The format of a list from its first bytes (at least its first line when it has one).
+ListFormat DetectListFormat(std::string_view start);
 
 // Called with every record in order, the header first. Returning false stops the reading
 // (the result then says so, with ok false and an empty message).

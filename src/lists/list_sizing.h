@@ -42,7 +42,8 @@ struct SizedRow {
     float safety = 0;
     float seating = 0;
     float running = 0;
-    float pressure = 0; // bar
+    float pressure = 0;      // bar
+    float typedPressure = 0; // in the list's units
     int valveType = 0;  // 0 ball, 1 butterfly, 2 plug
     int action = 0;     // 0 fail close, 1 fail open (spring return)
     bool doubleActing = false;

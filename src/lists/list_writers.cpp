@@ -1,1 +1,367 @@
-// implementation follows
+#include "lists/list_writers.h"
+
+#include "report/file_faults.h"
+#include "report/text_util.h"
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool EndsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// A number cell as a double, '.' or the list's decimal comma; false for text.
+bool NumberCell(const std::string& cell, bool decimalComma, double& value) {
+    float check = 0;
+    if (!ParseListNumber(cell, decimalComma, check))
+        return false;
+    std::string text = cell;
+    if (decimalComma)
+        for (char& c : text)
+            if (c == ',')
+                c = '.';
+    value = std::strtod(text.c_str(), nullptr);
+    return std::isfinite(value);
+}
+
+std::string SystemError(const std::string& fileName, const char* what) {
+    return fileName + ": " + what + " (" + std::strerror(errno) + ")";
+}
+
+// A file written beside its target and renamed over it once it is whole.
+class TempFile {
+public:
+    explicit TempFile(std::string target) : target_(std::move(target)), temp_(target_ + ".~tmp") {}
+    ~TempFile() { Abandon(); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    bool Open(std::string& error) {
+        if (target_.empty()) {
+            error = "no file name was given";
+            return false;
+        }
+        errno = EACCES;
+        file_ = file_faults::CreateAllowed() ? std::fopen(temp_.c_str(), "wb") : nullptr;
+        if (!file_)
+            error = SystemError(target_, "cannot be written");
+        return file_ != nullptr;
+    }
+    bool Write(std::string_view text) {
+        if (!file_faults::WriteAllowed(text.size())) {
+            failed_ = true;
+            errno = ENOSPC;
+        }
+        if (!failed_ && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
+            failed_ = true;
+        return !failed_;
+    }
+    bool Commit(std::string& error) {
+        if (!file_)
+            return false;
+        const bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+        if (failed_ || !closed) {
+            error = SystemError(target_, "could not be written whole; the old file is left as it was");
+            std::remove(temp_.c_str());
+            return false;
+        }
+        return Place(error);
+    }
+    // Puts a temporary file written by someone else in place.
+    bool Place(std::string& error) {
+        errno = EACCES;
+        if (!file_faults::RenameAllowed() || std::rename(temp_.c_str(), target_.c_str()) != 0) {
+            error = SystemError(target_, "could not be put in place; the old file is left as it was");
+            std::remove(temp_.c_str());
+            return false;
+        }
+        placed_ = true;
+        return true;
+    }
+    void Abandon() {
+        if (file_)
+            std::fclose(file_);
+        file_ = nullptr;
+        if (!placed_)
+            std::remove(temp_.c_str());
+    }
+    const std::string& TempName() const { return temp_; }
+    const std::string& Target() const { return target_; }
+
+private:
+    std::string target_;
+    std::string temp_;
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+    bool placed_ = false;
+};
+
+// Text rows into a stream or a temporary file, a whole line at a time.
+class TextListWriter : public ListWriter {
+public:
+    TextListWriter(std::FILE* stream, const ListFormat& format) : stream_(stream), format_(format) {}
+    TextListWriter(const std::string& fileName, const ListFormat& format)
+        : temp_(std::make_unique<TempFile>(fileName)), format_(format) {}
+
+protected:
+    bool Start() {
+        if (temp_)
+            return temp_->Open(error_);
+        return true;
+    }
+    bool Put(const std::string& text) {
+        if (!error_.empty())
+            return false;
+        const bool ok = temp_ ? temp_->Write(text) : std::fwrite(text.data(), 1, text.size(), stream_) == text.size();
+        if (!ok)
+            error_ = temp_ ? SystemError(temp_->Target(), "could not be written whole; the old file is left as it was")
+                           : std::string("the output could not be written");
+        return ok;
+    }
+    bool Finish() {
+        if (!error_.empty())
+            return false;
+        if (temp_)
+            return temp_->Commit(error_);
+        if (std::fflush(stream_) != 0) {
+            error_ = "the output could not be written";
+            return false;
+        }
+        return true;
+    }
+
+    std::unique_ptr<TempFile> temp_;
+    std::FILE* stream_ = nullptr;
+    ListFormat format_;
+};
+
+class CsvWriter : public TextListWriter {
+public:
+    using TextListWriter::TextListWriter;
+
+    bool Begin(const std::vector<std::string>& header, const std::vector<CellKind>&) override {
+        if (!Start())
+            return false;
+        if (format_.byteOrderMark && !Put("\xEF\xBB\xBF"))
+            return false;
+        return Row(header);
+    }
+    bool Row(const std::vector<std::string>& cells) override {
+        line_.clear();
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (c > 0)
+                line_ += format_.separator;
+            line_ += CsvField(cells[c], format_.separator);
+        }
+        line_ += "\r\n";
+        return Put(line_);
+    }
+    bool Commit() override { return Finish(); }
+
+private:
+    std::string line_;
+};
+
+class JsonWriter : public TextListWriter {
+public:
+    using TextListWriter::TextListWriter;
+
+    bool Begin(const std::vector<std::string>& header, const std::vector<CellKind>& kinds) override {
+        kinds_ = kinds;
+        kinds_.resize(header.size(), CellKind::Text);
+        // object keys must differ: a repeated name gets its count
+        std::set<std::string> seen;
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            std::string key = header[c].empty() ? Format("Column %zu", c + 1) : header[c];
+            for (int n = 2; !seen.insert(key).second; ++n)
+                key = (header[c].empty() ? Format("Column %zu", c + 1) : header[c]) + Format(" (%i)", n);
+            keys_.push_back(JsonString(key));
+        }
+        return Start() && Put("[");
+    }
+    bool Row(const std::vector<std::string>& cells) override {
+        std::string object = rows_++ ? ",\n  {" : "\n  {";
+        for (std::size_t c = 0; c < keys_.size(); ++c) {
+            const std::string& cell = c < cells.size() ? cells[c] : std::string();
+            object += (c ? ", " : "") + keys_[c] + ": ";
+            double value = 0;
+            if (kinds_[c] == CellKind::Number && NumberCell(cell, format_.decimalComma, value))
+                object += Format("%.15g", value);
+            else if (kinds_[c] == CellKind::Number && cell.find_first_not_of(" \t") == std::string::npos)
+                object += "null";
+            else
+                object += JsonString(cell);
+        }
+        return Put(object + "}");
+    }
+    bool Commit() override { return Put(rows_ ? "\n]\n" : "]\n") && Finish(); }
+
+private:
+    std::vector<std::string> keys_;
+    std::vector<CellKind> kinds_;
+    long rows_ = 0;
+};
+
+class XlsxWriter : public ListWriter {
+public:
+    XlsxWriter(const std::string& fileName, const ListFormat& format) : temp_(fileName), format_(format) {}
+    ~XlsxWriter() override {
+        if (book_)
+            lxw_workbook_free(book_);
+    }
+
+    bool Begin(const std::vector<std::string>& header, const std::vector<CellKind>& kinds) override {
+        kinds_ = kinds;
+        kinds_.resize(header.size(), CellKind::Text);
+        if (!temp_.Open(error_)) // proves the folder takes the file; the workbook writes it at the end
+            return false;
+        temp_.Abandon();
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
+        book_ = workbook_new_opt(temp_.TempName().c_str(), &options);
+        sheet_ = book_ ? workbook_add_worksheet(book_, "Sized") : nullptr;
+        if (!sheet_) {
+            error_ = temp_.Target() + ": the workbook could not be started";
+            return false;
+        }
+        bold_ = workbook_add_format(book_);
+        format_set_bold(bold_);
+        worksheet_freeze_panes(sheet_, 1, 0);
+        for (std::size_t c = 0; c < header.size() && c < LXW_COL_MAX; ++c) {
+            const double width = std::max<double>(10, static_cast<double>(Utf8Length(header[c])) + 2);
+            worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
+        }
+        return Write(header, true);
+    }
+    bool Row(const std::vector<std::string>& cells) override { return Write(cells, false); }
+    bool Commit() override {
+        if (!book_ || !error_.empty())
+            return false;
+        const lxw_error result = workbook_close(book_);
+        book_ = nullptr;
+        if (result != LXW_NO_ERROR) {
+            std::remove(temp_.TempName().c_str());
+            error_ = temp_.Target() + ": could not be written (" + lxw_strerror(result) +
+                     "); the old file is left as it was";
+            return false;
+        }
+        return temp_.Place(error_);
+    }
+
+private:
+    bool Write(const std::vector<std::string>& cells, bool header) {
+        if (!sheet_ || !error_.empty())
+            return false;
+        if (row_ >= LXW_ROW_MAX) {
+            error_ = temp_.Target() + ": a workbook holds at most 1048576 rows";
+            return false;
+        }
+        for (std::size_t c = 0; c < cells.size() && c < LXW_COL_MAX; ++c) {
+            const auto col = static_cast<lxw_col_t>(c);
+            double value = 0;
+            if (!header && c < kinds_.size() && kinds_[c] == CellKind::Number &&
+                NumberCell(cells[c], format_.decimalComma, value)) {
+                worksheet_write_number(sheet_, row_, col, value, nullptr);
+            } else if (!cells[c].empty()) {
+                // a cell holds at most 32767 characters
+                const std::string text = CutChars(cells[c], 32767);
+                worksheet_write_string(sheet_, row_, col, text.c_str(), header ? bold_ : nullptr);
+            }
+        }
+        ++row_;
+        return true;
+    }
+
+    TempFile temp_;
+    ListFormat format_;
+    std::vector<CellKind> kinds_;
+    lxw_workbook* book_ = nullptr;
+    lxw_worksheet* sheet_ = nullptr;
+    lxw_format* bold_ = nullptr;
+    lxw_row_t row_ = 0;
+};
+
+} // namespace
+
+ListFileKind ListFileKindOf(const std::string& fileName) {
+    const std::string name = Lower(fileName);
+    if (EndsWith(name, ".xlsx"))
+        return ListFileKind::Xlsx;
+    if (EndsWith(name, ".json"))
+        return ListFileKind::Json;
+    return ListFileKind::Csv;
+}
+
+std::unique_ptr<ListWriter> MakeListWriter(ListFileKind kind, const std::string& fileName, const ListFormat& format) {
+    switch (kind) {
+    case ListFileKind::Xlsx:
+        return std::make_unique<XlsxWriter>(fileName, format);
+    case ListFileKind::Json:
+        return std::make_unique<JsonWriter>(fileName, format);
+    case ListFileKind::Csv:
+        break;
+    }
+    return std::make_unique<CsvWriter>(fileName, format);
+}
+
+std::unique_ptr<ListWriter> MakeCsvStreamWriter(std::FILE* stream, const ListFormat& format) {
+    return std::make_unique<CsvWriter>(stream, format);
+}
+
+std::string CsvField(const std::string& text, char separator) {
+    if (text.find_first_of(std::string("\"\r\n") + separator) == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (u < 0x20)
+                out += Format("\\u%04x", u);
+            else
+                out += c;
+        }
+    }
+    return out + '"';
+}

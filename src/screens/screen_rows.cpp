@@ -11,13 +11,10 @@
 
 #include <cmath>
 
-namespace {
-
 std::string Whole(float value) {
     return Format("%.0f", static_cast<double>(value));
 }
 
-// A torque in Nm as the screen shows it.
 std::string Shown(float nm, bool imperial) {
     return Whole(imperial ? NmToInLb(nm) : nm);
 }
@@ -25,8 +22,6 @@ std::string Shown(float nm, bool imperial) {
 std::string ModelText(const std::string& model, int size) {
     return Format("%s %i", model.c_str(), size);
 }
-
-} // namespace
 
 std::vector<Row> DoubleActingTorqueRows(const TorqueT& data, float pressure, bool imperial) {
     std::vector<Row> rows;

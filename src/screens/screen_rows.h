@@ -12,6 +12,13 @@ struct ValvePage;
 
 using Row = std::vector<std::string>;
 
+// A value as the tables show it: rounded to a whole number.
+std::string Whole(float value);
+// A torque in Nm as the tables show it, in in.lb when imperial.
+std::string Shown(float nm, bool imperial);
+// A pneumatic actuator as the tables name it: model and size.
+std::string ModelText(const std::string& model, int size);
+
 // Double-acting torque table: actuator, torque at the pressure (in.lb when imperial).
 std::vector<Row> DoubleActingTorqueRows(const TorqueT& data, float pressure, bool imperial);
 
