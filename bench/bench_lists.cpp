@@ -48,7 +48,7 @@ TorqueT FullRange() {
 }
 
 // Double-acting, fail close and fail open in turn, the torques spread evenly on a log
-// scale from 2 Nm to past the largest actuator, so every size is chosen and a few rows
+// scale from 2 Nm to past the largest spring-return actuator, so every size is chosen and a few rows
 // find none.
 std::string LargeList() {
     static const char* const actions[] = {"DA", "FC", "FO"};
@@ -57,7 +57,7 @@ std::string LargeList() {
     char line[160];
     for (int r = 0; r < kRows; ++r) {
         seed = seed * 1664525u + 1013904223u;
-        const double torque = 2.0 * std::pow(10.0, 4.3 * (seed >> 8) / double(1u << 24));
+        const double torque = 2.0 * std::pow(10.0, 3.9 * (seed >> 8) / double(1u << 24));
         std::snprintf(line, sizeof line, "XV-%06d,%s,%.1f,Ball,1.2,0.6,0.3,5.5\n", r + 1, actions[r % 3], torque);
         text += line;
     }

@@ -27,6 +27,14 @@ std::string VersionText() {
     return std::string("vnsize (Sizing & Engineering) ") + VN_PROJECT_VERSION + "\n" + VN_VERSION_COPYRIGHT;
 }
 
+// The usage line as a user types it: the required option first.
+class UsageFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App*, std::string) const override {
+        return "Usage: vnsize --actuators FILE [OPTIONS] LIST\n";
+    }
+};
+
 } // namespace
 
 float DefaultPressure(bool imperial) {
@@ -75,39 +83,45 @@ bool IsPdfName(const std::string& name) {
 }
 
 int ReadCommandLine(int argc, char** argv, CliOptions& options) {
-    CLI::App app{"Sizes an actuator for every valve of a valve list (CSV) and writes the list with the "
-                 "sizing added.",
+    CLI::App app{"Sizes an actuator for every valve of a valve list and writes the list with the sizing added.",
                  "vnsize"};
-    app.set_version_flag("--version", VersionText(), "Show the version and exit");
+    app.formatter(std::make_shared<UsageFormatter>());
+    app.failure_message([](const CLI::App*, const CLI::Error& e) {
+        return std::string("vnsize: ") + e.what() + "\nRun 'vnsize --help' for the options.\n";
+    });
     app.set_help_flag("-h,--help", "Show this help and exit");
+    app.set_version_flag("--version", VersionText(), "Show the version and exit");
     std::string pressureText;
+    // CLI11 does not wrap: descriptions break their lines themselves, to fit 80 columns
     app.add_option("--actuators", options.actuators,
-                   "The actuator range: pneumatic (*.kav) or electric (*.qu), told apart by its contents")
+                   "The actuator range: pneumatic (.kav) or electric (.qu),\n"
+                   "told apart by its contents")
         ->required()
         ->type_name("FILE");
-    app.add_option("--valves", options.valves, "A valve torque database, for rows that give Series and Size")
+    app.add_option("--valves", options.valves, "A valve torque database, for rows that give\nSeries and Size")
         ->type_name("FILE");
     app.add_option("--pressure", pressureText,
-                   "Supply pressure for rows without one, in bar (psi with --imperial); 4 bar or 58 psi "
-                   "when not given")
+                   "Supply pressure for rows without one, in bar (psi\n"
+                   "with --imperial), 2 to 10 bar; 4 bar when not given")
         ->type_name("P");
-    app.add_flag("--imperial", options.imperial, "The list's torques are in in.lb and its pressures in psi");
+    app.add_flag("--imperial", options.imperial, "Torques in in.lb and pressures in psi");
     app.add_option("-o,--output", options.output,
-                   "Write the sized list to FILE: .xlsx a workbook, .json JSON, anything else CSV; without "
-                   "it, CSV goes to standard output")
+                   "Write the sized list to FILE: a workbook (.xlsx),\n"
+                   "JSON (.json) or CSV; without it, CSV goes to\n"
+                   "standard output")
         ->type_name("FILE");
     app.add_option("--datasheets", options.datasheets,
-                   "Write a datasheet for every sized valve: one PDF with a page per valve when the name "
-                   "ends in .pdf, otherwise a text file per valve in the folder DIR (made when missing)")
+                   "A datasheet for every sized valve: one PDF with a\n"
+                   "page per valve (.pdf), or else a text file per valve\n"
+                   "in the folder DIR, made when missing")
         ->type_name("DIR|FILE.pdf");
-    app.add_option("--place", options.place, "The place printed at the foot of every datasheet")
-        ->type_name("TEXT");
-    app.add_option("list", options.list, "The valve list: CSV whose first line names the columns")
+    app.add_option("--place", options.place, "The place at the foot of every datasheet")->type_name("TEXT");
+    app.add_option("LIST", options.list, "The valve list: CSV whose first line names the\ncolumns")
         ->required()
-        ->type_name("LIST.csv");
-    app.footer("Exit status: 0 when every row was sized, 1 when some rows found no actuator or could not be\n"
-               "sized, 2 when the list, a data file or an option could not be used or the output could\n"
-               "not be written.");
+        ->type_name("");
+    app.footer("Exit status: 0 when every row was sized, 1 when some rows found no actuator or\n"
+               "could not be sized, 2 when the list, a data file or an option could not be used\n"
+               "or the output could not be written.");
 
     try {
         app.parse(argc, argv);
@@ -118,7 +132,7 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
     }
 
     options.pressure = DefaultPressure(options.imperial);
-    if (!pressureText.empty() || app.count("--pressure") > 0) {
+    if (app.count("--pressure") > 0) {
         std::string message;
         if (!ReadPressure(pressureText, options.imperial, options.pressure, message)) {
             std::fprintf(stderr, "vnsize: %s\n", message.c_str());

@@ -5,11 +5,27 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#include <cstdio>
+
+namespace {
+
+// Qt's chatter is no business of a command-line user: its debug and info lines are
+// dropped, and so is the note that a server session has no runtime folder (Qt makes one in
+// /tmp). Every other warning is passed on as vnsize's own.
+void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtDebugMsg || type == QtInfoMsg || text.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fprintf(stderr, "vnsize: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
 bool WritePdfSheets(const std::string& fileName, const std::vector<std::vector<std::string>>& sheets,
                     const std::string& title, std::string& error, const PdfProgress& progress) {
     // Fonts and the PDF painter want a GUI application, but vnsize never shows a window:
     // the offscreen platform needs no display, whatever the environment asks for.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QtMessage);
     static int argc = 1;
     static char name[] = "vnsize";
     static char* argv[] = {name, nullptr};

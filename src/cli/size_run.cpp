@@ -82,18 +82,33 @@ unsigned long long FileSize(const std::string& fileName) {
     return ec ? 0 : static_cast<unsigned long long>(size);
 }
 
+// Where the datasheets go is made ready before the list is sized, so that a folder that
+// cannot be made stops the run before any output is written.
+bool PrepareSheetTarget(const std::string& target) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!IsPdfName(target)) {
+        fs::create_directories(target, ec);
+        if (ec || !fs::is_directory(target)) {
+            Fail(target + ": the folder cannot be made (" + (ec ? ec.message() : "a file has that name") + ")");
+            return false;
+        }
+        return true;
+    }
+    const fs::path folder = fs::path(target).parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, ec)) {
+        Fail(target + ": cannot be written (the folder " + folder.string() + " does not exist)");
+        return false;
+    }
+    return true;
+}
+
 // The datasheets of the sized rows, as one PDF or a folder of text files.
 bool WriteSheets(const CliOptions& options, const ListSizer& sizer, const std::vector<SizedRow>& rows,
                  ProgressLine::Clock::time_point started) {
     const DatasheetFrame frame = SheetFrame(sizer.Electric(), options.place);
     std::string error;
     if (!IsPdfName(options.datasheets)) {
-        std::error_code ec;
-        std::filesystem::create_directories(options.datasheets, ec);
-        if (ec) {
-            Fail(options.datasheets + ": the folder cannot be made: " + ec.message());
-            return false;
-        }
         WriteListDatasheets(options.datasheets, sizer, rows, frame, error);
         if (!error.empty())
             Fail(error);
@@ -164,12 +179,15 @@ int RunSizing(const CliOptions& options) {
         sizer = std::make_unique<ListSizer>(*electric, database.get(), settings);
     }
 
+    const bool wantSheets = !options.datasheets.empty();
+    if (wantSheets && !PrepareSheetTarget(options.datasheets))
+        return kExitFailed;
+
     // The writer is made once the header is known, as the list's separator and decimal
     // mark carry over into a CSV output.
     const bool toStandardOutput = options.output.empty();
     std::unique_ptr<ListWriter> writer;
     bool writeFailed = false;
-    const bool wantSheets = !options.datasheets.empty();
     std::vector<SizedRow> rows; // kept only for the datasheets
     std::vector<std::string> rowMessages;
     ProgressLine progress("vnsize: sizing " + options.list, FileSize(options.list), started,
@@ -187,8 +205,10 @@ int RunSizing(const CliOptions& options) {
             return false;
         }
         if (row.status != RowStatus::Ok && static_cast<int>(rowMessages.size()) < kRowsNamed) {
-            const std::string& status = row.cells.empty() ? std::string() : row.cells.back();
-            rowMessages.push_back(options.list + ":" + std::to_string(row.line) + ": " +
+            const std::string status = row.status == RowStatus::NoFit ? std::string("no actuator of the range fits")
+                                       : row.cells.empty()                ? std::string()
+                                                                          : row.cells.back();
+            rowMessages.push_back(options.list + ": line " + std::to_string(row.line) + ": " +
                                   (row.tag.empty() ? std::string() : row.tag + ": ") + status);
         }
         if (wantSheets && row.status == RowStatus::Ok)
