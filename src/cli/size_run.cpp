@@ -134,6 +134,54 @@ bool WriteSheets(const CliOptions& options, const ListSizer& sizer, const std::v
     return written;
 }
 
+// The data files of a run and the sizer over them; the sizer points into the others.
+struct SizingData {
+    std::unique_ptr<TorqueDatabase> database;
+    std::unique_ptr<TorqueT> pneumatic;
+    std::unique_ptr<TorqueE> electric;
+    std::unique_ptr<ListSizer> sizer;
+};
+
+// Reads the actuator range (its kind from its contents) and the valve database. False,
+// with the message given, when either cannot be used.
+bool LoadData(const CliOptions& options, SizingData& data) {
+    std::string message;
+    const ActuatorKind kind = DetectActuatorKind(options.actuators, message);
+    if (kind == ActuatorKind::Unknown) {
+        Fail(message.empty() ? options.actuators + ": not a pneumatic or electric actuator range" : message);
+        return false;
+    }
+    if (!options.valves.empty()) {
+        data.database = std::make_unique<TorqueDatabase>(options.valves);
+        if (!data.database->IsUsable()) {
+            const int status = data.database->status;
+            Fail(options.valves + ": not a usable valve torque database: it " +
+                 (status == ReadComplete ? std::string("holds no valve series") : ReadStatusText(status)));
+            return false;
+        }
+    }
+    const ListSettings settings{options.imperial, options.pressure};
+    if (kind == ActuatorKind::Pneumatic) {
+        data.pneumatic = std::make_unique<TorqueT>(options.actuators);
+        if (RangeUsable(*data.pneumatic, options.actuators, message))
+            data.sizer = std::make_unique<ListSizer>(*data.pneumatic, data.database.get(), settings);
+    } else {
+        data.electric = std::make_unique<TorqueE>(options.actuators);
+        if (RangeUsable(*data.electric, options.actuators, message))
+            data.sizer = std::make_unique<ListSizer>(*data.electric, data.database.get(), settings);
+    }
+    if (!data.sizer)
+        Fail(message);
+    return data.sizer != nullptr;
+}
+
+// What went wrong with the output, naming it: a file's writer names it already.
+std::string WriteError(const CliOptions& options, const ListWriter* writer) {
+    if (options.output.empty())
+        return "standard output: the sized list could not be written";
+    return writer && !writer->Error().empty() ? writer->Error() : options.output + ": cannot be written";
+}
+
 } // namespace
 
 void StopSizingOnSignals() {
@@ -143,41 +191,10 @@ void StopSizingOnSignals() {
 
 int RunSizing(const CliOptions& options) {
     const auto started = ProgressLine::Clock::now();
-    std::string message;
-    const ActuatorKind kind = DetectActuatorKind(options.actuators, message);
-    if (kind == ActuatorKind::Unknown) {
-        Fail(message.empty() ? options.actuators + ": not a pneumatic or electric actuator range" : message);
+    SizingData data;
+    if (!LoadData(options, data))
         return kExitFailed;
-    }
-    std::unique_ptr<TorqueDatabase> database;
-    if (!options.valves.empty()) {
-        database = std::make_unique<TorqueDatabase>(options.valves);
-        if (!database->IsUsable()) {
-            const int status = database->status;
-            Fail(options.valves + ": not a usable valve torque database: it " +
-                 (status == ReadComplete ? std::string("holds no valve series") : ReadStatusText(status)));
-            return kExitFailed;
-        }
-    }
-    const ListSettings settings{options.imperial, options.pressure};
-    std::unique_ptr<TorqueT> pneumatic;
-    std::unique_ptr<TorqueE> electric;
-    std::unique_ptr<ListSizer> sizer;
-    if (kind == ActuatorKind::Pneumatic) {
-        pneumatic = std::make_unique<TorqueT>(options.actuators);
-        if (!RangeUsable(*pneumatic, options.actuators, message)) {
-            Fail(message);
-            return kExitFailed;
-        }
-        sizer = std::make_unique<ListSizer>(*pneumatic, database.get(), settings);
-    } else {
-        electric = std::make_unique<TorqueE>(options.actuators);
-        if (!RangeUsable(*electric, options.actuators, message)) {
-            Fail(message);
-            return kExitFailed;
-        }
-        sizer = std::make_unique<ListSizer>(*electric, database.get(), settings);
-    }
+    ListSizer& sizer = *data.sizer;
 
     const bool wantSheets = !options.datasheets.empty();
     if (wantSheets && !PrepareSheetTarget(options.datasheets))
@@ -216,13 +233,11 @@ int RunSizing(const CliOptions& options) {
         progress.Show(bytesRead);
         return stopRequested == 0;
     };
-    const ListJobResult result = SizeListFile(options.list, *sizer, onHeader, onRow);
+    const ListJobResult result = SizeListFile(options.list, sizer, onHeader, onRow);
     progress.Clear();
 
     if (writeFailed) {
-        Fail(writer && !writer->Error().empty()
-                 ? writer->Error()
-                 : (toStandardOutput ? std::string("standard output") : options.output) + ": cannot be written");
+        Fail(WriteError(options, writer.get()));
         return kExitFailed;
     }
     if (stopRequested) {
@@ -235,10 +250,10 @@ int RunSizing(const CliOptions& options) {
         return kExitFailed;
     }
     if (!writer || !writer->Commit()) {
-        Fail(!writer || writer->Error().empty() ? options.output + ": cannot be written" : writer->Error());
+        Fail(WriteError(options, writer.get()));
         return kExitFailed;
     }
-    if (wantSheets && !WriteSheets(options, *sizer, rows, started))
+    if (wantSheets && !WriteSheets(options, sizer, rows, started))
         return stopRequested ? kExitStopped : kExitFailed;
 
     for (const std::string& line : rowMessages)
