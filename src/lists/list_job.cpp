@@ -39,10 +39,11 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
             }
             return true;
         }
-        SizedRow row = sizer.Size(record);
+        const unsigned long long offset = record.offset;
+        SizedRow row = sizer.Size(std::move(record));
         ++result.rows;
         (row.status == RowStatus::Ok ? result.sized : row.status == RowStatus::NoFit ? result.noFit : result.errors)++;
-        if (onRow && !onRow(std::move(row), record.offset)) {
+        if (onRow && !onRow(std::move(row), offset)) {
             result.cancelled = true;
             return false;
         }

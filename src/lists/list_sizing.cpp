@@ -198,10 +198,15 @@ const SpringReturnSearch& ListSizer::Search(float pressure, float running, float
 }
 
 SizedRow ListSizer::Size(const ListRecord& record) const {
+    ListRecord copy = record;
+    return Size(std::move(copy));
+}
+
+SizedRow ListSizer::Size(ListRecord&& record) const {
     const Columns& col = *columns_;
     SizedRow row;
     row.line = record.line;
-    row.cells = record.fields;
+    row.cells = std::move(record.fields);
     std::string reason;
     if (row.cells.size() > inputColumns_) {
         bool extra = false;

@@ -101,6 +101,8 @@ public:
     // Sizes one record. A record that cannot be sized gets its reason in Status; it never
     // throws.
     SizedRow Size(const ListRecord& record) const;
+    // The same, taking the record's fields over.
+    SizedRow Size(ListRecord&& record) const;
 
     // A number as the output writes it: whole for torques, one decimal for the margin,
     // with the list's decimal mark.

@@ -9,10 +9,14 @@
 #include "screens/sizing.h"
 #include "tools/conversions.h"
 
+#include <charconv>
 #include <cmath>
 
 std::string Whole(float value) {
-    return Format("%.0f", static_cast<double>(value));
+    // as "%.0f" writes it, without the cost of printf: tables of a long list call this a lot
+    char text[64];
+    const auto done = std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::fixed, 0);
+    return done.ec == std::errc() ? std::string(text, done.ptr) : Format("%.0f", static_cast<double>(value));
 }
 
 std::string Shown(float nm, bool imperial) {

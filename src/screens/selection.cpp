@@ -5,6 +5,8 @@
 #include "report/text_util.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -83,7 +85,47 @@ int BalancedSpringCount(const TorqueT& data, int index, float pressure, float se
 
 SpringReturnSearch::SpringReturnSearch(const TorqueT& data, float pressure, float running, float seating, int action)
     : data_(data), pressure_(pressure), running_(running), seating_(seating), action_(action),
-      balanced_(static_cast<std::size_t>(data.GetCount()), 0), known_(balanced_.size(), false) {}
+      balanced_(static_cast<std::size_t>(data.GetCount()), 0), known_(balanced_.size(), false),
+      capacity_(balanced_.size(), std::numeric_limits<double>::quiet_NaN()), balancedCapacity_(capacity_) {}
+
+// The largest required torque whose four demands record index with n units meets, in
+// exact arithmetic: the smallest delivered torque over its demand factor.
+double SpringReturnSearch::CapacityAt(int index, int n) const {
+    float airStart, airEnd, springStart, springEnd;
+    if (!data_.SrTorque(index, static_cast<float>(n), pressure_, airStart, airEnd, springStart, springEnd))
+        return -std::numeric_limits<double>::infinity();
+    const double r = running_, z = seating_;
+    if (action_ == 0)
+        return std::min({static_cast<double>(airStart), airEnd / r, springStart / r, springEnd / z});
+    return std::min({airStart / r, airEnd / z, static_cast<double>(springStart), springEnd / r});
+}
+
+double SpringReturnSearch::Capacity(int index) const {
+    double& known = capacity_[static_cast<std::size_t>(index)];
+    if (std::isnan(known)) {
+        known = -std::numeric_limits<double>::infinity();
+        const int top = std::min(data_.Item(index).maxSprings, kSpringSearchLimit);
+        for (int n = top; n >= 1; --n)
+            known = std::max(known, CapacityAt(index, n));
+    }
+    return known;
+}
+
+double SpringReturnSearch::BalancedCapacity(int index) const {
+    double& known = balancedCapacity_[static_cast<std::size_t>(index)];
+    if (std::isnan(known))
+        known = CapacityAt(index, Balanced(index));
+    return known;
+}
+
+// True only when the record surely fails: the float comparisons round each demand by far
+// less than the margin allowed here. Factors that are not positive, and torques that are
+// not, always take the exact test.
+bool SpringReturnSearch::CannotFit(double capacity, float required) const {
+    if (!(running_ > 0 && seating_ > 0 && required > 0) || std::isnan(capacity))
+        return false;
+    return required > capacity + std::fabs(capacity) * 1e-4;
+}
 
 int SpringReturnSearch::Balanced(int index) const {
     const auto i = static_cast<std::size_t>(index);
@@ -102,6 +144,8 @@ Selection SpringReturnSearch::Find(float torque, float safety) const {
 
     Selection a;
     for (int i = 0; i < data.GetCount() && !a.found; ++i) {
+        if (CannotFit(Capacity(i), required))
+            continue;
         const int top = std::min(data.Item(i).maxSprings, kSpringSearchLimit);
         for (int n = top; n >= 1; --n) {
             if (SpringReturnFits(data, i, static_cast<float>(n), pressure_, required, running_, seating_, action_)) {
@@ -113,6 +157,8 @@ Selection SpringReturnSearch::Find(float torque, float safety) const {
 
     Selection b;
     for (int j = 0; j < data.GetCount(); ++j) {
+        if (CannotFit(BalancedCapacity(j), required))
+            continue;
         const int n = Balanced(j);
         if (SpringReturnFits(data, j, static_cast<float>(n), pressure_, required, running_, seating_, action_)) {
             b = {true, j, n};

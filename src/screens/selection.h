@@ -41,6 +41,12 @@ public:
 
 private:
     int Balanced(int index) const;
+    // Upper bounds on the torque x safety that record index can meet, at any spring count
+    // and at its balanced one; they only let the search pass records that cannot fit.
+    double Capacity(int index) const;
+    double BalancedCapacity(int index) const;
+    double CapacityAt(int index, int n) const;
+    bool CannotFit(double capacity, float required) const;
 
     const TorqueT& data_;
     float pressure_;
@@ -49,6 +55,8 @@ private:
     int action_;
     mutable std::vector<int> balanced_;
     mutable std::vector<bool> known_;
+    mutable std::vector<double> capacity_;         // NaN until worked out
+    mutable std::vector<double> balancedCapacity_; // NaN until worked out
 };
 
 // The spring units that balance the spring against the air for seating factor Z, a whole

@@ -354,3 +354,22 @@ TEST(ValveList, DatasheetsPerTag) {
     WriteListDatasheets(dir + "/missing", sizer, s.rows, frame, error);
     EXPECT_NE(error.find("missing/XV_1.txt"), std::string::npos);
 }
+
+// The valve type words of the list are those of the four languages' catalogues.
+TEST(ValveList, ValveTypesInEveryLanguage) {
+    const std::string resources = kSamples + "/../src/resources/";
+    for (const char* catalogue : {"SIZ_NL.ts", "SIZ_D.ts", "SIZ_F.ts"}) {
+        const std::string ts = ReadFile(resources + catalogue);
+        const std::pair<const char*, int> types[] = {{"Ball Valve", 0}, {"Butterfly Valve", 1}, {"Plug Valve", 2}};
+        for (const auto& [english, type] : types) {
+            const std::size_t source = ts.find(std::string("<source>") + english + "</source>");
+            ASSERT_NE(source, std::string::npos) << catalogue << english;
+            const std::size_t from = ts.find("<translation>", source) + 13;
+            const std::string word = ts.substr(from, ts.find("</translation>", from) - from);
+            EXPECT_EQ(ValveTypeFromText(word), type) << catalogue << " " << word;
+            EXPECT_EQ(ValveTypeFromText(" " + ToUpperText(word) + " "), type) << word;
+        }
+    }
+    EXPECT_EQ(ValveTypeFromText("butterfly"), 1);
+    EXPECT_EQ(ValveTypeFromText("gate"), -1);
+}

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 // At 5 bar: AirStart = air - n, AirEnd = air - 2n, SpringStart = 2n, SpringEnd = n.
@@ -171,4 +173,59 @@ TEST(FindElectric, BothTorquesAtLeastTheDemand) {
     ElectricSelection none = FindElectric(data, 500.0f, 1.2f, 0.25f, 0);
     EXPECT_FALSE(none.found);
     EXPECT_EQ(none.index, -1);
+}
+
+// The search may pass over records that cannot fit at any spring count; it must still
+// choose exactly what trying every record and every count chooses, torques right at a
+// record's limits included.
+TEST(Selection, PassingRecordsThatCannotFitChangesNoChoice) {
+    TorqueT range(VN_SAMPLES "/varnox-rp.kav");
+    ASSERT_GT(range.GetCount(), 10);
+    auto reference = [&](float p, float torque, float safety, float running, float seating, int action) {
+        const float required = torque * safety;
+        Selection a, b;
+        for (int i = 0; i < range.GetCount() && !a.found; ++i)
+            for (int n = range.Item(i).maxSprings; n >= 1 && !a.found; --n)
+                if (SpringReturnFits(range, i, static_cast<float>(n), p, required, running, seating, action))
+                    a = {true, i, n, n};
+        for (int j = 0; j < range.GetCount() && !b.found; ++j) {
+            const int n = BalancedSpringCount(range, j, p, seating, action);
+            if (SpringReturnFits(range, j, static_cast<float>(n), p, required, running, seating, action))
+                b = {true, j, n, n};
+        }
+        if (a.found && b.found)
+            return range.GetSize(a.index) < range.GetSize(b.index) ? a : b;
+        return a.found ? a : b;
+    };
+    const float factorSets[][2] = {{0.3f, 0.6f}, {0.2f, 1.0f}, {0.9f, 0.9f}, {0.5f, 0.0f}};
+    for (float p : {2.0f, 4.0f, 5.5f, 8.0f})
+        for (const auto& f : factorSets)
+            for (int action : {0, 1}) {
+                const SpringReturnSearch search(range, p, f[0], f[1], action);
+                std::vector<float> torques;
+                for (float torque = 0; torque < 9000; torque = torque * 1.013f + 0.37f)
+                    torques.push_back(torque);
+                // torques whose demand lands on a delivered torque, and one float step either side
+                for (int i = 0; i < range.GetCount(); ++i)
+                    for (int n = 1; n <= range.Item(i).maxSprings; ++n) {
+                        float t[4];
+                        range.SrTorque(i, static_cast<float>(n), p, t[0], t[1], t[2], t[3]);
+                        for (float delivered : t)
+                            for (float factor : {1.0f, f[0], f[1]})
+                                if (factor > 0) {
+                                    const float torque = delivered / factor / 1.2f;
+                                    torques.insert(torques.end(), {torque, std::nextafter(torque, 0.0f),
+                                                                   std::nextafter(torque, 1e9f)});
+                                }
+                    }
+                for (float torque : torques) {
+                    const Selection want = reference(p, torque, 1.2f, f[0], f[1], action);
+                    const Selection got = search.Find(torque, 1.2f);
+                    ASSERT_EQ(got.found, want.found) << p << " " << torque << " " << action;
+                    if (want.found) {
+                        ASSERT_EQ(got.index, want.index) << p << " " << torque << " " << action;
+                        ASSERT_EQ(got.units, want.units) << p << " " << torque << " " << action;
+                    }
+                }
+            }
 }
