@@ -19,9 +19,9 @@ const TorqueT& Pneumatic() {
         std::vector<TorqueTItem> items;
         for (int i = 0; i < 4; ++i) {
             const float scale = static_cast<float>(1 << (2 * i));
-            items.push_back({"RPD", "RPS", 15 << (2 * i), 0.46f * scale, 2.643f * scale, 1.996f * scale,
-                             1.263f * scale, 2.603f * scale, 0.58f * scale, 1.301f * scale, 1.936f * scale,
-                             0.049f * scale, 0.893f, 0.893f, -0.18f, 5, 2});
+            items.push_back({"RPD", "RPS", 15 << (2 * i), 0.46f * scale, 2.643f * scale, 1.996f * scale, 1.263f * scale,
+                             2.603f * scale, 0.58f * scale, 1.301f * scale, 1.936f * scale, 0.049f * scale, 0.893f,
+                             0.893f, -0.18f, 5, 2});
         }
         return items;
     }());
@@ -29,7 +29,8 @@ const TorqueT& Pneumatic() {
 }
 
 const TorqueE& Electric() {
-    static const TorqueE range("Fuzz range", {{"EM 35", 35, 27, {}}, {"EM 250", 250, 190, {}}, {"EM 1000", 1000, 760, {}}});
+    static const TorqueE range("Fuzz range",
+                               {{"EM 35", 35, 27, {}}, {"EM 250", 250, 190, {}}, {"EM 1000", 1000, 760, {}}});
     return range;
 }
 

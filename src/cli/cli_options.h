@@ -13,13 +13,13 @@ constexpr int kExitStopped = 130;
 
 struct CliOptions {
     std::string actuators;
-    std::string valves;     // empty: no valve database
+    std::string valves; // empty: no valve database
     std::string list;
     std::string output;     // empty: CSV on standard output
     std::string datasheets; // a folder of text sheets, or a file ending in ".pdf"
     std::string place;      // the place line of the datasheets
     bool imperial = false;
-    float pressure = 0;     // the default supply pressure, in the list's units
+    float pressure = 0; // the default supply pressure, in the list's units
 };
 
 // Reads the command line into options. Returns -1 when vnsize should go on; otherwise the

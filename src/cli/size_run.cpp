@@ -121,8 +121,7 @@ bool WriteSheets(const CliOptions& options, const ListSizer& sizer, const std::v
         if (!lines.empty())
             sheets.push_back(std::move(lines));
     }
-    ProgressLine progress("vnsize: writing " + options.datasheets, sheets.size(), started,
-                          ProgressLine::Wanted(false));
+    ProgressLine progress("vnsize: writing " + options.datasheets, sheets.size(), started, ProgressLine::Wanted(false));
     const std::string title = std::filesystem::path(options.list).filename().string();
     const bool written = WritePdfSheets(options.datasheets, sheets, title, error, [&](int done) {
         progress.Show(static_cast<unsigned long long>(done));
@@ -222,9 +221,10 @@ int RunSizing(const CliOptions& options) {
             return false;
         }
         if (row.status != RowStatus::Ok && static_cast<int>(rowMessages.size()) < kRowsNamed) {
-            const std::string status = row.status == RowStatus::NoFit ? std::string("no actuator of the range fits")
-                                       : row.cells.empty()                ? std::string()
-                                                                          : row.cells.back();
+            // Status says "no fit"; on its own line a user needs the words
+            std::string status = row.cells.empty() ? std::string() : row.cells.back();
+            if (row.status == RowStatus::NoFit)
+                status = "no actuator of the range fits";
             rowMessages.push_back(options.list + ": line " + std::to_string(row.line) + ": " +
                                   (row.tag.empty() ? std::string() : row.tag + ": ") + status);
         }
@@ -241,8 +241,8 @@ int RunSizing(const CliOptions& options) {
         return kExitFailed;
     }
     if (stopRequested) {
-        Fail("stopped; " + (toStandardOutput ? std::string("the output is incomplete")
-                                             : options.output + " is left as it was"));
+        Fail("stopped; " +
+             (toStandardOutput ? std::string("the output is incomplete") : options.output + " is left as it was"));
         return kExitStopped;
     }
     if (!result.ok) {
