@@ -195,6 +195,12 @@ int RunSizing(const CliOptions& options) {
         return kExitFailed;
     ListSizer& sizer = *data.sizer;
 
+    // the sized list over the list itself would leave nothing to size again from
+    std::error_code ec;
+    if (!options.output.empty() && std::filesystem::equivalent(options.output, options.list, ec)) {
+        Fail(options.output + ": is the list itself; write the sized list to another file");
+        return kExitFailed;
+    }
     const bool wantSheets = !options.datasheets.empty();
     if (wantSheets && !PrepareSheetTarget(options.datasheets))
         return kExitFailed;
