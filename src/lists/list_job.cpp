@@ -90,13 +90,14 @@ ActuatorKind DetectActuatorKind(const std::string& fileName, std::string& messag
         return ActuatorKind::Pneumatic;
     if (body == records * kElectricLines)
         return ActuatorKind::Electric;
-    // a damaged file: a pneumatic record names its spring-return model on its second
-    // line, an electric one gives a torque there
+    // a file cut short: a pneumatic record names its spring-return model on its second
+    // line, an electric one gives a torque there. A file longer than its records say is
+    // something else (a valve database reads like that).
     if (body >= kElectricLines) {
-        const std::string& second = lines[kHeadLines + 1];
-        if (!IsNumber(second) && body >= kPneumaticLines)
+        const bool torque = IsNumber(lines[kHeadLines + 1]);
+        if (!torque && body >= kPneumaticLines && body < records * kPneumaticLines)
             return ActuatorKind::Pneumatic;
-        if (IsNumber(second))
+        if (torque && body < records * kElectricLines)
             return ActuatorKind::Electric;
     }
     message = fileName + ": is neither a pneumatic nor an electric actuator range";

@@ -271,6 +271,10 @@ TEST(ValveList, ActuatorKindComesFromTheFile) {
               ActuatorKind::Electric);
     EXPECT_EQ(DetectActuatorKind(kSamples + "/project-valves.csv", message), ActuatorKind::Unknown);
     EXPECT_NE(message.find("project-valves.csv"), std::string::npos);
+    EXPECT_EQ(DetectActuatorKind(kSamples + "/ball-valves", message), ActuatorKind::Unknown);
+    const std::string electric = ReadFile(kSamples + "/varnox-em.qu");
+    EXPECT_EQ(DetectActuatorKind(WriteFile(dir, "cut.qu", electric.substr(0, electric.size() / 2)), message),
+              ActuatorKind::Electric);
 }
 
 // CSV keeps the input's separator, decimal mark and quoting; JSON has one key per column

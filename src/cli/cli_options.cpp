@@ -1,0 +1,143 @@
+#include "cli_options.h"
+
+#include "app/version_block.h"
+#include "tools/conversions.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr float kLowestBar = 2.0f;
+constexpr float kHighestBar = 10.0f;
+constexpr float kDefaultBar = 4.0f;
+
+std::string PressureText(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+    return text;
+}
+
+std::string VersionText() {
+    return std::string("vnsize (Sizing & Engineering) ") + VN_PROJECT_VERSION + "\n" + VN_VERSION_COPYRIGHT;
+}
+
+// The usage line as a user types it: the required option first.
+class UsageFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App*, std::string) const override {
+        return "Usage: vnsize --actuators FILE [OPTIONS] LIST\n";
+    }
+};
+
+} // namespace
+
+float DefaultPressure(bool imperial) {
+    return imperial ? BarToPsi(kDefaultBar) : kDefaultBar;
+}
+
+bool ReadPressure(const std::string& text, bool imperial, float& pressure, std::string& message) {
+    // a decimal comma is as good as a point, as in every number field of the programs
+    std::string number = text;
+    for (char& c : number)
+        if (c == ',')
+            c = '.';
+    const char* begin = number.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(begin, &end);
+    while (end && (*end == ' ' || *end == '\t'))
+        ++end;
+    const char* unit = imperial ? "psi" : "bar";
+    if (end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
+        message = "--pressure: '" + text + "' is not a pressure in " + unit;
+        return false;
+    }
+    // the limits in the list's own units, as the setup dialog has them: 29 to 145 psi
+    const float low = imperial ? BarToPsi(kLowestBar) : kLowestBar;
+    const float high = imperial ? BarToPsi(kHighestBar) : kHighestBar;
+    const float typed = static_cast<float>(value);
+    if (!(typed >= low && typed <= high)) {
+        message = "--pressure: " + text + " " + unit + " lies outside " + PressureText(low) + " to " +
+                  PressureText(high) + " " + unit;
+        if (imperial)
+            message += " (2 to 10 bar)";
+        return false;
+    }
+    pressure = typed;
+    return true;
+}
+
+bool IsPdfName(const std::string& name) {
+    if (name.size() < 4)
+        return false;
+    std::string suffix = name.substr(name.size() - 4);
+    for (char& c : suffix)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return suffix == ".pdf";
+}
+
+int ReadCommandLine(int argc, char** argv, CliOptions& options) {
+    CLI::App app{"Sizes an actuator for every valve of a valve list and writes the list with the sizing added.",
+                 "vnsize"};
+    app.formatter(std::make_shared<UsageFormatter>());
+    app.failure_message([](const CLI::App*, const CLI::Error& e) {
+        return std::string("vnsize: ") + e.what() + "\nRun 'vnsize --help' for the options.\n";
+    });
+    app.set_help_flag("-h,--help", "Show this help and exit");
+    app.set_version_flag("--version", VersionText(), "Show the version and exit");
+    std::string pressureText;
+    // CLI11 does not wrap: descriptions break their lines themselves, to fit 80 columns
+    app.add_option("--actuators", options.actuators,
+                   "The actuator range: pneumatic (.kav) or electric (.qu),\n"
+                   "told apart by its contents")
+        ->required()
+        ->type_name("FILE");
+    app.add_option("--valves", options.valves, "A valve torque database, for rows that give\nSeries and Size")
+        ->type_name("FILE");
+    app.add_option("--pressure", pressureText,
+                   "Supply pressure for rows without one, in bar (psi\n"
+                   "with --imperial), 2 to 10 bar; 4 bar when not given")
+        ->type_name("P");
+    app.add_flag("--imperial", options.imperial, "Torques in in.lb and pressures in psi");
+    app.add_option("-o,--output", options.output,
+                   "Write the sized list to FILE: a workbook (.xlsx),\n"
+                   "JSON (.json) or CSV; without it, CSV goes to\n"
+                   "standard output")
+        ->type_name("FILE");
+    app.add_option("--datasheets", options.datasheets,
+                   "A datasheet for every sized valve: one PDF with a\n"
+                   "page per valve (.pdf), or else a text file per valve\n"
+                   "in the folder DIR, made when missing")
+        ->type_name("DIR|FILE.pdf");
+    app.add_option("--place", options.place, "The place at the foot of every datasheet")->type_name("TEXT");
+    app.add_option("LIST", options.list, "The valve list: CSV whose first line names the\ncolumns")
+        ->required()
+        ->type_name("");
+    app.footer("Exit status: 0 when every row was sized, 1 when some rows found no actuator or\n"
+               "could not be sized, 2 when the list, a data file or an option could not be used\n"
+               "or the output could not be written.");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // CLI11 prints help and version as a success and everything else as an error of
+        // its own number; a usage error is 2, as for any other unusable input
+        return app.exit(e) == 0 ? kExitAllSized : kExitFailed;
+    }
+
+    options.pressure = DefaultPressure(options.imperial);
+    if (app.count("--pressure") > 0) {
+        std::string message;
+        if (!ReadPressure(pressureText, options.imperial, options.pressure, message)) {
+            std::fprintf(stderr, "vnsize: %s\n", message.c_str());
+            return kExitFailed;
+        }
+    }
+    return -1;
+}

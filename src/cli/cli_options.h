@@ -1,0 +1,38 @@
+// What vnsize is asked to do, read from its command line with CLI11.
+#pragma once
+
+#include <string>
+
+// Exit statuses: every row sized; some rows found no actuator or could not be sized; the
+// list, a data file or the options could not be used, or the output could not be written.
+constexpr int kExitAllSized = 0;
+constexpr int kExitSomeRows = 1;
+constexpr int kExitFailed = 2;
+// A run stopped by Ctrl-C or a termination signal: 128 + SIGINT, as shells report it.
+constexpr int kExitStopped = 130;
+
+struct CliOptions {
+    std::string actuators;
+    std::string valves; // empty: no valve database
+    std::string list;
+    std::string output;     // empty: CSV on standard output
+    std::string datasheets; // a folder of text sheets, or a file ending in ".pdf"
+    std::string place;      // the place line of the datasheets
+    bool imperial = false;
+    float pressure = 0; // the default supply pressure, in the list's units
+};
+
+// Reads the command line into options. Returns -1 when vnsize should go on; otherwise the
+// exit status, after --help or --version (0) or a usage error (2, the message printed).
+int ReadCommandLine(int argc, char** argv, CliOptions& options);
+
+// The default supply pressure in the list's units: 4 bar, which is 58 psi.
+float DefaultPressure(bool imperial);
+
+// A pressure typed on the command line, with a decimal point or a decimal comma, in the
+// list's units. False, with a message, when it is no number or lies outside 2 to 10 bar
+// (29 to 145 psi).
+bool ReadPressure(const std::string& text, bool imperial, float& pressure, std::string& message);
+
+// True for a datasheet target that names a PDF file rather than a folder.
+bool IsPdfName(const std::string& name);

@@ -1,0 +1,48 @@
+#include "pdf_sheets.h"
+
+#include "report/page_render.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+// Qt's chatter is no business of a command-line user: its debug and info lines are
+// dropped, and so is the note that a server session has no runtime folder (Qt makes one in
+// /tmp). Every other warning is passed on as vnsize's own.
+void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtDebugMsg || type == QtInfoMsg || text.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fprintf(stderr, "vnsize: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
+bool WritePdfSheets(const std::string& fileName, const std::vector<std::vector<std::string>>& sheets,
+                    const std::string& title, std::string& error, const PdfProgress& progress) {
+    // Fonts and the PDF painter want a GUI application, but vnsize never shows a window:
+    // the offscreen platform needs no display, whatever the environment asks for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QtMessage);
+    static int argc = 1;
+    static char name[] = "vnsize";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+
+    std::vector<QStringList> pages;
+    pages.reserve(sheets.size());
+    for (const std::vector<std::string>& sheet : sheets) {
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(sheet.size()));
+        for (const std::string& line : sheet)
+            lines.append(QString::fromStdString(line));
+        pages.push_back(std::move(lines));
+    }
+    QString failure;
+    const bool written =
+        WriteDatasheetsPdf(QString::fromStdString(fileName), pages, QString::fromStdString(title), failure, progress);
+    error = failure.toStdString();
+    return written;
+}

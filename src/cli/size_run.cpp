@@ -1,0 +1,276 @@
+#include "size_run.h"
+
+#include "data/read_status.h"
+#include "data/torque_database.h"
+#include "data/torque_e.h"
+#include "data/torque_t.h"
+#include "lists/list_datasheet.h"
+#include "lists/list_job.h"
+#include "lists/list_writers.h"
+#include "pdf_sheets.h"
+#include "progress_line.h"
+
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace {
+
+// The first few rows that need a look are named on standard error; the Status column
+// of the output names them all.
+constexpr int kRowsNamed = 20;
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) {
+    stopRequested = 1;
+}
+
+void Fail(const std::string& message) {
+    std::fprintf(stderr, "vnsize: %s\n", message.c_str());
+}
+
+const char* ReadStatusText(int status) {
+    switch (status) {
+    case ReadCannotOpen:
+        return "cannot be opened";
+    case ReadNoRecords:
+        return "holds no records";
+    case ReadShort:
+        return "ends early or breaks its layout";
+    case ReadNoMemory:
+        return "is too large to hold in memory";
+    case ReadTooMany:
+        return "declares more than 255 records";
+    default:
+        return "could not be read";
+    }
+}
+
+// An actuator range is usable when it was read to its end and holds at least one record.
+template <class Range> bool RangeUsable(const Range& range, const std::string& fileName, std::string& message) {
+    if (range.GetStatus() == ReadComplete && range.HasItems() && range.GetCount() > 0)
+        return true;
+    message = fileName + ": " +
+              (range.GetStatus() == ReadComplete ? std::string("holds no records") : ReadStatusText(range.GetStatus()));
+    return false;
+}
+
+DatasheetDate Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+DatasheetFrame SheetFrame(bool electric, const std::string& place) {
+    DatasheetFrame frame;
+    frame.banner = electric ? kElectricBanner : kPneumaticBanner;
+    frame.versionText = electric ? kElectricVersionText : kPneumaticVersionText;
+    frame.place = place;
+    frame.date = Today();
+    frame.addNotes = false;
+    return frame;
+}
+
+unsigned long long FileSize(const std::string& fileName) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(fileName, ec);
+    return ec ? 0 : static_cast<unsigned long long>(size);
+}
+
+// Where the datasheets go is made ready before the list is sized, so that a folder that
+// cannot be made stops the run before any output is written.
+bool PrepareSheetTarget(const std::string& target) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!IsPdfName(target)) {
+        fs::create_directories(target, ec);
+        if (ec || !fs::is_directory(target)) {
+            Fail(target + ": the folder cannot be made (" + (ec ? ec.message() : "a file has that name") + ")");
+            return false;
+        }
+        return true;
+    }
+    const fs::path folder = fs::path(target).parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, ec)) {
+        Fail(target + ": cannot be written (the folder " + folder.string() + " does not exist)");
+        return false;
+    }
+    return true;
+}
+
+// The datasheets of the sized rows, as one PDF or a folder of text files.
+bool WriteSheets(const CliOptions& options, const ListSizer& sizer, const std::vector<SizedRow>& rows,
+                 ProgressLine::Clock::time_point started) {
+    const DatasheetFrame frame = SheetFrame(sizer.Electric(), options.place);
+    std::string error;
+    if (!IsPdfName(options.datasheets)) {
+        WriteListDatasheets(options.datasheets, sizer, rows, frame, error);
+        if (!error.empty())
+            Fail(error);
+        return error.empty();
+    }
+
+    std::vector<std::vector<std::string>> sheets;
+    for (const SizedRow& row : rows) {
+        std::vector<std::string> lines = ListDatasheetLines(sizer, row, frame);
+        if (!lines.empty())
+            sheets.push_back(std::move(lines));
+    }
+    ProgressLine progress("vnsize: writing " + options.datasheets, sheets.size(), started, ProgressLine::Wanted(false));
+    const std::string title = std::filesystem::path(options.list).filename().string();
+    const bool written = WritePdfSheets(options.datasheets, sheets, title, error, [&](int done) {
+        progress.Show(static_cast<unsigned long long>(done));
+        return stopRequested == 0;
+    });
+    progress.Clear();
+    if (!written && !error.empty())
+        Fail(error);
+    return written;
+}
+
+// The data files of a run and the sizer over them; the sizer points into the others.
+struct SizingData {
+    std::unique_ptr<TorqueDatabase> database;
+    std::unique_ptr<TorqueT> pneumatic;
+    std::unique_ptr<TorqueE> electric;
+    std::unique_ptr<ListSizer> sizer;
+};
+
+// Reads the actuator range (its kind from its contents) and the valve database. False,
+// with the message given, when either cannot be used.
+bool LoadData(const CliOptions& options, SizingData& data) {
+    std::string message;
+    const ActuatorKind kind = DetectActuatorKind(options.actuators, message);
+    if (kind == ActuatorKind::Unknown) {
+        Fail(message.empty() ? options.actuators + ": not a pneumatic or electric actuator range" : message);
+        return false;
+    }
+    if (!options.valves.empty()) {
+        data.database = std::make_unique<TorqueDatabase>(options.valves);
+        if (!data.database->IsUsable()) {
+            const int status = data.database->status;
+            Fail(options.valves + ": not a usable valve torque database: it " +
+                 (status == ReadComplete ? std::string("holds no valve series") : ReadStatusText(status)));
+            return false;
+        }
+    }
+    const ListSettings settings{options.imperial, options.pressure};
+    if (kind == ActuatorKind::Pneumatic) {
+        data.pneumatic = std::make_unique<TorqueT>(options.actuators);
+        if (RangeUsable(*data.pneumatic, options.actuators, message))
+            data.sizer = std::make_unique<ListSizer>(*data.pneumatic, data.database.get(), settings);
+    } else {
+        data.electric = std::make_unique<TorqueE>(options.actuators);
+        if (RangeUsable(*data.electric, options.actuators, message))
+            data.sizer = std::make_unique<ListSizer>(*data.electric, data.database.get(), settings);
+    }
+    if (!data.sizer)
+        Fail(message);
+    return data.sizer != nullptr;
+}
+
+// What went wrong with the output, naming it: a file's writer names it already.
+std::string WriteError(const CliOptions& options, const ListWriter* writer) {
+    if (options.output.empty())
+        return "standard output: the sized list could not be written";
+    return writer && !writer->Error().empty() ? writer->Error() : options.output + ": cannot be written";
+}
+
+} // namespace
+
+void StopSizingOnSignals() {
+    std::signal(SIGINT, RequestStop);
+    std::signal(SIGTERM, RequestStop);
+}
+
+int RunSizing(const CliOptions& options) {
+    const auto started = ProgressLine::Clock::now();
+    SizingData data;
+    if (!LoadData(options, data))
+        return kExitFailed;
+    ListSizer& sizer = *data.sizer;
+
+    // the sized list over the list itself would leave nothing to size again from
+    std::error_code ec;
+    if (!options.output.empty() && std::filesystem::equivalent(options.output, options.list, ec)) {
+        Fail(options.output + ": is the list itself; write the sized list to another file");
+        return kExitFailed;
+    }
+    const bool wantSheets = !options.datasheets.empty();
+    if (wantSheets && !PrepareSheetTarget(options.datasheets))
+        return kExitFailed;
+
+    // The writer is made once the header is known, as the list's separator and decimal
+    // mark carry over into a CSV output.
+    const bool toStandardOutput = options.output.empty();
+    std::unique_ptr<ListWriter> writer;
+    bool writeFailed = false;
+    std::vector<SizedRow> rows; // kept only for the datasheets
+    std::vector<std::string> rowMessages;
+    ProgressLine progress("vnsize: sizing " + options.list, FileSize(options.list), started,
+                          ProgressLine::Wanted(toStandardOutput));
+
+    const auto onHeader = [&](const ListSizer& ready) {
+        writer = toStandardOutput ? MakeCsvStreamWriter(stdout, ready.Format())
+                                  : MakeListWriter(ListFileKindOf(options.output), options.output, ready.Format());
+        writeFailed = !writer || !writer->Begin(ready.OutputHeader(), ready.OutputKinds());
+        return !writeFailed && stopRequested == 0;
+    };
+    const auto onRow = [&](SizedRow&& row, unsigned long long bytesRead) {
+        if (!writer->Row(row.cells)) {
+            writeFailed = true;
+            return false;
+        }
+        if (row.status != RowStatus::Ok && static_cast<int>(rowMessages.size()) < kRowsNamed) {
+            // Status says "no fit"; on its own line a user needs the words
+            std::string status = row.cells.empty() ? std::string() : row.cells.back();
+            if (row.status == RowStatus::NoFit)
+                status = "no actuator of the range fits";
+            rowMessages.push_back(options.list + ": line " + std::to_string(row.line) + ": " +
+                                  (row.tag.empty() ? std::string() : row.tag + ": ") + status);
+        }
+        if (wantSheets && row.status == RowStatus::Ok)
+            rows.push_back(std::move(row));
+        progress.Show(bytesRead);
+        return stopRequested == 0;
+    };
+    const ListJobResult result = SizeListFile(options.list, sizer, onHeader, onRow);
+    progress.Clear();
+
+    if (writeFailed) {
+        Fail(WriteError(options, writer.get()));
+        return kExitFailed;
+    }
+    if (stopRequested) {
+        Fail("stopped; " +
+             (toStandardOutput ? std::string("the output is incomplete") : options.output + " is left as it was"));
+        return kExitStopped;
+    }
+    if (!result.ok) {
+        Fail(result.message.empty() ? options.list + ": could not be read" : result.message);
+        return kExitFailed;
+    }
+    if (!writer || !writer->Commit()) {
+        Fail(WriteError(options, writer.get()));
+        return kExitFailed;
+    }
+    if (wantSheets && !WriteSheets(options, sizer, rows, started))
+        return stopRequested ? kExitStopped : kExitFailed;
+
+    for (const std::string& line : rowMessages)
+        std::fprintf(stderr, "%s\n", line.c_str());
+    const long unsized = result.noFit + result.errors;
+    if (unsized > 0) {
+        if (unsized > static_cast<long>(rowMessages.size()))
+            std::fprintf(stderr, "... and %ld more\n", unsized - static_cast<long>(rowMessages.size()));
+        std::fprintf(stderr, "vnsize: %s: %ld of %ld rows sized, %ld found no actuator, %ld could not be sized\n",
+                     options.list.c_str(), result.sized, result.rows, result.noFit, result.errors);
+        return kExitSomeRows;
+    }
+    return kExitAllSized;
+}
