@@ -111,12 +111,15 @@ std::string TagFileName(const std::string& tag) {
 
 std::vector<std::string> WriteListDatasheets(const std::string& folder, const ListSizer& sizer,
                                              const std::vector<SizedRow>& rows, const DatasheetFrame& frame,
-                                             std::string& error) {
+                                             std::string& error, const SheetsProgress& progress) {
     error.clear();
     std::vector<std::string> written;
     std::set<std::string> taken; // without regard to case, for desktops that ignore it
     const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-    for (const SizedRow& row : rows) {
+    for (std::size_t done = 0; done < rows.size(); ++done) {
+        if (progress && !progress(done))
+            return written;
+        const SizedRow& row = rows[done];
         const std::vector<std::string> lines = ListDatasheetLines(sizer, row, frame);
         if (lines.empty())
             continue;

@@ -6,6 +6,7 @@
 #include "lists/list_sizing.h"
 #include "report/datasheet.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,12 @@ std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedR
 // '_', ".txt" added; "sheet" for an empty tag. The caller makes repeated names unique.
 std::string TagFileName(const std::string& tag);
 
+// Called before each row with the rows done so far; returning false stops the writing.
+using SheetsProgress = std::function<bool(std::size_t done)>;
+
 // Writes every sized row's sheet into folder as TagFileName(tag) (a repeated tag gets
-// "-2", "-3" ...). Returns the files written; error names the file that failed.
+// "-2", "-3" ...). Returns the files written, each whole; error names the file that
+// failed. A stop leaves the files written so far, with error empty.
 std::vector<std::string> WriteListDatasheets(const std::string& folder, const ListSizer& sizer,
                                              const std::vector<SizedRow>& rows, const DatasheetFrame& frame,
-                                             std::string& error);
+                                             std::string& error, const SheetsProgress& progress = {});

@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/vn_app.h"
+#include "chart/chart_view.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
@@ -22,6 +23,9 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
+#include <QSettings>
+#include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -37,9 +41,6 @@ constexpr int kSummary = 245;
 constexpr int kListName = 246;
 constexpr int kWritten = 247;
 constexpr int kCloseButton = 2;
-
-// Text datasheets of this many rows take long enough to say so.
-constexpr std::size_t kBusyRows = 500;
 
 // A status column may carry a long reason; past this the tool tip shows it whole.
 constexpr int kWidestColumn = 320;
@@ -155,7 +156,23 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
     table_->setMinimumSize(480, 200);
-    layout->addWidget(table_, 1);
+    // the chart of the selected row beside the table, as in the sizing screens
+    chart_ = new VnChartView(this);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(table_, 1);
+    panes->addWidget(chart_, 0);
+    layout->addLayout(panes, 1);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { ShowChart(current); });
+    chartToggle_ = new QCheckBox(Str(190), this);
+    chartToggle_->setObjectName(QStringLiteral("chartToggle"));
+    chartToggle_->setChecked(QSettings().value(QStringLiteral("chart/visible"), true).toBool());
+    chart_->setVisible(chartToggle_->isChecked());
+    connect(chartToggle_, &QCheckBox::toggled, this, [this](bool on) {
+        chart_->setVisible(on);
+        QSettings().setValue(QStringLiteral("chart/visible"), on);
+        ShowChart(table_->currentIndex());
+    });
     written_ = label(kWritten);
     written_->hide();
 
@@ -179,12 +196,34 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
+    buttons->addWidget(chartToggle_);
     QPushButton* close = AddButton(kCloseButton, 154);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
 }
 
 VnValveListDlg::~VnValveListDlg() = default;
+
+void VnValveListDlg::ShowChart(const QModelIndex& index) {
+    const QModelIndex source = sorted_->mapToSource(index);
+    const std::vector<SizedRow>& rows = model_->Rows();
+    if (!sizer_ || chart_->isHidden() || !source.isValid() || source.row() >= static_cast<int>(rows.size())) {
+        chart_->ClearChart();
+        return;
+    }
+    const SizedRow& row = rows[static_cast<std::size_t>(source.row())];
+    if (row.status == RowStatus::Error) {
+        chart_->ClearChart();
+        return;
+    }
+    ChartInputs inputs;
+    const std::size_t actuator = sizer_->AddedFrom() + 3;
+    inputs.actuator = actuator < row.cells.size() ? row.cells[actuator] : std::string();
+    inputs.imperial = sizer_->Settings().imperial;
+    inputs.hasPressure = sizer_->Pneumatic() != nullptr;
+    inputs.pressure = row.typedPressure;
+    chart_->SetChart(MakeTorqueChart(row.outcome, inputs));
+}
 
 QPushButton* VnValveListDlg::AddButton(int controlId, int textId) {
     auto* button = new QPushButton(Str(textId), this);
@@ -249,6 +288,9 @@ bool VnValveListDlg::OpenList(const QString& fileName) {
     model_->SetList(sizer->OutputHeader(), sizer->OutputKinds(), sizer->Format().decimalComma, std::move(rows));
     sizer_ = std::move(sizer);
     listFile_ = fileName;
+    // the first row is selected, so the chart has something to show
+    table_->setCurrentIndex(sorted_->index(0, 0));
+    ShowChart(table_->currentIndex());
     ShowSummary(fileName, result.rows, result.sized, result.noFit, result.errors);
     written_->hide();
     export_->setEnabled(true);
@@ -377,23 +419,20 @@ bool VnValveListDlg::WriteTextDatasheets(const QString& folder) {
         return false;
     std::string error;
     std::vector<std::string> files;
+    bool stopped = false;
     {
-        // the core writes the whole folder in one call, which nothing can stop half-way:
-        // the window says what is going on, without a Cancel that would not be kept
-        QProgressDialog busy(Str(150), QString(), 0, 0, this);
-        busy.setObjectName(QStringLiteral("progress"));
-        busy.setWindowModality(Qt::WindowModal);
-        busy.setWindowTitle(windowTitle());
-        if (model_->Rows().size() >= kBusyRows) {
-            busy.show();
-            busy.repaint();
-        }
-        files = WriteListDatasheets(LocalName(folder), *sizer_, model_->Rows(), MakeDatasheetFrame(), error);
+        WorkProgress progress(this, Str(150), model_->Rows().size(), progressDelay_);
+        files = WriteListDatasheets(LocalName(folder), *sizer_, model_->Rows(), MakeDatasheetFrame(), error,
+                                    [&](std::size_t done) {
+                                        stopped = !progress.Step(done);
+                                        return !stopped;
+                                    });
     }
     if (!error.empty()) {
         ShowWriteError(this, QString::fromStdString(error));
         return false;
     }
+    // a stop keeps the sheets already written, each of them whole, and says how many
     ShowWritten(Filled(Str(156), {QString::number(files.size()), QDir::toNativeSeparators(folder)}));
-    return true;
+    return !stopped;
 }

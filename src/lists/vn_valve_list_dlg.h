@@ -14,8 +14,11 @@
 #include <memory>
 #include <string>
 
+class QCheckBox;
 class QLabel;
+class QModelIndex;
 class QPushButton;
+class VnChartView;
 class QTableView;
 class ValveListModel;
 class ValveListSortModel;
@@ -43,6 +46,7 @@ public:
     bool WriteTextDatasheets(const QString& folder);
 
     QTableView* Table() const { return table_; }
+    VnChartView* ChartView() const { return chart_; }
     ValveListModel* Model() const { return model_; }
     // The progress window shows once work takes longer than this; tests show it at once.
     void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
@@ -65,6 +69,8 @@ private:
     bool CheckSheets();
     // The folder the file dialogs start in: the open list's, or the working folder.
     QString StartFolder() const;
+    // The chart of the row at a table index; an error row has none.
+    void ShowChart(const QModelIndex& index);
 
     std::unique_ptr<::ActuatorData> ActuatorData;
     std::unique_ptr<TorqueDatabase> Database;
@@ -78,6 +84,8 @@ private:
     QLabel* written_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* datasheets_ = nullptr;
+    VnChartView* chart_ = nullptr;
+    QCheckBox* chartToggle_ = nullptr;
     int progressDelay_ = 500;
     bool sizedOnce_ = false;
 };

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -355,6 +356,12 @@ TEST(ValveList, DatasheetsPerTag) {
     EXPECT_EQ(error, "");
     ASSERT_EQ(files, (std::vector<std::string>{dir + "/XV_1.txt", dir + "/xv_1-2.txt"}));
     EXPECT_EQ(ReadLines(files[0]), sheet);
+    // a stop keeps what was written, whole, and is no failure
+    std::filesystem::create_directory(dir + "/first");
+    const auto first = WriteListDatasheets(dir + "/first", sizer, s.rows, frame, error,
+                                           [](std::size_t done) { return done < 1; });
+    EXPECT_EQ(first.size(), 1u);
+    EXPECT_EQ(error, "");
     WriteListDatasheets(dir + "/missing", sizer, s.rows, frame, error);
     EXPECT_NE(error.find("missing/XV_1.txt"), std::string::npos);
 }

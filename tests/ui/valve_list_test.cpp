@@ -8,6 +8,7 @@
 #include "controls/multi_list_box.h"
 #include "lists/list_reader.h"
 #include "lists/valve_list_model.h"
+#include "chart/chart_view.h"
 #include "lists/vn_valve_list_dlg.h"
 #include "modal.h"
 #include "report/file_faults.h"
@@ -186,6 +187,15 @@ private slots:
         QVERIFY(seen.indexOf(QStringLiteral("8")) < seen.indexOf(QStringLiteral("12")));
         QVERIFY(seen.indexOf(QStringLiteral("9000")) < seen.indexOf(QString()));
         QCOMPARE(seen.last(), QStringLiteral("tbd"));
+
+        // the chart follows the selected row: its actuator in the title, none for an error
+        VnChartView* chart = screen->ChartView();
+        chart->show();
+        screen->Table()->setCurrentIndex(table->index(0, 0));
+        QVERIFY(chart->Chart());
+        QVERIFY(chart->Chart()->title.rfind(table->index(0, actuator).data().toString().toStdString(), 0) == 0);
+        screen->Table()->setCurrentIndex(table->index(table->rowCount() - 1, 0));
+        QVERIFY(!chart->Chart());
         QCOMPARE(answers_->Unexpected, 0);
     }
 
