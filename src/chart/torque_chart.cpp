@@ -172,8 +172,9 @@ TorqueChartData MakeTorqueChart(const SizingOutcome& o, const ChartInputs& in) {
         }
     } else {
         // the demands alone, each place once
-        for (const auto& [demand, delivered] : RulePoints(o.rule)) {
-            const double angle = AngleOf(delivered, failOpen);
+        for (const auto& point : RulePoints(o.rule)) {
+            const Demand demand = point.first;
+            const double angle = AngleOf(point.second, failOpen);
             const float nm = demand == Demand::Break ? o.required : demand == Demand::Run ? o.run : o.seat;
             const bool seen = std::any_of(chart.marks.begin(), chart.marks.end(), [&](const ChartMark& m) {
                 return m.demand == demand && m.angle == angle;
