@@ -18,6 +18,7 @@ constexpr const char* kListFile = "LIST_KAV.TXT";
 constexpr int kMainMenu = 100;
 constexpr int kCaptionString = 12;
 constexpr const char* kShortName = "KAV";
+constexpr const char* kProgramName = "vnpneu";
 } // namespace flavour
 using ActuatorData = TorqueT;
 #else
@@ -29,6 +30,7 @@ constexpr const char* kListFile = "LIST_QU.TXT";
 constexpr int kMainMenu = 101;
 constexpr int kCaptionString = 110;
 constexpr const char* kShortName = "QU";
+constexpr const char* kProgramName = "vnelec";
 } // namespace flavour
 using ActuatorData = TorqueE;
 #endif

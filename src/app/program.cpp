@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/flavour.h"
 #include "app/vn_app.h"
 #include "app/vn_style.h"
 
@@ -9,9 +10,15 @@
 #include <clocale>
 #include <exception>
 
+void SetProgramNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Varnox"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("varnox.com"));
+    QCoreApplication::setApplicationName(QString::fromLatin1(flavour::kProgramName));
+}
+
 int RunProgram(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sizing"));
+    SetProgramNames();
     QApplication::setStyle(new VnStyle(QApplication::style()->name()));
     // Qt adopts the desktop's locale; numbers in files and datasheets always use a point
     std::setlocale(LC_NUMERIC, "C");

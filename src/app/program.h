@@ -2,3 +2,7 @@
 #pragma once
 
 int RunProgram(int argc, char** argv);
+
+// The organisation and program names that QSettings files what each program keeps
+// between sessions under: one set per program, so the two never share window places.
+void SetProgramNames();

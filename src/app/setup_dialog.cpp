@@ -3,6 +3,7 @@
 #include "app/dialog_buttons.h"
 #include "app/language.h"
 #include "app/messages.h"
+#include "app/remembered.h"
 #include "app/settings.h"
 #include "controls/edit_num.h"
 #include "tools/conversions.h"
@@ -98,6 +99,7 @@ VnSetup::VnSetup(QWidget* parent, bool pneumatic, const SetupValues& values, Lan
 
     place_ = Tag(new QLineEdit(values_.Place, this), 120, "place");
     place_->setMaxLength(kPlaceChars);
+    place_->setToolTip(Str(229).replace(QStringLiteral("%i"), QString::number(kPlaceChars)));
     grid->addWidget(Buddy(tr("P&lace:"), place_, this), row, 0);
     grid->addWidget(place_, row++, 1, 1, 2);
     grid->setColumnMinimumWidth(1, 320);
@@ -121,6 +123,7 @@ bool VnSetup::PressureAccepted(float value, int units) {
 
 void VnSetup::ShowPressure() {
     pressureUnit_->setText(Str(values_.Units == 1 ? 46 : 45));
+    pressure_->setToolTip(Str(values_.Units == 1 ? 211 : 210));
     pressure_->SetValue(values_.Pressure);
 }
 
@@ -146,10 +149,11 @@ void VnSetup::UnitsChanged(int index) {
     ShowPressure();
 }
 
-QString VnSetup::Browse(const QString& title, const QString& filter, const QString& current) {
-    QString chosen = QFileDialog::getOpenFileName(this, title, FolderOf(current), filter);
+QString VnSetup::Browse(const char* dialog, const QString& title, const QString& filter, const QString& current) {
+    QString chosen = QFileDialog::getOpenFileName(this, title, RememberedFolder(dialog, FolderOf(current)), filter);
     if (chosen.isEmpty())
         return {};
+    RememberFolder(dialog, chosen);
     // names in the working folder stay short and move with it
     const QString relative = QDir::current().relativeFilePath(chosen);
     if (!relative.startsWith(QLatin1String("..")))
@@ -165,7 +169,7 @@ QString VnSetup::Browse(const QString& title, const QString& filter, const QStri
 void VnSetup::CmBrowseActuator() {
     const QString filter = pneumatic_ ? QStringLiteral("Actuator Files (*.kav *.KAV);;All Files (*)")
                                       : QStringLiteral("Actuator Files (*.qu *.QU);;All Files (*)");
-    const QString chosen = Browse(Str(22), filter, values_.ActuatorFile);
+    const QString chosen = Browse(dialog_folder::SetupActuator, Str(22), filter, values_.ActuatorFile);
     if (chosen.isEmpty())
         return;
     values_.ActuatorFile = chosen;
@@ -173,7 +177,8 @@ void VnSetup::CmBrowseActuator() {
 }
 
 void VnSetup::CmBrowseValve() {
-    const QString chosen = Browse(Str(23), QStringLiteral("Valve Files (*);;All Files (*)"), values_.ValveFile);
+    const QString chosen =
+        Browse(dialog_folder::SetupValve, Str(23), QStringLiteral("Valve Files (*);;All Files (*)"), values_.ValveFile);
     if (chosen.isEmpty())
         return;
     values_.ValveFile = chosen;

@@ -41,7 +41,8 @@ private slots:
     void CheckPressure();
 
 private:
-    QString Browse(const QString& title, const QString& filter, const QString& current);
+    // dialog: the name the folder it was last used in is kept under
+    QString Browse(const char* dialog, const QString& title, const QString& filter, const QString& current);
     void ShowPressure();
 
     bool pneumatic_;

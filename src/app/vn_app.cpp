@@ -6,23 +6,28 @@
 #include "app/load_string.h"
 #include "app/messages.h"
 #include "app/setup_dialog.h"
+#include "app/user_guide.h"
 #include "app/vn_client.h"
 #include "app/vn_frame.h"
+#include "report/file_name.h"
 #include "report/text_util.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QTimer>
 
 VnApp::VnApp() = default;
 
 VnApp::~VnApp() {
+    // a program ended without closing its window (a session that logs out) keeps its place too
+    if (frame_)
+        frame_->RememberPlace();
     frame_.reset();
     SetStringLookup({});
 }
@@ -40,10 +45,7 @@ void VnApp::InitMainWindow() {
 
     // the language of the settings holds from the first window on, menus and caption too
     ApplyLanguage(languageModule_.get());
-    // without a window manager a maximise request is ignored; start at the screen's size
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        frame_->setGeometry(screen->availableGeometry());
-    frame_->showMaximized();
+    frame_->ShowAtRememberedPlace();
     if (startupProbe_)
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
@@ -139,6 +141,27 @@ QPrinter& VnApp::GetPrinter() {
 void VnApp::CmPrintSetup() {
     QPageSetupDialog dialog(&GetPrinter(), GetClient());
     dialog.exec();
+}
+
+void VnApp::ProposePrintFile(const QString& title) {
+    QPrinter& printer = GetPrinter();
+    // a real printer is left alone: a file name would turn it into the PDF writer
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return;
+    const QString current = printer.outputFileName();
+    if (!current.isEmpty() && current != proposedPrintFile_)
+        return;
+    proposedPrintFile_ =
+        QDir::current().absoluteFilePath(QString::fromStdString(SuggestedFileName(title.toStdString(), ".pdf")));
+    printer.setOutputFileName(proposedPrintFile_);
+}
+
+QString VnApp::ProgramFolder() const {
+    return programFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder_;
+}
+
+void VnApp::CmUserGuide(QWidget* owner) {
+    OpenUserGuide(owner ? owner : frame_.get(), ProgramFolder());
 }
 
 DatasheetDate VnApp::Today() const {

@@ -46,11 +46,19 @@ public:
 
     void CmAbout();
     void CmPrintSetup();
+    // Help > User Guide (F1): the guide in the desktop's web browser.
+    void CmUserGuide(QWidget* owner);
+    // The folder the program runs from, where the guide is looked for; tests set another.
+    QString ProgramFolder() const;
+    void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
     // The shared printer, made on first use and made anew when the default printer
     // of the system changed since.
     QPrinter& GetPrinter();
     // A default printer is configured (Print Setup is enabled only then).
     bool HasDefaultPrinter() const;
+    // While the printer prints into a PDF file, the print dialog offers a file named after
+    // the sheet's title in the working folder. A name the user gave stays until changed.
+    void ProposePrintFile(const QString& title);
 
     // Today's date for datasheets; tests fix it.
     DatasheetDate Today() const;
@@ -67,6 +75,8 @@ private:
     std::unique_ptr<LanguageModule> languageModule_;
     std::unique_ptr<QPrinter> printer_;
     QString printerDefault_;
+    QString proposedPrintFile_;
+    QString programFolder_;
     std::unique_ptr<VnFrame> frame_;
     std::function<DatasheetDate()> today_;
     bool startupProbe_ = false;

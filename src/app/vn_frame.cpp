@@ -4,11 +4,14 @@
 #include "app/language.h"
 #include "app/load_string.h"
 #include "app/messages.h"
+#include "app/remembered.h"
 #include "app/vn_app.h"
 #include "app/vn_client.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +19,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QScreen>
 #include <QStatusBar>
 
 namespace {
@@ -141,7 +145,7 @@ void VnFrame::AddItems(QMenu* menu, const std::vector<MenuNode>& items, Language
             action->setShortcut(QKeySequence(text.section(QLatin1Char('\t'), 1)));
         action->setProperty("command", item.command);
         action->setProperty("caption", QString::fromStdString(item.caption));
-        action->setStatusTip(module ? module->String(item.command) : EnglishText(item.command));
+        action->setStatusTip(module ? module->String(item.HintString()) : EnglishText(item.HintString()));
         action->setObjectName(QStringLiteral("command%1").arg(item.command));
         const int command = item.command;
         connect(action, &QAction::triggered, this, [this, command] { Command(command); });
@@ -163,6 +167,10 @@ void VnFrame::Command(int command) {
     case cmd::About:
         app_.CmAbout();
         break;
+    case cmd::UserGuide:
+    case cmd::ElectricUserGuide:
+        app_.CmUserGuide(this);
+        break;
     case cmd::Exit:
         close();
         break;
@@ -174,4 +182,32 @@ void VnFrame::Command(int command) {
         client_->Command(command);
         break;
     }
+}
+
+void VnFrame::ShowAtRememberedPlace() {
+    const std::optional<FramePlace> remembered = RememberedFramePlace();
+    if (!remembered) {
+        // without a window manager a maximise request is ignored; start at the screen's size
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
+        showMaximized();
+        return;
+    }
+    const std::optional<QRect> place = PlaceOnScreens(remembered->normal);
+    setGeometry(place ? *place : CentredOnPrimaryScreen(remembered->normal.size()));
+    restoreState(remembered->state);
+    if (remembered->maximized)
+        showMaximized();
+    else
+        show();
+}
+
+void VnFrame::RememberPlace() {
+    if (isVisible())
+        RememberFramePlace({normalGeometry(), isMaximized(), saveState()});
+}
+
+void VnFrame::closeEvent(QCloseEvent* event) {
+    RememberPlace();
+    QMainWindow::closeEvent(event);
 }

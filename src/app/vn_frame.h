@@ -31,8 +31,16 @@ public:
     // Runs a menu command.
     void Command(int command);
 
+    // Shows the window where it was when the program last ended: its size and place,
+    // maximised or not, moved onto a screen when its old place lies off every screen. The
+    // first start fills the screen.
+    void ShowAtRememberedPlace();
+    // Keeps the window's place for the next start; only while it is shown.
+    void RememberPlace();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void AddItems(QMenu* menu, const std::vector<MenuNode>& items, LanguageModule* module);

@@ -1,7 +1,14 @@
 #include "controls/multi_list_box.h"
 
+#include "app/messages.h"
+#include "controls/table_copy.h"
+
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -95,6 +102,9 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
         connect(column, &QListWidget::itemSelectionChanged, this, [this, i] { OnUserSelection(i); });
         connect(column, &QListWidget::itemDoubleClicked, this,
                 [this, column](QListWidgetItem* line) { emit doubleClicked(column->row(line)); });
+        // the list's own Copy would take one cell; the table answers Copy and Select All itself
+        column->installEventFilter(this);
+        column->viewport()->installEventFilter(this);
         // The wheel or the keys scroll one column; the others follow so the rows stay aligned.
         connect(column->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, i] {
             if (!Syncing)
@@ -118,6 +128,7 @@ ptMultiListBox::ptMultiListBox(QWidget* parent, int controlId, int numColumns)
 }
 
 void ptMultiListBox::ClearList() {
+    EndWholeTable();
     CompletedRow = -1;
     {
         QScopedValueRollback<bool> guard(Syncing, true);
@@ -130,6 +141,7 @@ void ptMultiListBox::ClearList() {
 }
 
 int ptMultiListBox::SetSelIndex(int n) {
+    EndWholeTable();
     CompletedRow = -1; // an explicit choice wins over a row completed before it
     n = std::max(n, 0);
     bool everyColumn = true;
@@ -180,9 +192,21 @@ void ptMultiListBox::SetHeaderLines(int column, const QString& line1, const QStr
     Header[column]->InsertString(line1, 0);
     if (!line2.isEmpty())
         Header[column]->InsertString(line2, 1);
+    SetHeaderTip(column, HeaderTip[column]);
+}
+
+void ptMultiListBox::SetHeaderTip(int column, const QString& tip) {
+    if (column < 0 || column >= NumColumns)
+        return;
+    HeaderTip[column] = tip;
+    Header[column]->setToolTip(tip);
+    // the lines answer for the list below them; without a tip of their own they would hide it
+    for (int k = 0; k < Header[column]->count(); ++k)
+        Header[column]->item(k)->setToolTip(tip);
 }
 
 void ptMultiListBox::AddRow(const QStringList& cells) {
+    EndWholeTable();
     for (int i = 0; i < NumColumns; ++i)
         Column[i]->AddString(i < cells.size() ? cells[i] : QString());
 }
@@ -332,4 +356,91 @@ void ptMultiListBox::SetScrollRange(int min, int max) {
     ScrollMax = max;
     // A QScrollBar cannot hold max < min; the members keep the range as the table sees it.
     ScrollBar->setRange(min, std::max(min, max));
+}
+
+void ptMultiListBox::CopySelection() {
+    if (WholeTable)
+        CopyTable();
+    else
+        CopyRow();
+}
+
+void ptMultiListBox::CopyRow() {
+    const int row = GetSelIndex();
+    if (row < 0 || row >= RowCount())
+        return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(CopiedRow(Columns(), static_cast<std::size_t>(row))));
+}
+
+void ptMultiListBox::CopyTable() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(CopiedTable(Columns())));
+}
+
+void ptMultiListBox::SelectWholeTable() {
+    ApplyCompletedRow();
+    QScopedValueRollback<bool> guard(Syncing, true);
+    for (int i = 0; i < NumColumns; ++i) {
+        Column[i]->setSelectionMode(QAbstractItemView::MultiSelection);
+        Column[i]->selectAll();
+    }
+    WholeTable = true;
+}
+
+void ptMultiListBox::EndWholeTable() {
+    if (!WholeTable)
+        return;
+    WholeTable = false;
+    {
+        QScopedValueRollback<bool> guard(Syncing, true);
+        for (int i = 0; i < NumColumns; ++i) {
+            Column[i]->clearSelection();
+            Column[i]->setSelectionMode(QAbstractItemView::SingleSelection);
+        }
+    }
+    if (SelIndex < RowCount())
+        SetSelIndex(SelIndex);
+}
+
+void ptMultiListBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* row = menu.addAction(Str(200));
+    row->setObjectName(QStringLiteral("copyRow"));
+    row->setEnabled(RowCount() > 0);
+    QAction* table = menu.addAction(Str(201));
+    table->setObjectName(QStringLiteral("copyTable"));
+    connect(row, &QAction::triggered, this, &ptMultiListBox::CopyRow);
+    connect(table, &QAction::triggered, this, &ptMultiListBox::CopyTable);
+    menu.exec(event->globalPos());
+    event->accept();
+}
+
+bool ptMultiListBox::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool copy = key->matches(QKeySequence::Copy);
+        const bool selectAll = key->matches(QKeySequence::SelectAll);
+        if (copy || selectAll) {
+            // taken here, before any shortcut of the window or the list's own handling
+            event->accept();
+            if (type == QEvent::KeyPress) {
+                if (copy)
+                    CopySelection();
+                else
+                    SelectWholeTable();
+            }
+            return true;
+        }
+        if (type == QEvent::KeyPress) {
+            // Delete takes one line: with the whole table shown selected it only ends that
+            if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier && !WholeTable)
+                emit deletePressed();
+            else if (key->key() != Qt::Key_Control && key->key() != Qt::Key_Shift)
+                EndWholeTable();
+        }
+    } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        // a click picks one row again, also the right click that opens the context menu
+        EndWholeTable();
+    }
+    return QWidget::eventFilter(watched, event);
 }

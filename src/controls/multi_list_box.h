@@ -3,7 +3,8 @@
 // A screen puts it where its table goes and fills it row by row; a row counts as
 // complete, and is selected, when its last cell arrives. A column is never narrower
 // than its header and cells: it borrows from columns with room to spare, and when
-// there is none the table scrolls sideways.
+// there is none the table scrolls sideways. Ctrl+C copies the selected row, Ctrl+A then
+// Ctrl+C the whole table with its headers, and the context menu offers both.
 #pragma once
 
 #include "controls/list_box.h"
@@ -48,6 +49,8 @@ public:
     void SetHeader(int column, const QString& title, const QString& unit = {});
     // Both header lines as they stand (a second line that is a word, not a unit).
     void SetHeaderLines(int column, const QString& line1, const QString& line2 = {});
+    // What the column holds, shown when the pointer rests on its header.
+    void SetHeaderTip(int column, const QString& tip);
     // One cell per column; missing cells are empty so the row still completes.
     void AddRow(const QStringList& cells);
     // A row of texts as the core's row builders make them.
@@ -59,6 +62,16 @@ public:
 
     // As wide as every column's texts need, with the scroll bar.
     QSize sizeHint() const override;
+
+    // The selected row, or the whole table after Select All, onto the clipboard as
+    // tab-separated text. Nothing is copied while there is no row to copy.
+    void CopySelection();
+    void CopyRow();
+    void CopyTable();
+    // Select All: every row is shown selected, and Copy takes the whole table, until the
+    // user picks a row or the table changes.
+    void SelectWholeTable();
+    bool WholeTableSelected() const { return WholeTable; }
 
     ptListBox* Header[kMaxColumns] = {};
     ptListBox* Column[kMaxColumns] = {};
@@ -73,10 +86,14 @@ signals:
     void doubleClicked(int row);
     // The table was emptied.
     void cleared();
+    // The Delete key in the table; a screen that removes lines listens.
+    void deletePressed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LayoutColumns();
@@ -91,6 +108,8 @@ private:
     // one go would otherwise lay out and scroll every column once per row; the row is
     // selected when control returns to the event loop, or as soon as anyone asks.
     void ApplyCompletedRow() const;
+    // Back from Select All to the one selected row.
+    void EndWholeTable();
 
     int NumColumns;
     int ScrollMin = 0;
@@ -102,4 +121,6 @@ private:
     mutable std::vector<int> Needs;
     mutable bool NeedsStale = true;
     bool LayoutPending = false;
+    bool WholeTable = false;
+    QString HeaderTip[kMaxColumns];
 };

@@ -95,6 +95,29 @@ int AppendSize(TorqueDatabase& db, int page, const std::string& sizeText, const 
     return static_cast<int>(sizes.size()) - 1;
 }
 
+int SameSizeIndex(const TorqueDatabase& db, int page, const std::string& sizeText, const std::string& torqueText) {
+    if (page < 0 || page >= db.GetPageCount() || !HoldsNumber(sizeText) || !HoldsNumber(torqueText))
+        return -1;
+    // sizes are compared as the list shows them: what looks the same is the same
+    const std::string typed = SizeText(ParseFloat(sizeText));
+    const std::vector<ValveSize>& sizes = db.pages[static_cast<std::size_t>(page)].sizes;
+    for (std::size_t k = 0; k < sizes.size(); ++k)
+        if (SizeText(sizes[k].size) == typed)
+            return static_cast<int>(k);
+    return -1;
+}
+
+int ReplaceSizeTorque(TorqueDatabase& db, int page, int index, const std::string& torqueText, bool imperial) {
+    if (page < 0 || page >= db.GetPageCount() || !HoldsNumber(torqueText))
+        return -1;
+    std::vector<ValveSize>& sizes = db.pages[static_cast<std::size_t>(page)].sizes;
+    if (index < 0 || index >= static_cast<int>(sizes.size()))
+        return -1;
+    const float torque = ParseFloat(torqueText);
+    sizes[static_cast<std::size_t>(index)].torque = imperial ? InLbToNm(torque) : torque;
+    return index;
+}
+
 bool DeletePageAndRenumber(TorqueDatabase& db, int index) {
     if (!db.DeletePage(index))
         return false;

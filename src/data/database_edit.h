@@ -47,6 +47,12 @@ int AppendPage(TorqueDatabase& db);
 // page. -1, and nothing appended, when either text holds no number or there is no such
 // page; otherwise the index of the new pair.
 int AppendSize(TorqueDatabase& db, int page, const std::string& sizeText, const std::string& torqueText, bool imperial);
+// The line of a page whose size the list shows as it would show the typed one, when the
+// typed pair would be appended at all (both texts hold a number); else -1.
+int SameSizeIndex(const TorqueDatabase& db, int page, const std::string& sizeText, const std::string& torqueText);
+// Gives line index of a page the typed torque (in.lb when imperial). Returns index, or -1
+// with nothing changed when the text holds no number or there is no such line.
+int ReplaceSizeTorque(TorqueDatabase& db, int page, int index, const std::string& torqueText, bool imperial);
 // Removes a page; the pages after it take their new positions as their numbers, so the
 // file still reads back completely.
 bool DeletePageAndRenumber(TorqueDatabase& db, int index);

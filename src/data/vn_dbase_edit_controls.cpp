@@ -12,9 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
+
+// How long "Saved <file>" stays in the status line.
+constexpr int kStatusMs = 5000;
 
 QLineEdit* TextField(QWidget* parent, int controlId, const QString& name, int maxChars) {
     auto* field = new QLineEdit(parent);
@@ -126,12 +131,26 @@ void VnDBaseEditDlg::BuildControls() {
     SizeList->setMinimumSize(300, 220);
     SizeList->SetHeaderLines(0, Str(99));
     SizeList->SetHeaderLines(1, Str(13), Str(Imperial() ? 44 : 43));
+    SizeList->SetHeaderTip(0, Str(247));
+    SizeList->SetHeaderTip(1, Str(248));
+    connect(SizeList, &ptMultiListBox::doubleClicked, this, &VnDBaseEditDlg::LoadSize);
+    connect(SizeList, &ptMultiListBox::deletePressed, this, &VnDBaseEditDlg::CmDeleteSize);
 
     SizeEdit = NumberField(this, 141, QStringLiteral("newSize"));
     TorqueEdit = NumberField(this, 203, QStringLiteral("newTorque"));
     TorqueUnitLabel = new QLabel(Str(Imperial() ? 44 : 43), this);
     TorqueUnitLabel->setProperty("controlId", 201);
     TorqueUnitLabel->setObjectName(QStringLiteral("torqueUnit"));
+    auto textTip = [](std::size_t chars) { return Str(229).replace(QStringLiteral("%i"), QString::number(chars)); };
+    ValveNameEdit->setToolTip(textTip(TorqueDatabase::kValveNameChars));
+    PageCombo->setToolTip(textTip(TorqueDatabase::kPageNameChars));
+    for (QLineEdit* field : {DataDateEdit, DrawingNrEdit, FromEdit})
+        field->setToolTip(textTip(TorqueDatabase::kShortTextChars));
+    SafetyEdit->setToolTip(Str(212));
+    SeatEdit->setToolTip(Str(213));
+    RunEdit->setToolTip(Str(214));
+    SizeEdit->setToolTip(Str(217));
+    TorqueEdit->setToolTip(Str(215).replace(QStringLiteral("%s"), TorqueUnitLabel->text()));
     AppendSizeButton = Button(this, 110, tr("A&ppend size"), QStringLiteral("appendSize"));
     DeleteSizeButton = Button(this, 112, tr("De&lete size"), QStringLiteral("deleteSize"));
     connect(AppendSizeButton, &QPushButton::clicked, this, &VnDBaseEditDlg::CmAppendSize);
@@ -160,8 +179,24 @@ void VnDBaseEditDlg::BuildControls() {
     connect(save, &QPushButton::clicked, this, &VnDBaseEditDlg::CmSave);
     connect(saveAs, &QPushButton::clicked, this, &VnDBaseEditDlg::CmSaveAs);
     connect(close, &QPushButton::clicked, this, &VnDBaseEditDlg::reject);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, save, &QPushButton::click);
+    // not every desktop's key scheme names one for Save As; the common one stands in
+    QKeySequence saveAsKey(QKeySequence::SaveAs);
+    if (saveAsKey.isEmpty())
+        saveAsKey = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    connect(new QShortcut(saveAsKey, this), &QShortcut::activated, saveAs, &QPushButton::click);
+
+    StatusLine = new QLabel(this);
+    StatusLine->setObjectName(QStringLiteral("statusLine"));
+    StatusLine->setTextFormat(Qt::PlainText);
+    // a long file name is cut rather than widening the editor
+    StatusLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    StatusTimer = new QTimer(this);
+    StatusTimer->setSingleShot(true);
+    StatusTimer->setInterval(kStatusMs);
+    connect(StatusTimer, &QTimer::timeout, StatusLine, &QLabel::clear);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addWidget(StatusLine, 1);
     buttons->addWidget(save);
     buttons->addWidget(saveAs);
     buttons->addWidget(close);

@@ -1,6 +1,7 @@
 #include "data/vn_dbase_edit_dlg.h"
 
 #include "app/messages.h"
+#include "app/remembered.h"
 #include "app/vn_app.h"
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
@@ -9,9 +10,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -44,7 +47,8 @@ VnDBaseEditDlg::VnDBaseEditDlg(VnApp& app, QWidget* parent, const std::string& v
         IncompleteFile = QFileInfo(FromStd(valveFile)).absoluteFilePath();
     BuildControls();
     RefreshAll();
-    PageCombo->setFocus();
+    // not the page's name: a key pressed at once would rename the page
+    SizeList->setFocus();
 }
 
 VnDBaseEditDlg::~VnDBaseEditDlg() = default;
@@ -183,7 +187,13 @@ bool VnDBaseEditDlg::WriteTo(const QString& target) {
     FileNameField->setText(FromStd(ShownFileName(Database->GetFileName())));
     FileNameField->setToolTip(FromStd(Database->GetFileName()));
     UpdateCaption();
+    ShowSaved();
     return true;
+}
+
+void VnDBaseEditDlg::ShowSaved() {
+    StatusLine->setText(Str(205).replace(QStringLiteral("%s"), FromStd(ShownFileName(Database->GetFileName()))));
+    StatusTimer->start();
 }
 
 void VnDBaseEditDlg::CmSave() {
@@ -230,9 +240,11 @@ void VnDBaseEditDlg::reject() {
 void VnDBaseEditDlg::CmBrowse() {
     if (!AskToSave())
         return;
-    const QString chosen = QFileDialog::getOpenFileName(this, Str(23), StartFolder(), kValveFilter);
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, Str(23), RememberedFolder(dialog_folder::SelectValve, StartFolder()), kValveFilter);
     if (chosen.isEmpty())
         return;
+    RememberFolder(dialog_folder::SelectValve, chosen);
     auto fresh = std::make_unique<TorqueDatabase>(ToStd(chosen));
     if (!fresh->IsUsable()) {
         ShowError(this, Str(101));
@@ -266,8 +278,20 @@ void VnDBaseEditDlg::CmAppendSize() {
     if (!HasPage())
         return;
     StoreFields();
-    const int index =
-        AppendSize(*Database, CurrentPage, ToStd(SizeEdit->text()), ToStd(TorqueEdit->text()), Imperial());
+    const std::string size = ToStd(SizeEdit->text());
+    const std::string torque = ToStd(TorqueEdit->text());
+    int index = -1;
+    const int same = SameSizeIndex(*Database, CurrentPage, size, torque);
+    switch (same < 0 ? QMessageBox::No : AskReplaceTorque(same)) {
+    case QMessageBox::Yes:
+        index = ReplaceSizeTorque(*Database, CurrentPage, same, torque, Imperial());
+        break;
+    case QMessageBox::No:
+        index = AppendSize(*Database, CurrentPage, size, torque, Imperial());
+        break;
+    default:
+        return;
+    }
     if (index < 0)
         return;
     ShowPage(CurrentPage);
@@ -275,6 +299,27 @@ void VnDBaseEditDlg::CmAppendSize() {
     SizeEdit->clear();
     TorqueEdit->clear();
     SizeEdit->setFocus();
+}
+
+int VnDBaseEditDlg::AskReplaceTorque(int index) {
+    const ValveSize& line =
+        Database->pages[static_cast<std::size_t>(CurrentPage)].sizes[static_cast<std::size_t>(index)];
+    QMessageBox ask(QMessageBox::Question, Caption,
+                    Str(206).replace(QStringLiteral("%s"), FromStd(SizeText(line.size))),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    ask.setDefaultButton(QMessageBox::Yes);
+    ask.setEscapeButton(QMessageBox::Cancel);
+    return ask.exec();
+}
+
+void VnDBaseEditDlg::LoadSize(int row) {
+    if (row < 0 || row >= SizeList->RowCount())
+        return;
+    SizeEdit->setText(SizeList->Column[0]->GetString(row));
+    TorqueEdit->setText(SizeList->Column[1]->GetString(row));
+    // the torque is what a user comes to change
+    TorqueEdit->setFocus();
+    TorqueEdit->selectAll();
 }
 
 void VnDBaseEditDlg::CmDeleteSize() {

@@ -2,7 +2,8 @@
 // the pages with their factors, drawing number, data date and source, and the sizes of
 // each page. Pages and sizes can be appended and deleted, and the database saved back
 // or under a new name. Nothing reaches the file before Save; closing with changes that
-// are not saved asks first.
+// are not saved asks first. A size typed again offers to replace its torque, a double
+// click takes a line back into the entry fields, and a status line says what was saved.
 #pragma once
 
 #include "data/database_edit.h"
@@ -12,6 +13,7 @@
 
 class QComboBox;
 class QLabel;
+class QTimer;
 class QLineEdit;
 class QPushButton;
 class ptEditNum;
@@ -38,6 +40,8 @@ public slots:
     void CmAppendSize();
     void CmDeletePage();
     void CmDeleteSize();
+    // A line of the size list into the Size and Torque fields, to be changed and appended.
+    void LoadSize(int row);
     // Close, Escape and the window's close box: asks about changes not saved.
     void reject() override;
 
@@ -62,6 +66,10 @@ private:
     // Save, Discard, Cancel: true when the caller may go on.
     bool AskToSave();
     QString StartFolder() const;
+    // "Saved <file>" in the status line, for a few seconds.
+    void ShowSaved();
+    // Yes: replace the torque of line index; No: a second line; Cancel: nothing.
+    int AskReplaceTorque(int index);
 
     std::unique_ptr<TorqueDatabase> Database;
     // What the file holds, as far as this screen knows.
@@ -90,5 +98,7 @@ private:
     QPushButton* AppendSizeButton = nullptr;
     QPushButton* DeleteSizeButton = nullptr;
     QPushButton* DeletePageButton = nullptr;
+    QLabel* StatusLine = nullptr;
+    QTimer* StatusTimer = nullptr;
     QString Caption;
 };

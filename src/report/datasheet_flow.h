@@ -17,6 +17,9 @@ bool AskAddNotes(QWidget* owner);
 
 // To File: a save dialog (string 123; a new name is created, an existing file is
 // replaced only after the dialog's own question), the notes question, then the sheet.
+// The dialog opens in the folder it was last used in (the working folder at first) and
+// proposes a name made from the owner's title; a name typed without a suffix while
+// Text Files is chosen gets ".txt".
 // A file that cannot be written is reported. Returns the chosen name, empty on cancel
 // or failure.
 QString SaveDatasheetToFile(QWidget* owner, const DatasheetWriter& write);

@@ -1362,6 +1362,293 @@
         <translation>Diagramm als Bild speichern</translation>
     </message>
     <message>
+        <source>Copy row</source>
+        <comment>200</comment>
+        <translation>Zeile kopieren</translation>
+    </message>
+    <message>
+        <source>Copy table</source>
+        <comment>201</comment>
+        <translation>Tabelle kopieren</translation>
+    </message>
+    <message>
+        <source>Opens the user guide in your web browser</source>
+        <comment>202</comment>
+        <translation>Öffnet das Benutzerhandbuch in Ihrem Webbrowser</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. The program looked for it here:
+%s</source>
+        <comment>203</comment>
+        <translation>Das Benutzerhandbuch wurde nicht gefunden. Das Programm hat hier gesucht:
+%s</translation>
+    </message>
+    <message>
+        <source>The user guide %s could not be opened. Please open it in your web browser.</source>
+        <comment>204</comment>
+        <translation>Das Benutzerhandbuch %s konnte nicht geöffnet werden. Bitte öffnen Sie es in Ihrem Webbrowser.</translation>
+    </message>
+    <message>
+        <source>Saved %s</source>
+        <comment>205</comment>
+        <translation>%s gespeichert</translation>
+    </message>
+    <message>
+        <source>The size %s is already on this page. Replace its torque? No adds a second line with the same size.</source>
+        <comment>206</comment>
+        <translation>Die Größe %s steht schon auf dieser Seite. Ihr Drehmoment ersetzen? Nein fügt eine zweite Zeile gleicher Größe an.</translation>
+    </message>
+    <message>
+        <source>Supply pressure in bar: from 2 to 10 bar</source>
+        <comment>210</comment>
+        <translation>Versorgungsdruck in bar: von 2 bis 10 bar</translation>
+    </message>
+    <message>
+        <source>Supply pressure in psi: from 29 to 145 psi</source>
+        <comment>211</comment>
+        <translation>Versorgungsdruck in psi: von 29 bis 145 psi</translation>
+    </message>
+    <message>
+        <source>Safety factor, without unit, above 0: the valve's break torque is multiplied by it</source>
+        <comment>212</comment>
+        <translation>Sicherheitsfaktor, ohne Einheit, über 0: das Losbrechmoment der Armatur wird damit multipliziert</translation>
+    </message>
+    <message>
+        <source>Seating factor, without unit, above 0: the seating torque is the break torque times this factor</source>
+        <comment>213</comment>
+        <translation>Schließfaktor, ohne Einheit, über 0: das Schließmoment ist das Losbrechmoment mal diesem Faktor</translation>
+    </message>
+    <message>
+        <source>Running factor, without unit, above 0: the running torque is the break torque times this factor</source>
+        <comment>214</comment>
+        <translation>Lauffaktor, ohne Einheit, über 0: das Laufmoment ist das Losbrechmoment mal diesem Faktor</translation>
+    </message>
+    <message>
+        <source>The valve's break torque in %s, above 0</source>
+        <comment>215</comment>
+        <translation>Das Losbrechmoment der Armatur in %s, über 0</translation>
+    </message>
+    <message>
+        <source>Spring units added to or removed from each actuator's estimate: a whole number from 0 to 100</source>
+        <comment>216</comment>
+        <translation>Federeinheiten, die zur Schätzung jedes Antriebs hinzukommen oder wegfallen: eine ganze Zahl von 0 bis 100</translation>
+    </message>
+    <message>
+        <source>The valve size as the database lists it, without unit, above 0</source>
+        <comment>217</comment>
+        <translation>Die Größe der Armatur, wie die Datenbank sie führt, ohne Einheit, über 0</translation>
+    </message>
+    <message>
+        <source>The pilot valve's flow coefficient %s, above 0</source>
+        <comment>218</comment>
+        <translation>Der Durchflusskoeffizient %s des Magnetventils, über 0</translation>
+    </message>
+    <message>
+        <source>The volume of the buffer tank in %s, above 0</source>
+        <comment>219</comment>
+        <translation>Das Volumen des Pufferbehälters in %s, über 0</translation>
+    </message>
+    <message>
+        <source>The number of strokes made from the tank: a whole number from 0 to 999</source>
+        <comment>220</comment>
+        <translation>Die Zahl der Schaltspiele aus dem Behälter: eine ganze Zahl von 0 bis 999</translation>
+    </message>
+    <message>
+        <source>The torque on the shaft in %s</source>
+        <comment>221</comment>
+        <translation>Das Drehmoment an der Welle in %s</translation>
+    </message>
+    <message>
+        <source>The shaft diameter in %s, above 0</source>
+        <comment>222</comment>
+        <translation>Der Wellendurchmesser in %s, über 0</translation>
+    </message>
+    <message>
+        <source>The shaft length in %s, above 0</source>
+        <comment>223</comment>
+        <translation>Die Wellenlänge in %s, über 0</translation>
+    </message>
+    <message>
+        <source>The temperature of the fluid in the pipe in %s, at most 999 °C (1830 F)</source>
+        <comment>224</comment>
+        <translation>Die Temperatur des Mediums in der Leitung in %s, höchstens 999 °C (1830 F)</translation>
+    </message>
+    <message>
+        <source>The temperature of the air around the valve in %s, at most the instrument temperature</source>
+        <comment>225</comment>
+        <translation>Die Temperatur der Luft um die Armatur in %s, höchstens die Instrumententemperatur</translation>
+    </message>
+    <message>
+        <source>The highest temperature the actuator and its instruments may reach, in %s</source>
+        <comment>226</comment>
+        <translation>Die höchste Temperatur, die der Antrieb und seine Instrumente erreichen dürfen, in %s</translation>
+    </message>
+    <message>
+        <source>The value to convert, in %s</source>
+        <comment>227</comment>
+        <translation>Der umzurechnende Wert, in %s</translation>
+    </message>
+    <message>
+        <source>The converted value, in %s</source>
+        <comment>228</comment>
+        <translation>Der umgerechnete Wert, in %s</translation>
+    </message>
+    <message>
+        <source>Text of at most %i characters</source>
+        <comment>229</comment>
+        <translation>Text mit höchstens %i Zeichen</translation>
+    </message>
+    <message>
+        <source>Actuator: the double-acting model and its size</source>
+        <comment>230</comment>
+        <translation>Antrieb: das doppeltwirkende Modell und seine Größe</translation>
+    </message>
+    <message>
+        <source>Torque: the actuator's output torque at the pressure entered</source>
+        <comment>231</comment>
+        <translation>Drehmoment: das abgegebene Moment des Antriebs beim eingegebenen Druck</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return model and its size</source>
+        <comment>232</comment>
+        <translation>Antrieb: das einfachwirkende Modell und seine Größe</translation>
+    </message>
+    <message>
+        <source>Air Start: torque of the air stroke at its start, springs extended</source>
+        <comment>233</comment>
+        <translation>Luft Hubanfang: Moment des Lufthubs am Anfang, Federn entspannt</translation>
+    </message>
+    <message>
+        <source>Air End: torque of the air stroke at its end, springs compressed</source>
+        <comment>234</comment>
+        <translation>Luft Hubende: Moment des Lufthubs am Ende, Federn gespannt</translation>
+    </message>
+    <message>
+        <source>Spring Start: torque of the springs at the start of the spring stroke</source>
+        <comment>235</comment>
+        <translation>Feder Hubanfang: Moment der Federn am Anfang des Federhubs</translation>
+    </message>
+    <message>
+        <source>Spring End: torque of the springs at the end of the spring stroke</source>
+        <comment>236</comment>
+        <translation>Feder Hubende: Moment der Federn am Ende des Federhubs</translation>
+    </message>
+    <message>
+        <source>Spring Set: the number of springs fitted</source>
+        <comment>237</comment>
+        <translation>Federsatz: die Zahl der eingebauten Federn</translation>
+    </message>
+    <message>
+        <source>Torque: the valve's break torque as typed</source>
+        <comment>238</comment>
+        <translation>Drehmoment: das Losbrechmoment der Armatur wie eingegeben</translation>
+    </message>
+    <message>
+        <source>Torque incl.SF: valve break torque × safety factor</source>
+        <comment>239</comment>
+        <translation>Drehmoment inkl.SF: Losbrechmoment der Armatur × Sicherheitsfaktor</translation>
+    </message>
+    <message>
+        <source>Actuator: the first double-acting actuator that delivers this torque at the pressure entered</source>
+        <comment>240</comment>
+        <translation>Antrieb: der erste doppeltwirkende Antrieb, der dieses Moment beim eingegebenen Druck liefert</translation>
+    </message>
+    <message>
+        <source>Break: valve break torque × safety factor</source>
+        <comment>241</comment>
+        <translation>Losbrechmoment: Losbrechmoment der Armatur × Sicherheitsfaktor</translation>
+    </message>
+    <message>
+        <source>Run: valve break torque × safety factor × running factor</source>
+        <comment>242</comment>
+        <translation>Laufmoment: Losbrechmoment × Sicherheitsfaktor × Lauffaktor</translation>
+    </message>
+    <message>
+        <source>Seat: valve break torque × safety factor × seating factor</source>
+        <comment>243</comment>
+        <translation>Schließmoment: Losbrechmoment × Sicherheitsfaktor × Schließfaktor</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return actuator whose four torques meet the valve's, with its spring set</source>
+        <comment>244</comment>
+        <translation>Antrieb: der einfachwirkende Antrieb, dessen vier Momente die der Armatur erreichen, mit seinem Federsatz</translation>
+    </message>
+    <message>
+        <source>Fail Action: FC closes the valve when the air fails, FO opens it</source>
+        <comment>245</comment>
+        <translation>Sich.-Stellung: ZU schließt die Armatur bei Luftausfall, AUF öffnet sie</translation>
+    </message>
+    <message>
+        <source>Actuator: the first electric actuator whose break/seat and running torques meet the valve's</source>
+        <comment>246</comment>
+        <translation>Antrieb: der erste elektrische Antrieb, dessen Losbrech- und Laufmoment die der Armatur erreichen</translation>
+    </message>
+    <message>
+        <source>Size: the valve size from the database</source>
+        <comment>247</comment>
+        <translation>Größe: die Größe der Armatur aus der Datenbank</translation>
+    </message>
+    <message>
+        <source>Torque: the valve's break torque from the database</source>
+        <comment>248</comment>
+        <translation>Drehmoment: das Losbrechmoment der Armatur aus der Datenbank</translation>
+    </message>
+    <message>
+        <source>Actuator: the double-acting actuator for this size at the pressure entered</source>
+        <comment>249</comment>
+        <translation>Antrieb: der doppeltwirkende Antrieb für diese Größe beim eingegebenen Druck</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return actuator for this size, with the spring set beside it</source>
+        <comment>250</comment>
+        <translation>Antrieb: der einfachwirkende Antrieb für diese Größe, mit dem Federsatz daneben</translation>
+    </message>
+    <message>
+        <source>Approximate Time: the time of one stroke through the pilot valve</source>
+        <comment>251</comment>
+        <translation>Ca. Stellzeit: die Zeit eines Hubs über das Magnetventil</translation>
+    </message>
+    <message>
+        <source>Operation: the tank as filled, then each stroke made from it</source>
+        <comment>252</comment>
+        <translation>Schaltspiel: der Behälter wie gefüllt, dann jedes Schaltspiel daraus</translation>
+    </message>
+    <message>
+        <source>Pressure: the air pressure left in the tank</source>
+        <comment>253</comment>
+        <translation>Druck: der Luftdruck, der im Behälter bleibt</translation>
+    </message>
+    <message>
+        <source>Torque: the torque the actuator still delivers at that pressure</source>
+        <comment>254</comment>
+        <translation>Drehmoment: das Moment, das der Antrieb bei diesem Druck noch liefert</translation>
+    </message>
+    <message>
+        <source>Torque: the torque on the shaft</source>
+        <comment>255</comment>
+        <translation>Drehmoment: das Drehmoment an der Welle</translation>
+    </message>
+    <message>
+        <source>Diameter: the shaft diameter</source>
+        <comment>256</comment>
+        <translation>Durchmesser: der Wellendurchmesser</translation>
+    </message>
+    <message>
+        <source>Length: the shaft length</source>
+        <comment>257</comment>
+        <translation>Länge: die Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Stress: the shear stress at the surface of the shaft</source>
+        <comment>258</comment>
+        <translation>Spannung: die Schubspannung an der Oberfläche der Welle</translation>
+    </message>
+    <message>
+        <source>Deflection: the angle the shaft twists over its length</source>
+        <comment>259</comment>
+        <translation>Verdrehung: der Winkel, um den sich die Welle über ihre Länge verdreht</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>
@@ -1556,6 +1843,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Benutzerhandbuch	F1</translation>
     </message>
     <message>
         <source>&amp;About...</source>

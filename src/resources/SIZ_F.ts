@@ -1362,6 +1362,293 @@
         <translation>Enregistrer le graphique comme image</translation>
     </message>
     <message>
+        <source>Copy row</source>
+        <comment>200</comment>
+        <translation>Copier la ligne</translation>
+    </message>
+    <message>
+        <source>Copy table</source>
+        <comment>201</comment>
+        <translation>Copier le tableau</translation>
+    </message>
+    <message>
+        <source>Opens the user guide in your web browser</source>
+        <comment>202</comment>
+        <translation>Ouvre le guide de l'utilisateur dans votre navigateur web</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. The program looked for it here:
+%s</source>
+        <comment>203</comment>
+        <translation>Le guide de l'utilisateur est introuvable. Le programme l'a cherché ici :
+%s</translation>
+    </message>
+    <message>
+        <source>The user guide %s could not be opened. Please open it in your web browser.</source>
+        <comment>204</comment>
+        <translation>Le guide de l'utilisateur %s n'a pas pu être ouvert. Veuillez l'ouvrir dans votre navigateur web.</translation>
+    </message>
+    <message>
+        <source>Saved %s</source>
+        <comment>205</comment>
+        <translation>%s enregistré</translation>
+    </message>
+    <message>
+        <source>The size %s is already on this page. Replace its torque? No adds a second line with the same size.</source>
+        <comment>206</comment>
+        <translation>La taille %s figure déjà sur cette page. Remplacer son couple ? Non ajoute une seconde ligne de même taille.</translation>
+    </message>
+    <message>
+        <source>Supply pressure in bar: from 2 to 10 bar</source>
+        <comment>210</comment>
+        <translation>Pression d'alimentation en bar : de 2 à 10 bar</translation>
+    </message>
+    <message>
+        <source>Supply pressure in psi: from 29 to 145 psi</source>
+        <comment>211</comment>
+        <translation>Pression d'alimentation en psi : de 29 à 145 psi</translation>
+    </message>
+    <message>
+        <source>Safety factor, without unit, above 0: the valve's break torque is multiplied by it</source>
+        <comment>212</comment>
+        <translation>Coefficient de sécurité, sans unité, supérieur à 0 : le couple de décollement de la vanne est multiplié par lui</translation>
+    </message>
+    <message>
+        <source>Seating factor, without unit, above 0: the seating torque is the break torque times this factor</source>
+        <comment>213</comment>
+        <translation>Coefficient de fermeture, sans unité, supérieur à 0 : le couple de fermeture est le décollement fois ce coefficient</translation>
+    </message>
+    <message>
+        <source>Running factor, without unit, above 0: the running torque is the break torque times this factor</source>
+        <comment>214</comment>
+        <translation>Coefficient de manœuvre, sans unité, supérieur à 0 : le couple de manœuvre est le décollement fois ce coefficient</translation>
+    </message>
+    <message>
+        <source>The valve's break torque in %s, above 0</source>
+        <comment>215</comment>
+        <translation>Le couple de décollement de la vanne en %s, supérieur à 0</translation>
+    </message>
+    <message>
+        <source>Spring units added to or removed from each actuator's estimate: a whole number from 0 to 100</source>
+        <comment>216</comment>
+        <translation>Unités de ressort ajoutées ou retirées à l'estimation de chaque actionneur : un nombre entier de 0 à 100</translation>
+    </message>
+    <message>
+        <source>The valve size as the database lists it, without unit, above 0</source>
+        <comment>217</comment>
+        <translation>La taille de la vanne telle que la base de données l'indique, sans unité, supérieure à 0</translation>
+    </message>
+    <message>
+        <source>The pilot valve's flow coefficient %s, above 0</source>
+        <comment>218</comment>
+        <translation>Le coefficient de débit %s de l'électrovanne, supérieur à 0</translation>
+    </message>
+    <message>
+        <source>The volume of the buffer tank in %s, above 0</source>
+        <comment>219</comment>
+        <translation>Le volume du réservoir tampon en %s, supérieur à 0</translation>
+    </message>
+    <message>
+        <source>The number of strokes made from the tank: a whole number from 0 to 999</source>
+        <comment>220</comment>
+        <translation>Le nombre de manœuvres faites avec le réservoir : un nombre entier de 0 à 999</translation>
+    </message>
+    <message>
+        <source>The torque on the shaft in %s</source>
+        <comment>221</comment>
+        <translation>Le couple sur l'arbre en %s</translation>
+    </message>
+    <message>
+        <source>The shaft diameter in %s, above 0</source>
+        <comment>222</comment>
+        <translation>Le diamètre de l'arbre en %s, supérieur à 0</translation>
+    </message>
+    <message>
+        <source>The shaft length in %s, above 0</source>
+        <comment>223</comment>
+        <translation>La longueur de l'arbre en %s, supérieure à 0</translation>
+    </message>
+    <message>
+        <source>The temperature of the fluid in the pipe in %s, at most 999 °C (1830 F)</source>
+        <comment>224</comment>
+        <translation>La température du fluide dans la conduite en %s, au plus 999 °C (1830 F)</translation>
+    </message>
+    <message>
+        <source>The temperature of the air around the valve in %s, at most the instrument temperature</source>
+        <comment>225</comment>
+        <translation>La température de l'air autour de la vanne en %s, au plus la température de l'instrument</translation>
+    </message>
+    <message>
+        <source>The highest temperature the actuator and its instruments may reach, in %s</source>
+        <comment>226</comment>
+        <translation>La température la plus haute que l'actionneur et ses instruments peuvent atteindre, en %s</translation>
+    </message>
+    <message>
+        <source>The value to convert, in %s</source>
+        <comment>227</comment>
+        <translation>La valeur à convertir, en %s</translation>
+    </message>
+    <message>
+        <source>The converted value, in %s</source>
+        <comment>228</comment>
+        <translation>La valeur convertie, en %s</translation>
+    </message>
+    <message>
+        <source>Text of at most %i characters</source>
+        <comment>229</comment>
+        <translation>Texte d'au plus %i caractères</translation>
+    </message>
+    <message>
+        <source>Actuator: the double-acting model and its size</source>
+        <comment>230</comment>
+        <translation>Actionneur : le modèle double effet et sa taille</translation>
+    </message>
+    <message>
+        <source>Torque: the actuator's output torque at the pressure entered</source>
+        <comment>231</comment>
+        <translation>Couple : le couple fourni par l'actionneur à la pression saisie</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return model and its size</source>
+        <comment>232</comment>
+        <translation>Actionneur : le modèle simple effet et sa taille</translation>
+    </message>
+    <message>
+        <source>Air Start: torque of the air stroke at its start, springs extended</source>
+        <comment>233</comment>
+        <translation>Air début : couple de la course pneumatique à son début, ressorts détendus</translation>
+    </message>
+    <message>
+        <source>Air End: torque of the air stroke at its end, springs compressed</source>
+        <comment>234</comment>
+        <translation>Air fin : couple de la course pneumatique à sa fin, ressorts comprimés</translation>
+    </message>
+    <message>
+        <source>Spring Start: torque of the springs at the start of the spring stroke</source>
+        <comment>235</comment>
+        <translation>Ressort début : couple des ressorts au début de la course ressort</translation>
+    </message>
+    <message>
+        <source>Spring End: torque of the springs at the end of the spring stroke</source>
+        <comment>236</comment>
+        <translation>Ressort fin : couple des ressorts à la fin de la course ressort</translation>
+    </message>
+    <message>
+        <source>Spring Set: the number of springs fitted</source>
+        <comment>237</comment>
+        <translation>Jeu de ressorts : le nombre de ressorts montés</translation>
+    </message>
+    <message>
+        <source>Torque: the valve's break torque as typed</source>
+        <comment>238</comment>
+        <translation>Couple : le couple de décollement de la vanne tel que saisi</translation>
+    </message>
+    <message>
+        <source>Torque incl.SF: valve break torque × safety factor</source>
+        <comment>239</comment>
+        <translation>Couple incl.CS : couple de décollement de la vanne × coefficient de sécurité</translation>
+    </message>
+    <message>
+        <source>Actuator: the first double-acting actuator that delivers this torque at the pressure entered</source>
+        <comment>240</comment>
+        <translation>Actionneur : le premier actionneur double effet qui fournit ce couple à la pression saisie</translation>
+    </message>
+    <message>
+        <source>Break: valve break torque × safety factor</source>
+        <comment>241</comment>
+        <translation>Décollement : couple de décollement de la vanne × coefficient de sécurité</translation>
+    </message>
+    <message>
+        <source>Run: valve break torque × safety factor × running factor</source>
+        <comment>242</comment>
+        <translation>Manœuvre : couple de décollement × coefficient de sécurité × coefficient de manœuvre</translation>
+    </message>
+    <message>
+        <source>Seat: valve break torque × safety factor × seating factor</source>
+        <comment>243</comment>
+        <translation>Fermeture : couple de décollement × coefficient de sécurité × coefficient de fermeture</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return actuator whose four torques meet the valve's, with its spring set</source>
+        <comment>244</comment>
+        <translation>Actionneur : l'actionneur simple effet dont les quatre couples satisfont la vanne, avec son jeu de ressorts</translation>
+    </message>
+    <message>
+        <source>Fail Action: FC closes the valve when the air fails, FO opens it</source>
+        <comment>245</comment>
+        <translation>Pos. sécurité : FMA ferme la vanne au manque d'air, OMA l'ouvre</translation>
+    </message>
+    <message>
+        <source>Actuator: the first electric actuator whose break/seat and running torques meet the valve's</source>
+        <comment>246</comment>
+        <translation>Actionneur : le premier actionneur électrique dont les couples de décollement et de manœuvre suffisent</translation>
+    </message>
+    <message>
+        <source>Size: the valve size from the database</source>
+        <comment>247</comment>
+        <translation>Taille : la taille de la vanne d'après la base de données</translation>
+    </message>
+    <message>
+        <source>Torque: the valve's break torque from the database</source>
+        <comment>248</comment>
+        <translation>Couple : le couple de décollement de la vanne d'après la base de données</translation>
+    </message>
+    <message>
+        <source>Actuator: the double-acting actuator for this size at the pressure entered</source>
+        <comment>249</comment>
+        <translation>Actionneur : l'actionneur double effet pour cette taille à la pression saisie</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return actuator for this size, with the spring set beside it</source>
+        <comment>250</comment>
+        <translation>Actionneur : l'actionneur simple effet pour cette taille, avec le jeu de ressorts à côté</translation>
+    </message>
+    <message>
+        <source>Approximate Time: the time of one stroke through the pilot valve</source>
+        <comment>251</comment>
+        <translation>Temps approx. : la durée d'une course par l'électrovanne</translation>
+    </message>
+    <message>
+        <source>Operation: the tank as filled, then each stroke made from it</source>
+        <comment>252</comment>
+        <translation>Manœuvre : le réservoir tel que rempli, puis chaque course faite avec lui</translation>
+    </message>
+    <message>
+        <source>Pressure: the air pressure left in the tank</source>
+        <comment>253</comment>
+        <translation>Pression : la pression d'air restant dans le réservoir</translation>
+    </message>
+    <message>
+        <source>Torque: the torque the actuator still delivers at that pressure</source>
+        <comment>254</comment>
+        <translation>Couple : le couple que l'actionneur fournit encore à cette pression</translation>
+    </message>
+    <message>
+        <source>Torque: the torque on the shaft</source>
+        <comment>255</comment>
+        <translation>Couple : le couple sur l'arbre</translation>
+    </message>
+    <message>
+        <source>Diameter: the shaft diameter</source>
+        <comment>256</comment>
+        <translation>Diamètre : le diamètre de l'arbre</translation>
+    </message>
+    <message>
+        <source>Length: the shaft length</source>
+        <comment>257</comment>
+        <translation>Longueur : la longueur de l'arbre</translation>
+    </message>
+    <message>
+        <source>Stress: the shear stress at the surface of the shaft</source>
+        <comment>258</comment>
+        <translation>Contrainte : la contrainte de cisaillement à la surface de l'arbre</translation>
+    </message>
+    <message>
+        <source>Deflection: the angle the shaft twists over its length</source>
+        <comment>259</comment>
+        <translation>Déformation : l'angle dont l'arbre tourne sur sa longueur</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>
@@ -1556,6 +1843,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Guide de l'utilisateur	F1</translation>
     </message>
     <message>
         <source>&amp;About...</source>

@@ -1362,6 +1362,293 @@
         <translation>Grafiek opslaan als afbeelding</translation>
     </message>
     <message>
+        <source>Copy row</source>
+        <comment>200</comment>
+        <translation>Rij kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy table</source>
+        <comment>201</comment>
+        <translation>Tabel kopiëren</translation>
+    </message>
+    <message>
+        <source>Opens the user guide in your web browser</source>
+        <comment>202</comment>
+        <translation>Opent de gebruikershandleiding in uw webbrowser</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. The program looked for it here:
+%s</source>
+        <comment>203</comment>
+        <translation>De gebruikershandleiding is niet gevonden. Het programma heeft hier gezocht:
+%s</translation>
+    </message>
+    <message>
+        <source>The user guide %s could not be opened. Please open it in your web browser.</source>
+        <comment>204</comment>
+        <translation>De gebruikershandleiding %s kon niet worden geopend. Open deze in uw webbrowser.</translation>
+    </message>
+    <message>
+        <source>Saved %s</source>
+        <comment>205</comment>
+        <translation>%s opgeslagen</translation>
+    </message>
+    <message>
+        <source>The size %s is already on this page. Replace its torque? No adds a second line with the same size.</source>
+        <comment>206</comment>
+        <translation>De maat %s staat al op deze pagina. Het koppel ervan vervangen? Nee voegt een tweede regel met dezelfde maat toe.</translation>
+    </message>
+    <message>
+        <source>Supply pressure in bar: from 2 to 10 bar</source>
+        <comment>210</comment>
+        <translation>Voedingsdruk in bar: van 2 tot 10 bar</translation>
+    </message>
+    <message>
+        <source>Supply pressure in psi: from 29 to 145 psi</source>
+        <comment>211</comment>
+        <translation>Voedingsdruk in psi: van 29 tot 145 psi</translation>
+    </message>
+    <message>
+        <source>Safety factor, without unit, above 0: the valve's break torque is multiplied by it</source>
+        <comment>212</comment>
+        <translation>Veiligheidsfactor, zonder eenheid, boven 0: het losbreekkoppel van de afsluiter wordt ermee vermenigvuldigd</translation>
+    </message>
+    <message>
+        <source>Seating factor, without unit, above 0: the seating torque is the break torque times this factor</source>
+        <comment>213</comment>
+        <translation>Sluitfactor, zonder eenheid, boven 0: het sluitkoppel is het losbreekkoppel maal deze factor</translation>
+    </message>
+    <message>
+        <source>Running factor, without unit, above 0: the running torque is the break torque times this factor</source>
+        <comment>214</comment>
+        <translation>Loopfactor, zonder eenheid, boven 0: het loopkoppel is het losbreekkoppel maal deze factor</translation>
+    </message>
+    <message>
+        <source>The valve's break torque in %s, above 0</source>
+        <comment>215</comment>
+        <translation>Het losbreekkoppel van de afsluiter in %s, boven 0</translation>
+    </message>
+    <message>
+        <source>Spring units added to or removed from each actuator's estimate: a whole number from 0 to 100</source>
+        <comment>216</comment>
+        <translation>Veereenheden toegevoegd aan of verwijderd van de schatting per aandrijving: een geheel getal van 0 tot 100</translation>
+    </message>
+    <message>
+        <source>The valve size as the database lists it, without unit, above 0</source>
+        <comment>217</comment>
+        <translation>De maat van de afsluiter zoals de database die noemt, zonder eenheid, boven 0</translation>
+    </message>
+    <message>
+        <source>The pilot valve's flow coefficient %s, above 0</source>
+        <comment>218</comment>
+        <translation>De doorstroomcoëfficiënt %s van het stuurventiel, boven 0</translation>
+    </message>
+    <message>
+        <source>The volume of the buffer tank in %s, above 0</source>
+        <comment>219</comment>
+        <translation>De inhoud van het buffervat in %s, boven 0</translation>
+    </message>
+    <message>
+        <source>The number of strokes made from the tank: a whole number from 0 to 999</source>
+        <comment>220</comment>
+        <translation>Het aantal slagen uit het vat: een geheel getal van 0 tot 999</translation>
+    </message>
+    <message>
+        <source>The torque on the shaft in %s</source>
+        <comment>221</comment>
+        <translation>Het koppel op de as in %s</translation>
+    </message>
+    <message>
+        <source>The shaft diameter in %s, above 0</source>
+        <comment>222</comment>
+        <translation>De asdiameter in %s, boven 0</translation>
+    </message>
+    <message>
+        <source>The shaft length in %s, above 0</source>
+        <comment>223</comment>
+        <translation>De aslengte in %s, boven 0</translation>
+    </message>
+    <message>
+        <source>The temperature of the fluid in the pipe in %s, at most 999 °C (1830 F)</source>
+        <comment>224</comment>
+        <translation>De temperatuur van het medium in de leiding in %s, hoogstens 999 °C (1830 F)</translation>
+    </message>
+    <message>
+        <source>The temperature of the air around the valve in %s, at most the instrument temperature</source>
+        <comment>225</comment>
+        <translation>De temperatuur van de lucht rond de afsluiter in %s, hoogstens de instrumenttemperatuur</translation>
+    </message>
+    <message>
+        <source>The highest temperature the actuator and its instruments may reach, in %s</source>
+        <comment>226</comment>
+        <translation>De hoogste temperatuur die de aandrijving en haar instrumenten mogen bereiken, in %s</translation>
+    </message>
+    <message>
+        <source>The value to convert, in %s</source>
+        <comment>227</comment>
+        <translation>De om te rekenen waarde, in %s</translation>
+    </message>
+    <message>
+        <source>The converted value, in %s</source>
+        <comment>228</comment>
+        <translation>De omgerekende waarde, in %s</translation>
+    </message>
+    <message>
+        <source>Text of at most %i characters</source>
+        <comment>229</comment>
+        <translation>Tekst van hoogstens %i tekens</translation>
+    </message>
+    <message>
+        <source>Actuator: the double-acting model and its size</source>
+        <comment>230</comment>
+        <translation>Aandrijving: het dubbelwerkende model en zijn maat</translation>
+    </message>
+    <message>
+        <source>Torque: the actuator's output torque at the pressure entered</source>
+        <comment>231</comment>
+        <translation>Koppel: het afgegeven koppel van de aandrijving bij de ingevoerde druk</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return model and its size</source>
+        <comment>232</comment>
+        <translation>Aandrijving: het enkelwerkende model en zijn maat</translation>
+    </message>
+    <message>
+        <source>Air Start: torque of the air stroke at its start, springs extended</source>
+        <comment>233</comment>
+        <translation>Lucht begin: koppel van de luchtslag aan het begin, veren ontspannen</translation>
+    </message>
+    <message>
+        <source>Air End: torque of the air stroke at its end, springs compressed</source>
+        <comment>234</comment>
+        <translation>Lucht eind: koppel van de luchtslag aan het eind, veren ingedrukt</translation>
+    </message>
+    <message>
+        <source>Spring Start: torque of the springs at the start of the spring stroke</source>
+        <comment>235</comment>
+        <translation>Veer begin: koppel van de veren aan het begin van de veerslag</translation>
+    </message>
+    <message>
+        <source>Spring End: torque of the springs at the end of the spring stroke</source>
+        <comment>236</comment>
+        <translation>Veer eind: koppel van de veren aan het eind van de veerslag</translation>
+    </message>
+    <message>
+        <source>Spring Set: the number of springs fitted</source>
+        <comment>237</comment>
+        <translation>Veerset: het aantal ingebouwde veren</translation>
+    </message>
+    <message>
+        <source>Torque: the valve's break torque as typed</source>
+        <comment>238</comment>
+        <translation>Koppel: het losbreekkoppel van de afsluiter zoals ingevoerd</translation>
+    </message>
+    <message>
+        <source>Torque incl.SF: valve break torque × safety factor</source>
+        <comment>239</comment>
+        <translation>Koppel incl.VF: losbreekkoppel van de afsluiter × veiligheidsfactor</translation>
+    </message>
+    <message>
+        <source>Actuator: the first double-acting actuator that delivers this torque at the pressure entered</source>
+        <comment>240</comment>
+        <translation>Aandrijving: de eerste dubbelwerkende aandrijving die dit koppel levert bij de ingevoerde druk</translation>
+    </message>
+    <message>
+        <source>Break: valve break torque × safety factor</source>
+        <comment>241</comment>
+        <translation>Losbreekkoppel: losbreekkoppel van de afsluiter × veiligheidsfactor</translation>
+    </message>
+    <message>
+        <source>Run: valve break torque × safety factor × running factor</source>
+        <comment>242</comment>
+        <translation>Loopkoppel: losbreekkoppel × veiligheidsfactor × loopfactor</translation>
+    </message>
+    <message>
+        <source>Seat: valve break torque × safety factor × seating factor</source>
+        <comment>243</comment>
+        <translation>Sluitkoppel: losbreekkoppel × veiligheidsfactor × sluitfactor</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return actuator whose four torques meet the valve's, with its spring set</source>
+        <comment>244</comment>
+        <translation>Aandrijving: de enkelwerkende aandrijving waarvan de vier koppels die van de afsluiter halen, met haar veerset</translation>
+    </message>
+    <message>
+        <source>Fail Action: FC closes the valve when the air fails, FO opens it</source>
+        <comment>245</comment>
+        <translation>Faalstand: FC sluit de afsluiter bij uitval van de lucht, FO opent hem</translation>
+    </message>
+    <message>
+        <source>Actuator: the first electric actuator whose break/seat and running torques meet the valve's</source>
+        <comment>246</comment>
+        <translation>Aandrijving: de eerste elektrische aandrijving waarvan losbreek- en loopkoppel die van de afsluiter halen</translation>
+    </message>
+    <message>
+        <source>Size: the valve size from the database</source>
+        <comment>247</comment>
+        <translation>Maat: de maat van de afsluiter uit de database</translation>
+    </message>
+    <message>
+        <source>Torque: the valve's break torque from the database</source>
+        <comment>248</comment>
+        <translation>Koppel: het losbreekkoppel van de afsluiter uit de database</translation>
+    </message>
+    <message>
+        <source>Actuator: the double-acting actuator for this size at the pressure entered</source>
+        <comment>249</comment>
+        <translation>Aandrijving: de dubbelwerkende aandrijving voor deze maat bij de ingevoerde druk</translation>
+    </message>
+    <message>
+        <source>Actuator: the spring-return actuator for this size, with the spring set beside it</source>
+        <comment>250</comment>
+        <translation>Aandrijving: de enkelwerkende aandrijving voor deze maat, met de veerset ernaast</translation>
+    </message>
+    <message>
+        <source>Approximate Time: the time of one stroke through the pilot valve</source>
+        <comment>251</comment>
+        <translation>Ca. slagtijd: de tijd van één slag via het stuurventiel</translation>
+    </message>
+    <message>
+        <source>Operation: the tank as filled, then each stroke made from it</source>
+        <comment>252</comment>
+        <translation>Slag: het vat zoals gevuld, daarna elke slag eruit</translation>
+    </message>
+    <message>
+        <source>Pressure: the air pressure left in the tank</source>
+        <comment>253</comment>
+        <translation>Druk: de luchtdruk die in het vat overblijft</translation>
+    </message>
+    <message>
+        <source>Torque: the torque the actuator still delivers at that pressure</source>
+        <comment>254</comment>
+        <translation>Koppel: het koppel dat de aandrijving bij die druk nog levert</translation>
+    </message>
+    <message>
+        <source>Torque: the torque on the shaft</source>
+        <comment>255</comment>
+        <translation>Koppel: het koppel op de as</translation>
+    </message>
+    <message>
+        <source>Diameter: the shaft diameter</source>
+        <comment>256</comment>
+        <translation>Diameter: de asdiameter</translation>
+    </message>
+    <message>
+        <source>Length: the shaft length</source>
+        <comment>257</comment>
+        <translation>Lengte: de aslengte</translation>
+    </message>
+    <message>
+        <source>Stress: the shear stress at the surface of the shaft</source>
+        <comment>258</comment>
+        <translation>Spanning: de schuifspanning aan het oppervlak van de as</translation>
+    </message>
+    <message>
+        <source>Deflection: the angle the shaft twists over its length</source>
+        <comment>259</comment>
+        <translation>Verdraaiing: de hoek waarover de as over zijn lengte verdraait</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>
@@ -1556,6 +1843,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Gebruikershandleiding	F1</translation>
     </message>
     <message>
         <source>&amp;About...</source>

@@ -6,6 +6,10 @@ MenuNode Item(const char* caption, int command) {
     return {caption, command, {}};
 }
 
+MenuNode Item(const char* caption, int command, int hint) {
+    return {caption, command, {}, hint};
+}
+
 MenuNode Separator() {
     return {};
 }
@@ -31,8 +35,9 @@ MenuNode ConversionsMenu() {
                                   Item("&Temperature", cmd::ConvertTemperature)});
 }
 
-MenuNode HelpMenu() {
-    return Popup("&Help", {Item("&About...", cmd::About)});
+MenuNode HelpMenu(int userGuide) {
+    return Popup("&Help",
+                 {Item("&User Guide\tF1", userGuide, kUserGuideHint), Separator(), Item("&About...", cmd::About)});
 }
 
 } // namespace
@@ -46,7 +51,7 @@ std::vector<MenuNode> MenuDefinition(int menuId) {
                       {Item("&Sizing", cmd::ElectricDatabaseSizing), Item("&Edit", cmd::ElectricDatabaseEdit)}),
                 Popup("&Engineering",
                       {Item("&Hot Line Actuators", cmd::HotLine), Item("&Torsion", cmd::Torsion), ConversionsMenu()}),
-                HelpMenu()};
+                HelpMenu(cmd::ElectricUserGuide)};
     }
     return {FileMenu(),
             Popup("&Torque", {Item("&Double Acting", cmd::TorqueDoubleActing),
@@ -58,5 +63,5 @@ std::vector<MenuNode> MenuDefinition(int menuId) {
             Popup("&Engineering", {Item("&Hot Line Actuators", cmd::HotLine), Item("&Actuator Speed", cmd::ActuatorSpeed),
                                    Item("Air Tank &Capacity", cmd::AirTank), Item("&Torsion", cmd::Torsion),
                                    ConversionsMenu()}),
-            HelpMenu()};
+            HelpMenu(cmd::UserGuide)};
 }

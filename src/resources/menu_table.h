@@ -10,7 +10,9 @@ struct MenuNode {
     std::string caption; // empty for a separator
     int command = 0;     // 0 for a pop-up
     std::vector<MenuNode> children;
+    int hint = 0; // the string of the status-bar hint; 0: the string numbered as the command
 
+    int HintString() const { return hint != 0 ? hint : command; }
     bool IsSeparator() const { return caption.empty(); }
     bool IsPopup() const { return command == 0 && !caption.empty(); }
 };
@@ -20,6 +22,9 @@ constexpr int kElectricMenu = 101;
 
 // The pop-ups of menu 100 or 101, in order.
 std::vector<MenuNode> MenuDefinition(int menuId);
+
+// The string of the User Guide item's status-bar hint.
+constexpr int kUserGuideHint = 202;
 
 // Command numbers.
 namespace cmd {
@@ -52,4 +57,6 @@ constexpr int ElectricSizing = 10401;
 constexpr int ElectricDatabaseSizing = 10402;
 constexpr int ElectricDatabaseEdit = 10403;
 constexpr int ElectricValveList = 10404;
+constexpr int UserGuide = 10125;
+constexpr int ElectricUserGuide = 10405;
 } // namespace cmd

@@ -1,6 +1,7 @@
 #include "screens/database_sizing_dialog.h"
 
 #include "app/messages.h"
+#include "app/remembered.h"
 #include "app/vn_app.h"
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
@@ -190,6 +191,10 @@ void VnDatabaseSizingDialog::SetupWindow() {
         ResultList->SetHeaderLines(4, Str(128), unit);
         ResultList->SetHeaderLines(5, Str(42), Str(125));
     }
+    const int pneumaticTips[6] = {247, 248, 239, 249, 250, 237};
+    const int electricTips[6] = {247, 248, 241, 242, 243, 246};
+    for (int c = 0; c < 6; ++c)
+        ResultList->SetHeaderTip(c, Str(flavour::kPneumatic ? pneumaticTips[c] : electricTips[c]));
     if (FailActionCombo) {
         FailActionCombo->setCurrentIndex(0);
         LastFailAction = 0;
@@ -296,11 +301,13 @@ void VnDatabaseSizingDialog::CmSizing() {
 
 void VnDatabaseSizingDialog::CmSelectValve() {
     const QString current = FromStd(Database ? Database->GetFileName() : App.GetSettings().ValveFile);
-    const QString folder = current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath();
+    const QString folder = RememberedFolder(
+        dialog_folder::SelectValve, current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath());
     const QString chosen =
         QFileDialog::getOpenFileName(this, Str(23), folder, QStringLiteral("Valve Files (*);;All Files (*)"));
     if (chosen.isEmpty())
         return;
+    RememberFolder(dialog_folder::SelectValve, chosen);
     auto fresh = std::make_unique<TorqueDatabase>(chosen.toStdString());
     if (!fresh->IsUsable()) {
         ShowError(this, Str(101));

@@ -58,6 +58,8 @@ void VnSizDoubleActingDlg::SetupWindow() {
     ResultList->SetHeader(1, Str(13));
     ResultList->Header[1]->InsertString(Str(51), 1);
     ResultList->SetHeader(2, Str(42));
+    for (int c = 0; c < 3; ++c)
+        ResultList->SetHeaderTip(c, Str(238 + c));
 }
 
 void VnSizDoubleActingDlg::CmCalculate() {

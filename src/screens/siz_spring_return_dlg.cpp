@@ -125,6 +125,10 @@ void VnSizSpringReturnDlg::SetupWindow() {
     } else {
         ResultList->SetHeaderLines(3, Str(42), Str(125));
     }
+    const std::vector<int> tips = flavour::kPneumatic ? std::vector<int>{238, 241, 242, 243, 244, 237, 245}
+                                                      : std::vector<int>{238, 241, 242, 246};
+    for (std::size_t c = 0; c < tips.size(); ++c)
+        ResultList->SetHeaderTip(static_cast<int>(c), Str(tips[c]));
 }
 
 void VnSizSpringReturnDlg::CmCalculate() {

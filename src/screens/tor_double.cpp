@@ -36,6 +36,8 @@ void VnTorDouble::SetupWindow() {
     setWindowTitle(Caption);
     ResultList->SetHeader(0, Str(42));
     ResultList->SetHeader(1, Str(13), TorqueUnit());
+    ResultList->SetHeaderTip(0, Str(230));
+    ResultList->SetHeaderTip(1, Str(231));
     // once the screen is on view, so that a message about the pressure stands over it
     QTimer::singleShot(0, this, [this] {
         if (CheckPressure())

@@ -164,7 +164,9 @@ void VnTorSizDlg::AddStandardButtons(bool withClear, bool withCalculate, int clo
     if (withClear)
         connect(AddButton(120, tr("Cl&ear")), &QPushButton::clicked, this, [this] { CmClear(); });
     connect(AddButton(400, tr("To &File")), &QPushButton::clicked, this, &VnScreen::CmToFile);
-    connect(AddButton(110, tr("&Print")), &QPushButton::clicked, this, &VnScreen::CmPrint);
+    QPushButton* print = AddButton(110, tr("&Print"));
+    connect(print, &QPushButton::clicked, this, &VnScreen::CmPrint);
+    AddPrintKey(print);
     if (ChartView) {
         connect(AddButton(130, Str(191)), &QPushButton::clicked, this, &VnScreen::CmPdf);
     }
@@ -212,6 +214,7 @@ void VnTorSizDlg::showEvent(QShowEvent* event) {
     if (!setUp_) {
         setUp_ = true;
         SetupWindow();
+        RestoreSize();
         WidenForHeaders();
     }
     VnScreen::showEvent(event);
@@ -253,6 +256,20 @@ void VnTorSizDlg::SetupWindow() {
     }
     if (ValveTypeCombo)
         LastValveType = ValveTypeCombo->currentIndex();
+    SetFieldTips();
+}
+
+void VnTorSizDlg::SetFieldTips() {
+    if (PressureEdit)
+        PressureEdit->setToolTip(Str(Imperial() ? 211 : 210));
+    if (SafetyEdit)
+        SafetyEdit->setToolTip(Str(212));
+    if (SeatingEdit)
+        SeatingEdit->setToolTip(Str(213));
+    if (RunningEdit)
+        RunningEdit->setToolTip(Str(214));
+    if (TorqueEdit)
+        TorqueEdit->setToolTip(Str(215).replace(QStringLiteral("%s"), TorqueUnit()));
 }
 
 float VnTorSizDlg::GetPressure() const {

@@ -92,6 +92,8 @@ protected:
     void FillFailActions();
     // "[Nm]" or "[in.lb]" without the brackets.
     QString TorqueUnit() const;
+    // Each input field says its unit and the values it takes.
+    void SetFieldTips();
 
     std::unique_ptr<::ActuatorData> ActuatorData;
     std::unique_ptr<TorqueDatabase> Database;

@@ -94,6 +94,9 @@ void VnTorSpringRetDlg::SetupWindow() {
         ResultList->SetHeader(c + 1, Str(titles[c]), TorqueUnit());
     ResultList->SetHeader(5, Str(121));
     ResultList->Header[5]->InsertString(Str(122), 1);
+    for (int c = 0; c < 6; ++c)
+        ResultList->SetHeaderTip(c, Str(232 + c));
+    OffsetEdit->setToolTip(Str(216));
 }
 
 void VnTorSpringRetDlg::ShowOffset() {

@@ -2,20 +2,60 @@
 
 #include "app/flavour.h"
 #include "app/messages.h"
+#include "app/remembered.h"
 #include "app/vn_app.h"
 #include "report/datasheet_flow.h"
 #include "report/file_faults.h"
 #include "report/printing.h"
 
+#include <QAbstractButton>
 #include <QDate>
 #include <QDir>
 #include <QTemporaryFile>
 #include <QFileDialog>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
+#include <QShowEvent>
 
 #include <cstdio>
 
-VnScreen::VnScreen(VnApp& app, QWidget* parent) : QDialog(parent), App(app) {}
+VnScreen::VnScreen(VnApp& app, QWidget* parent) : QDialog(parent), App(app) {
+    // the frame waits behind a screen, so the screen answers F1 itself
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { App.CmUserGuide(this); });
+}
+
+void VnScreen::AddPrintKey(QAbstractButton* print) {
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, print, &QAbstractButton::click);
+}
+
+void VnScreen::RestoreSize() {
+    if (sizeRestored_)
+        return;
+    sizeRestored_ = true;
+    // a screen left smaller than its texts need, in another language or other units, grows again
+    if (const std::optional<QRect> remembered = RememberedScreenPlace(objectName()))
+        resize(remembered->size().expandedTo(sizeHint()));
+}
+
+void VnScreen::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && !placed_) {
+        placed_ = true;
+        RestoreSize();
+        // placed before the dialog centres itself, which it then leaves alone
+        if (const std::optional<QRect> remembered = RememberedScreenPlace(objectName()))
+            if (const std::optional<QRect> place = PlaceOnScreens(QRect(remembered->topLeft(), size())))
+                setGeometry(*place);
+    }
+    QDialog::showEvent(event);
+}
+
+void VnScreen::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous() && placed_)
+        RememberScreenPlace(objectName(), geometry());
+    QDialog::hideEvent(event);
+}
 
 std::string VnScreen::DatasheetTitle() const {
     return TitleFromCaption(windowTitle().toStdString());
@@ -58,6 +98,7 @@ void VnScreen::CmPrint() {
         ShowWriteError(this, ListFileName);
         return;
     }
+    App.ProposePrintFile(windowTitle());
     ++App.PrintingCount;
     const std::optional<TorqueChartData> chart = DatasheetChart();
     const PrintResult result =

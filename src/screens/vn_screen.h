@@ -1,6 +1,7 @@
 // VnScreen: what every calculation screen and tool with a datasheet shares with the
-// frame: the list file the frame gives it, the data guard's question, and the Print
-// and To File flows around the screen's own datasheet body.
+// frame: the list file the frame gives it, the data guard's question, the Print and To
+// File flows around the screen's own datasheet body, F1 for the user guide, and the
+// size and place the screen had when it last closed.
 #pragma once
 
 #include "chart/torque_chart.h"
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class VnApp;
 
 class VnScreen : public QDialog {
@@ -40,6 +42,16 @@ public slots:
     void CmPdf();
 
 protected:
+    // The first show: the size the screen last had (never smaller than it needs), at the
+    // place it last had when that lies on a screen; otherwise it opens centred on the frame.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // Gives the screen its remembered size, once; a screen that sizes itself to its table
+    // calls this before it does.
+    void RestoreSize();
+    // Ctrl+P presses the screen's Print button.
+    void AddPrintKey(QAbstractButton* print);
+
     // Writes the whole sheet into an unopened file; a screen with its own layout
     // overrides this.
     virtual bool WriteDatasheetInto(Textfile& file);
@@ -58,4 +70,8 @@ protected:
     VnApp& App;
     QString ListFileName;
     bool AddNotes = false;
+
+private:
+    bool sizeRestored_ = false;
+    bool placed_ = false;
 };

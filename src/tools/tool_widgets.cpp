@@ -1,5 +1,6 @@
 #include "tools/tool_widgets.h"
 
+#include "app/messages.h"
 #include "controls/multi_list_box.h"
 
 #include <QLabel>
@@ -46,6 +47,15 @@ void AddToolRows(ptMultiListBox* table, const std::vector<ToolRow>& rows) {
             cells << QText(cell);
         table->AddRow(cells);
     }
+}
+
+void SetToolHeaderTips(ptMultiListBox* table, const std::vector<int>& strings) {
+    for (std::size_t i = 0; i < strings.size(); ++i)
+        table->SetHeaderTip(static_cast<int>(i), Str(strings[i]));
+}
+
+QString UnitTip(int id, const QString& unit) {
+    return Str(id).replace(QStringLiteral("%s"), unit);
 }
 
 QBoxLayout* ButtonColumn(const std::vector<QPushButton*>& buttons) {

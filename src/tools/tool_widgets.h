@@ -25,6 +25,10 @@ QLabel* ToolLabel(QWidget* parent, const QString& text, int controlId = 0, const
 ptMultiListBox* ToolTable(QWidget* parent, int columns, int minimumWidth, int minimumHeight);
 void SetToolHeaders(ptMultiListBox* table, const std::vector<ToolHeader>& headers);
 void AddToolRows(ptMultiListBox* table, const std::vector<ToolRow>& rows);
+// The header tips of the columns, from left to right, by string number.
+void SetToolHeaderTips(ptMultiListBox* table, const std::vector<int>& strings);
+// String id with its unit put in for "%s": an input field's tip.
+QString UnitTip(int id, const QString& unit);
 
 // The buttons under one another at the right of a tool, the stretch below them.
 QBoxLayout* ButtonColumn(const std::vector<QPushButton*>& buttons);

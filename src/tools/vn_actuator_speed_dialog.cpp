@@ -43,6 +43,9 @@ VnActuatorSpeedDialog::VnActuatorSpeedDialog(VnApp& app, QWidget* parent, const 
 
     ResultList = ToolTable(this, 2, 300, 260);
     SetToolHeaders(ResultList, ActuatorSpeedHeaders());
+    SetToolHeaderTips(ResultList, {232, 251});
+    PressureEdit->setToolTip(Str(imperial ? 211 : 210));
+    FlowEdit->setToolTip(UnitTip(218, FlowUnit->text()));
 
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
@@ -56,6 +59,7 @@ VnActuatorSpeedDialog::VnActuatorSpeedDialog(VnApp& app, QWidget* parent, const 
     connect(calculate, &QPushButton::clicked, this, &VnActuatorSpeedDialog::CmCalculate);
     connect(toFile, &QPushButton::clicked, this, &VnScreen::CmToFile);
     connect(print, &QPushButton::clicked, this, &VnScreen::CmPrint);
+    AddPrintKey(print);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QHBoxLayout(this);

@@ -60,6 +60,10 @@ VnAirTankDialog::VnAirTankDialog(VnApp& app, QWidget* parent, const std::string&
 
     ResultList = ToolTable(this, 3, 360, 260);
     SetToolHeaders(ResultList, AirTankHeaders(Units()));
+    SetToolHeaderTips(ResultList, {252, 253, 254});
+    PressureEdit->setToolTip(Str(imperial ? 211 : 210));
+    TankSizeEdit->setToolTip(UnitTip(219, TankSizeUnit->text()));
+    OperationsEdit->setToolTip(Str(220));
 
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
@@ -73,6 +77,7 @@ VnAirTankDialog::VnAirTankDialog(VnApp& app, QWidget* parent, const std::string&
     connect(calculate, &QPushButton::clicked, this, &VnAirTankDialog::CmCalculate);
     connect(toFile, &QPushButton::clicked, this, &VnScreen::CmToFile);
     connect(print, &QPushButton::clicked, this, &VnScreen::CmPrint);
+    AddPrintKey(print);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QHBoxLayout(this);

@@ -103,6 +103,8 @@ void VnConvertDialog::WriteLabels() {
     const auto [from, to] = ConversionUnitWords(Kind, Direction);
     FromLabel->setText(Str(from));
     ToLabel->setText(Str(to));
+    InputEdit->setToolTip(Str(227).replace(QStringLiteral("%s"), FromLabel->text()));
+    ResultEdit->setToolTip(Str(228).replace(QStringLiteral("%s"), ToLabel->text()));
 }
 
 float VnConvertDialog::Formula(float x) const {

@@ -44,6 +44,9 @@ VnHotLineActuatorDialog::VnHotLineActuatorDialog(VnApp& app, QWidget* parent) : 
         ++row;
     }
     fields->setColumnStretch(1, 1);
+    FluidEdit->setToolTip(UnitTip(224, unit));
+    AmbientEdit->setToolTip(UnitTip(225, unit));
+    InstrumentEdit->setToolTip(UnitTip(226, unit));
 
     ResultBox = new QPlainTextEdit(this);
     ResultBox->setProperty("controlId", 105);
@@ -70,6 +73,7 @@ VnHotLineActuatorDialog::VnHotLineActuatorDialog(VnApp& app, QWidget* parent) : 
     QPushButton* close = ToolButton(this, 1, tr("C&lose"), QStringLiteral("close"));
     connect(calculate, &QPushButton::clicked, this, &VnHotLineActuatorDialog::CmCalculate);
     connect(print, &QPushButton::clicked, this, &VnHotLineActuatorDialog::CmPrintCalculated);
+    AddPrintKey(print);
     connect(toFile, &QPushButton::clicked, this, &VnScreen::CmToFile);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -49,6 +49,10 @@ VnTorsionDialog::VnTorsionDialog(VnApp& app, QWidget* parent) : VnScreen(app, pa
 
     ResultList = ToolTable(this, 5, 480, 220);
     SetToolHeaders(ResultList, TorsionHeaders(Units()));
+    SetToolHeaderTips(ResultList, {255, 256, 257, 258, 259});
+    TorqueEdit->setToolTip(UnitTip(221, Str(imperial ? 44 : 43)));
+    DiameterEdit->setToolTip(UnitTip(222, length));
+    LengthEdit->setToolTip(UnitTip(223, length));
 
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
@@ -64,6 +68,7 @@ VnTorsionDialog::VnTorsionDialog(VnApp& app, QWidget* parent) : VnScreen(app, pa
     connect(clear, &QPushButton::clicked, this, &VnTorsionDialog::CmClear);
     connect(toFile, &QPushButton::clicked, this, &VnScreen::CmToFile);
     connect(print, &QPushButton::clicked, this, &VnScreen::CmPrint);
+    AddPrintKey(print);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QHBoxLayout(this);

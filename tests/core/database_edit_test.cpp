@@ -192,3 +192,34 @@ TEST(DatabaseEdit, ChangesAreSeenAgainstTheLastSave) {
         EXPECT_FALSE(SameContent(saved, copy)) << c.what;
     }
 }
+
+TEST(DatabaseEdit, ASizeTypedAgainIsFoundAsTheListShowsIt) {
+    std::string dir = TestDir();
+    TorqueDatabase db(WriteFile(dir, "v", TwoPages()));
+    // "20" and "20.001" show as 20.00, like the line of the list; 2.346 shows as 2.35
+    EXPECT_EQ(SameSizeIndex(db, 0, "20", "12"), 1);
+    EXPECT_EQ(SameSizeIndex(db, 0, "20.001", "12"), 1);
+    EXPECT_EQ(SameSizeIndex(db, 1, "2.35", "1"), 0);
+    EXPECT_EQ(SameSizeIndex(db, 0, "25", "12"), -1);
+    // only where an append would happen at all: both numbers, a page that exists
+    EXPECT_EQ(SameSizeIndex(db, 0, "20", ""), -1);
+    EXPECT_EQ(SameSizeIndex(db, 0, "", "12"), -1);
+    EXPECT_EQ(SameSizeIndex(db, 5, "20", "12"), -1);
+}
+
+TEST(DatabaseEdit, ReplacingATorqueKeepsTheLineAndItsSize) {
+    std::string dir = TestDir();
+    TorqueDatabase db(WriteFile(dir, "v", TwoPages()));
+    EXPECT_EQ(ReplaceSizeTorque(db, 0, 1, "12.5", false), 1);
+    // in.lb typed, Nm kept
+    EXPECT_EQ(ReplaceSizeTorque(db, 0, 0, "885", true), 0);
+    ASSERT_EQ(db.pages[0].SizeCount(), 2);
+    EXPECT_EQ(db.pages[0].sizes[1].size, 20.0f);
+    EXPECT_EQ(db.pages[0].sizes[1].torque, 12.5f);
+    EXPECT_NEAR(db.pages[0].sizes[0].torque, 100.0f, 1e-4f);
+    // nothing changes for a text without a number or a line that is not there
+    EXPECT_EQ(ReplaceSizeTorque(db, 0, 1, "-", false), -1);
+    EXPECT_EQ(ReplaceSizeTorque(db, 0, 2, "40", false), -1);
+    EXPECT_EQ(ReplaceSizeTorque(db, 2, 0, "40", false), -1);
+    EXPECT_EQ(db.pages[0].sizes[1].torque, 12.5f);
+}
