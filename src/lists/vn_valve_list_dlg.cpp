@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/vn_app.h"
 #include "chart/chart_view.h"
+#include "controls/table_copy.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
@@ -10,25 +11,31 @@
 #include "report/datasheet_flow.h"
 #include "report/page_render.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTableView>
 #include <QSettings>
-#include <QCheckBox>
-#include <QItemSelectionModel>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -162,6 +169,8 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
     panes->addWidget(table_, 1);
     panes->addWidget(chart_, 0);
     layout->addLayout(panes, 1);
+    // Ctrl+C copies the selected rows as tab-separated text, Ctrl+A then Ctrl+C the whole list
+    connect(new QShortcut(QKeySequence::Copy, table_), &QShortcut::activated, this, [this] { CopyRows(false); });
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { ShowChart(current); });
     chartToggle_ = new QCheckBox(Str(190), this);
@@ -204,6 +213,55 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
 
 VnValveListDlg::~VnValveListDlg() = default;
 
+QString VnValveListDlg::CopiedRows(bool whole) const {
+    const QAbstractItemModel* shown = table_->model();
+    std::vector<int> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    whole = whole || (!rows.empty() && static_cast<int>(rows.size()) == shown->rowCount());
+    if (whole) {
+        rows.resize(static_cast<std::size_t>(shown->rowCount()));
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    std::vector<TableColumn> columns;
+    for (int c = 0; c < shown->columnCount(); ++c) {
+        TableColumn column;
+        column.header = {shown->headerData(c, Qt::Horizontal).toString().toStdString()};
+        for (int r : rows)
+            column.cells.push_back(shown->index(r, c).data().toString().toStdString());
+        columns.push_back(std::move(column));
+    }
+    QStringList lines;
+    if (whole && !columns.empty()) {
+        // one header line: a list's columns have no unit line
+        std::vector<TableColumn> header = columns;
+        for (TableColumn& column : header)
+            column.cells = column.header;
+        lines << QString::fromStdString(CopiedRow(header, 0));
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        lines << QString::fromStdString(CopiedRow(columns, r));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void VnValveListDlg::CopyRows(bool whole) const {
+    const QString text = CopiedRows(whole);
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+void VnValveListDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (!table_->geometry().contains(table_->parentWidget()->mapFrom(this, event->pos())) || !sizer_) {
+        VnScreen::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(Str(200), this, [this] { CopyRows(false); });
+    menu.addAction(Str(201), this, [this] { CopyRows(true); });
+    menu.exec(event->globalPos());
+}
+
 void VnValveListDlg::ShowChart(const QModelIndex& index) {
     const QModelIndex source = sorted_->mapToSource(index);
     const std::vector<SizedRow>& rows = model_->Rows();
@@ -238,8 +296,16 @@ void VnValveListDlg::showEvent(QShowEvent* event) {
         sizedOnce_ = true;
         // a list is wide: take most of the room the desktop has, before the dialog
         // centres itself
-        if (const QScreen* shown = screen())
-            resize(QSize(1400, 900).boundedTo(shown->availableGeometry().size() * 0.9));
+        if (const QScreen* shown = screen()) {
+            const QSize room = QSize(1400, 900).boundedTo(shown->availableGeometry().size() * 0.9);
+            // the chart stands beside the table only where both fit; the switch shows it later
+            if (!chart_->isHidden() && table_->minimumWidth() + chart_->sizeHint().width() + 60 > room.width()) {
+                const QSignalBlocker quiet(chartToggle_);
+                chartToggle_->setChecked(false);
+                chart_->hide();
+            }
+            resize(room);
+        }
     }
     VnScreen::showEvent(event);
 }

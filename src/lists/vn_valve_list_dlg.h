@@ -15,6 +15,7 @@
 #include <string>
 
 class QCheckBox;
+class QContextMenuEvent;
 class QLabel;
 class QModelIndex;
 class QPushButton;
@@ -47,6 +48,10 @@ public:
 
     QTableView* Table() const { return table_; }
     VnChartView* ChartView() const { return chart_; }
+    // The selected rows as tab-separated text, in the order shown; every row and the header
+    // line when all are selected, or when whole is set.
+    QString CopiedRows(bool whole) const;
+    void CopyRows(bool whole) const;
     ValveListModel* Model() const { return model_; }
     // The progress window shows once work takes longer than this; tests show it at once.
     void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
@@ -71,6 +76,11 @@ private:
     QString StartFolder() const;
     // The chart of the row at a table index; an error row has none.
     void ShowChart(const QModelIndex& index);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
 
     std::unique_ptr<::ActuatorData> ActuatorData;
     std::unique_ptr<TorqueDatabase> Database;

@@ -194,6 +194,15 @@ private slots:
         screen->Table()->setCurrentIndex(table->index(0, 0));
         QVERIFY(chart->Chart());
         QVERIFY(chart->Chart()->title.rfind(table->index(0, actuator).data().toString().toStdString(), 0) == 0);
+        // the selected row, and the whole list under its header line, as a spreadsheet pastes them
+        screen->Table()->selectRow(0);
+        const QString row = table->index(0, 0).data().toString() + QLatin1Char('\t');
+        QVERIFY(screen->CopiedRows(false).startsWith(row));
+        QVERIFY(!screen->CopiedRows(false).contains(QLatin1Char('\n')));
+        const QStringList all = screen->CopiedRows(true).split(QLatin1Char('\n'));
+        QCOMPARE(all.size(), 41);
+        QVERIFY(all[0].startsWith(QStringLiteral("Tag\tLine\tP&ID")));
+        QCOMPARE(all[0].count(QLatin1Char('\t')), table->columnCount() - 1);
         screen->Table()->setCurrentIndex(table->index(table->rowCount() - 1, 0));
         QVERIFY(!chart->Chart());
         QCOMPARE(answers_->Unexpected, 0);
