@@ -52,8 +52,7 @@ std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedR
             body = GenericScreenBody(
                 in, ColumnsOf({{LoadString(13), unit}, {LoadString(13), LoadString(51)}, {LoadString(42)}}, cells));
         } else {
-            static const int valveNames[3] = {29, 28, 30};
-            in.valveType = LoadString(valveNames[row.valveType]);
+            in.valveType = LoadString(kValveTypeStrings[row.valveType]);
             in.seating = row.seating;
             in.running = row.running;
             in.action = LoadString(row.action == 0 ? 34 : 33);
@@ -69,9 +68,8 @@ std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedR
                                                         cells));
         }
     } else if (const TorqueE* data = sizer.ElectricData()) {
-        static const int valveNames[3] = {29, 28, 30};
         in.actuatorTitle = data->GetTitle();
-        in.valveType = LoadString(valveNames[row.valveType]);
+        in.valveType = LoadString(kValveTypeStrings[row.valveType]);
         in.safety = row.safety;
         in.running = row.running;
         int index = -1;
@@ -87,13 +85,7 @@ std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedR
     }
     DatasheetFrame tagged = frame;
     tagged.reference = row.tag;
-    std::vector<std::string> lines = DatasheetHeaderLines(tagged.banner);
-    for (const auto& part : {NotesBlockLines(tagged.addNotes, tagged.notesFile), TitleBlockLines(row.tag, 2), body})
-        lines.insert(lines.end(), part.begin(), part.end());
-    PadLines(lines, kFooterStartsAfter);
-    const std::vector<std::string> footer = FooterLines(tagged.place, tagged.reference, tagged.date, tagged.versionText);
-    lines.insert(lines.end(), footer.begin(), footer.end());
-    return lines;
+    return DatasheetLines(tagged, row.tag, 2, body);
 }
 
 std::string TagFileName(const std::string& tag) {

@@ -19,9 +19,6 @@ namespace {
 // at most this many searches.
 constexpr std::size_t kSearchCache = 64;
 
-// The screens' presets per valve type: running, seating.
-constexpr float kPresets[3][2] = {{0.3f, 0.6f}, {0.2f, 1.0f}, {0.9f, 0.9f}};
-constexpr float kDefaultSafety = 1.2f;
 
 std::string Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -255,8 +252,8 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
             return fail("Valve type " + Quoted(cell(col.valveType)) + " is not Ball, Butterfly or Plug");
     }
     row.safety = kDefaultSafety;
-    row.running = kPresets[row.valveType][0];
-    row.seating = kPresets[row.valveType][1];
+    row.running = kValveTypePresets[row.valveType].running;
+    row.seating = kValveTypePresets[row.valveType].seating;
 
     // the torque: typed in the list, or a size of a database series
     const bool byDatabase = Trimmed(cell(col.torque)).empty() && !Trimmed(cell(col.series)).empty();

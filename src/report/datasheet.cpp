@@ -116,9 +116,8 @@ std::string TitleFromCaption(const std::string& caption) {
     return caption.substr(0, caption.find('-'));
 }
 
-bool WriteDatasheet(Textfile& file, const DatasheetFrame& frame, const std::string& title, int blankLines,
-                    const std::vector<std::string>& body) {
-    // the whole sheet is built first and written in one go
+std::vector<std::string> DatasheetLines(const DatasheetFrame& frame, const std::string& title, int blankLines,
+                                        const std::vector<std::string>& body) {
     std::vector<std::string> lines = DatasheetHeaderLines(frame.banner);
     for (const auto& part :
          {NotesBlockLines(frame.addNotes, frame.notesFile), TitleBlockLines(title, blankLines), body})
@@ -126,5 +125,11 @@ bool WriteDatasheet(Textfile& file, const DatasheetFrame& frame, const std::stri
     PadLines(lines, kFooterStartsAfter);
     const std::vector<std::string> footer = FooterLines(frame.place, frame.reference, frame.date, frame.versionText);
     lines.insert(lines.end(), footer.begin(), footer.end());
-    return WriteLines(file, lines);
+    return lines;
+}
+
+bool WriteDatasheet(Textfile& file, const DatasheetFrame& frame, const std::string& title, int blankLines,
+                    const std::vector<std::string>& body) {
+    // the whole sheet is built first and written in one go
+    return WriteLines(file, DatasheetLines(frame, title, blankLines, body));
 }

@@ -73,6 +73,11 @@ struct DatasheetFrame {
     std::string notesFile = kNotesFileName;
 };
 
+// A whole datasheet as lines, in the usual order: header, notes, title block, body, padding
+// and footer.
+std::vector<std::string> DatasheetLines(const DatasheetFrame& frame, const std::string& title, int blankLines,
+                                        const std::vector<std::string>& body);
+
 // Builds a whole datasheet in the usual order. False when any part could not be written.
 bool WriteDatasheet(Textfile& file, const DatasheetFrame& frame, const std::string& title, int blankLines,
                     const std::vector<std::string>& body);

@@ -53,6 +53,18 @@ struct SizingOutcome {
     int WeakestPoint() const;
 };
 
+// The safety factor a screen starts with, and a list row takes when it gives none.
+inline constexpr float kDefaultSafety = 1.2f;
+
+// The valve types in the order the screens list them (ball, butterfly, plug), as string
+// numbers, and the running and seating factors each presets.
+inline constexpr int kValveTypeStrings[3] = {29, 28, 30};
+struct ValveTypePreset {
+    float running;
+    float seating;
+};
+inline constexpr ValveTypePreset kValveTypePresets[3] = {{0.3f, 0.6f}, {0.2f, 1.0f}, {0.9f, 0.9f}};
+
 // The first record whose double-acting torque at pressure is at least torque x safety.
 SizingOutcome SizeDoubleActing(const TorqueT& data, float pressure, float torque, float safety);
 

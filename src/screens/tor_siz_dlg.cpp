@@ -5,6 +5,7 @@
 #include "chart/chart_view.h"
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
+#include "screens/sizing.h"
 #include "tools/conversions.h"
 
 #include <QCheckBox>
@@ -183,7 +184,7 @@ void VnTorSizDlg::WatchChanges(ptEditNum* field, float& valueAtFocus) {
 }
 
 void VnTorSizDlg::FillValveTypes() {
-    for (int id : {29, 28, 30})
+    for (int id : kValveTypeStrings)
         ValveTypeCombo->addItem(Str(id));
     connect(ValveTypeCombo, &QComboBox::activated, this, [this](int index) { ValveTypeChosen(index); });
 }
@@ -194,14 +195,14 @@ void VnTorSizDlg::FillFailActions() {
 }
 
 void VnTorSizDlg::ValveTypeChosen(int index) {
-    static const float presets[3][2] = {{0.3f, 0.6f}, {0.2f, 1.0f}, {0.9f, 0.9f}}; // running, seating
     if (index >= 0 && index < 3) {
+        const ValveTypePreset& preset = kValveTypePresets[index];
         if (RunningEdit) {
-            RunningEdit->SetValue(presets[index][0]);
+            RunningEdit->SetValue(preset.running);
             RunningAtFocus = RunningEdit->GetValue();
         }
         if (SeatingEdit) {
-            SeatingEdit->SetValue(presets[index][1]);
+            SeatingEdit->SetValue(preset.seating);
             SeatingAtFocus = SeatingEdit->GetValue();
         }
     }
@@ -251,7 +252,7 @@ void VnTorSizDlg::SetupWindow() {
     if (TorqueUnitLabel)
         TorqueUnitLabel->setText(TorqueUnit());
     if (SafetyEdit) {
-        SafetyEdit->SetValue(1.2f);
+        SafetyEdit->SetValue(kDefaultSafety);
         SafetyAtFocus = SafetyEdit->GetValue();
     }
     if (ValveTypeCombo)
