@@ -10,8 +10,7 @@ namespace fs = std::filesystem;
 
 std::string TestDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    fs::path dir =
-        fs::temp_directory_path() / "vncore_tests" / (std::string(info->test_suite_name()) + "." + info->name());
+    fs::path dir = fs::path(VN_TEST_TMP) / (std::string(info->test_suite_name()) + "." + info->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir.string();
