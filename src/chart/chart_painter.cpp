@@ -169,7 +169,9 @@ void DrawTorqueChart(QPainter& painter, const QRectF& rect, const TorqueChartDat
 
     painter.setPen(Qt::black);
     painter.setFont(ChartFont(f * 1.15, true));
-    painter.drawText(layout.title, Qt::AlignHCenter | Qt::AlignVCenter, Text(chart.title));
+    // a title longer than the chart (a long tag before it) ends in an ellipsis
+    painter.drawText(layout.title, Qt::AlignHCenter | Qt::AlignVCenter,
+                     QFontMetricsF(painter.font()).elidedText(Text(chart.title), Qt::ElideRight, layout.title.width()));
 
     // legend: a line sample or the demand marker, then the text
     painter.setFont(ChartFont(f));

@@ -115,6 +115,8 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
                    "page per valve (.pdf), or else a text file per valve\n"
                    "in the folder DIR, made when missing")
         ->type_name("DIR|FILE.pdf");
+    bool noCharts = false;
+    app.add_flag("--no-charts", noCharts, "PDF datasheets without the torque chart below\neach sheet");
     app.add_option("--place", options.place, "The place at the foot of every datasheet")->type_name("TEXT");
     app.add_option("LIST", options.list, "The valve list: CSV whose first line names the\ncolumns")
         ->required()
@@ -131,6 +133,7 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
         return app.exit(e) == 0 ? kExitAllSized : kExitFailed;
     }
 
+    options.charts = !noCharts;
     options.pressure = DefaultPressure(options.imperial);
     if (app.count("--pressure") > 0) {
         std::string message;

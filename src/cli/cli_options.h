@@ -19,6 +19,7 @@ struct CliOptions {
     std::string datasheets; // a folder of text sheets, or a file ending in ".pdf"
     std::string place;      // the place line of the datasheets
     bool imperial = false;
+    bool charts = true; // a PDF datasheet carries its torque chart
     float pressure = 0; // the default supply pressure, in the list's units
 };
 

@@ -20,7 +20,7 @@ void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
 
 } // namespace
 
-bool WritePdfSheets(const std::string& fileName, const std::vector<std::vector<std::string>>& sheets,
+bool WritePdfSheets(const std::string& fileName, std::size_t count, const PdfSheetMaker& sheetAt,
                     const std::string& title, std::string& error, const PdfProgress& progress) {
     // Fonts and the PDF painter want a GUI application, but vnsize never shows a window:
     // the offscreen platform needs no display, whatever the environment asks for.
@@ -31,18 +31,18 @@ bool WritePdfSheets(const std::string& fileName, const std::vector<std::vector<s
     static char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
 
-    std::vector<QStringList> pages;
-    pages.reserve(sheets.size());
-    for (const std::vector<std::string>& sheet : sheets) {
-        QStringList lines;
-        lines.reserve(static_cast<qsizetype>(sheet.size()));
-        for (const std::string& line : sheet)
-            lines.append(QString::fromStdString(line));
-        pages.push_back(std::move(lines));
-    }
+    const SheetMaker page = [&](std::size_t index) {
+        PdfSheet made = sheetAt(index);
+        PrintSheet sheet;
+        sheet.lines.reserve(static_cast<qsizetype>(made.lines.size()));
+        for (const std::string& line : made.lines)
+            sheet.lines.append(QString::fromStdString(line));
+        sheet.chart = std::move(made.chart);
+        return sheet;
+    };
     QString failure;
     const bool written =
-        WriteDatasheetsPdf(QString::fromStdString(fileName), pages, QString::fromStdString(title), failure, progress);
+        WriteDatasheetsPdf(QString::fromStdString(fileName), count, page, QString::fromStdString(title), failure, progress);
     error = failure.toStdString();
     return written;
 }

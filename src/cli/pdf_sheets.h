@@ -2,15 +2,26 @@
 // Qt, and only its GUI module, on no display at all.
 #pragma once
 
+#include "chart/torque_chart.h"
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 // Called before each sheet with the sheets done; returning false stops the writing.
 using PdfProgress = std::function<bool(int done)>;
 
-// Writes the sheets, each a list of lines, into fileName. False with error set (naming
+// A sheet's lines and, when it has one, the chart drawn below them.
+struct PdfSheet {
+    std::vector<std::string> lines;
+    std::optional<TorqueChartData> chart;
+};
+// Makes the sheet with the given index, when its turn to be drawn comes.
+using PdfSheetMaker = std::function<PdfSheet(std::size_t index)>;
+
+// Writes count sheets into fileName, each made as it is drawn. False with error set (naming
 // the file) when it could not be written; false with error empty when progress stopped it.
 // The previous file stays as it was unless the new one is complete.
-bool WritePdfSheets(const std::string& fileName, const std::vector<std::vector<std::string>>& sheets,
+bool WritePdfSheets(const std::string& fileName, std::size_t count, const PdfSheetMaker& sheetAt,
                     const std::string& title, std::string& error, const PdfProgress& progress);

@@ -115,15 +115,21 @@ bool WriteSheets(const CliOptions& options, const ListSizer& sizer, const std::v
         return error.empty();
     }
 
-    std::vector<std::vector<std::string>> sheets;
-    for (const SizedRow& row : rows) {
-        std::vector<std::string> lines = ListDatasheetLines(sizer, row, frame);
-        if (!lines.empty())
-            sheets.push_back(std::move(lines));
-    }
-    ProgressLine progress("vnsize: writing " + options.datasheets, sheets.size(), started, ProgressLine::Wanted(false));
+    // every row but an error row has a sheet; each is made as it is drawn
+    std::vector<std::size_t> sheetRows;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (rows[r].status != RowStatus::Error)
+            sheetRows.push_back(r);
+    const PdfSheetMaker sheetAt = [&](std::size_t index) {
+        const SizedRow& row = rows[sheetRows[index]];
+        PdfSheet sheet{ListDatasheetLines(sizer, row, frame), std::nullopt};
+        if (options.charts)
+            sheet.chart = ListRowChart(sizer, row, true);
+        return sheet;
+    };
+    ProgressLine progress("vnsize: writing " + options.datasheets, sheetRows.size(), started, ProgressLine::Wanted(false));
     const std::string title = std::filesystem::path(options.list).filename().string();
-    const bool written = WritePdfSheets(options.datasheets, sheets, title, error, [&](int done) {
+    const bool written = WritePdfSheets(options.datasheets, sheetRows.size(), sheetAt, title, error, [&](int done) {
         progress.Show(static_cast<unsigned long long>(done));
         return stopRequested == 0;
     });

@@ -88,6 +88,21 @@ std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedR
     return DatasheetLines(tagged, row.tag, 2, body);
 }
 
+std::optional<TorqueChartData> ListRowChart(const ListSizer& sizer, const SizedRow& row, bool tagInTitle) {
+    if (row.status == RowStatus::Error)
+        return std::nullopt;
+    ChartInputs inputs;
+    const std::size_t actuator = sizer.AddedFrom() + 3;
+    inputs.actuator = actuator < row.cells.size() ? row.cells[actuator] : std::string();
+    inputs.imperial = sizer.Settings().imperial;
+    inputs.hasPressure = sizer.Pneumatic() != nullptr;
+    inputs.pressure = row.typedPressure;
+    TorqueChartData chart = MakeTorqueChart(row.outcome, inputs);
+    if (tagInTitle && !row.tag.empty())
+        chart.title = row.tag + ": " + chart.title;
+    return chart;
+}
+
 std::string TagFileName(const std::string& tag) {
     std::string name = CutChars(tag, kTagNameChars);
     for (char& c : name)

@@ -3,15 +3,22 @@
 // the footer's reference. Labels and words come from the active string table.
 #pragma once
 
+#include "chart/torque_chart.h"
 #include "lists/list_sizing.h"
 #include "report/datasheet.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The lines of the sheet; empty for a row that could not be sized (an error row).
 std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedRow& row, const DatasheetFrame& frame);
+
+// The torque chart of the row, as the list screen shows it beside the table; nothing for
+// an error row. A PDF datasheet's chart may stand on a page of its own, so there the tag
+// leads its title ("XV-1001: RPS 120, 5.5 bar, Fail Close").
+std::optional<TorqueChartData> ListRowChart(const ListSizer& sizer, const SizedRow& row, bool tagInTitle = false);
 
 // A file name for a tag's text datasheet: characters that a file name cannot hold made
 // '_', ".txt" added; "sheet" for an empty tag. The caller makes repeated names unique.

@@ -269,18 +269,11 @@ void VnValveListDlg::ShowChart(const QModelIndex& index) {
         chart_->ClearChart();
         return;
     }
-    const SizedRow& row = rows[static_cast<std::size_t>(source.row())];
-    if (row.status == RowStatus::Error) {
+    const std::optional<TorqueChartData> chart = ListRowChart(*sizer_, rows[static_cast<std::size_t>(source.row())]);
+    if (chart)
+        chart_->SetChart(*chart);
+    else
         chart_->ClearChart();
-        return;
-    }
-    ChartInputs inputs;
-    const std::size_t actuator = sizer_->AddedFrom() + 3;
-    inputs.actuator = actuator < row.cells.size() ? row.cells[actuator] : std::string();
-    inputs.imperial = sizer_->Settings().imperial;
-    inputs.hasPressure = sizer_->Pneumatic() != nullptr;
-    inputs.pressure = row.typedPressure;
-    chart_->SetChart(MakeTorqueChart(row.outcome, inputs));
 }
 
 QPushButton* VnValveListDlg::AddButton(int controlId, int textId) {
@@ -442,25 +435,25 @@ bool VnValveListDlg::WritePdfDatasheets(const QString& fileName) {
         return false;
     const DatasheetFrame frame = MakeDatasheetFrame();
     const std::vector<SizedRow>& rows = model_->Rows();
-    // the sheets are made first, then drawn: each half is half of the way
-    WorkProgress progress(this, Str(150), 2 * rows.size(), progressDelay_);
-    std::vector<QStringList> sheets;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (!progress.Step(r))
-            return false;
-        const std::vector<std::string> lines = ListDatasheetLines(*sizer_, rows[r], frame);
-        if (lines.empty())
-            continue;
-        QStringList sheet;
-        sheet.reserve(static_cast<qsizetype>(lines.size()));
-        for (const std::string& line : lines)
-            sheet << QString::fromStdString(line);
-        sheets.push_back(std::move(sheet));
-    }
+    // every row but an error row has a sheet; each is made as it is drawn
+    std::vector<std::size_t> sheetRows;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (rows[r].status != RowStatus::Error)
+            sheetRows.push_back(r);
+    const bool withCharts = chartToggle_->isChecked();
+    const SheetMaker sheetAt = [&](std::size_t index) {
+        const SizedRow& row = rows[sheetRows[index]];
+        PrintSheet sheet;
+        for (const std::string& line : ListDatasheetLines(*sizer_, row, frame))
+            sheet.lines << QString::fromStdString(line);
+        if (withCharts)
+            sheet.chart = ListRowChart(*sizer_, row, true);
+        return sheet;
+    };
+    WorkProgress progress(this, Str(150), sheetRows.size(), progressDelay_);
     QString error;
-    const bool written =
-        WriteDatasheetsPdf(fileName, sheets, QFileInfo(listFile_).completeBaseName(), error,
-                           [&](int done) { return progress.Step(rows.size() + static_cast<std::size_t>(done)); });
+    const bool written = WriteDatasheetsPdf(fileName, sheetRows.size(), sheetAt, QFileInfo(listFile_).completeBaseName(),
+                                            error, [&](int done) { return progress.Step(static_cast<std::size_t>(done)); });
     if (!written) {
         if (!error.isEmpty())
             ShowWriteError(this, QDir::toNativeSeparators(fileName));

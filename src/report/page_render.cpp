@@ -9,6 +9,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 std::vector<PlacedLine> PlaceDatasheetPage(const QStringList& lines, const PrintPage& page) {
     std::vector<PlacedLine> placed;
     for (int i = 0; i < page.lineCount && page.firstLine + i < lines.size(); ++i)
@@ -32,33 +34,57 @@ void DrawDatasheetPage(QPainter& painter, const QStringList& lines, const PrintP
         painter.drawText(line.position + QPointF(0, ascent), line.text);
 }
 
-bool RenderDatasheets(QPagedPaintDevice& device, const std::vector<QStringList>& sheets, double screenDpiX,
+namespace {
+
+// Draws a sheet from a new page (the device's first page for the first sheet), then its
+// chart: as wide as the sheet's rule line, in the proportions of a screen's pane.
+void DrawSheet(QPainter& painter, QPagedPaintDevice& device, const PrintSheet& sheet, double pageWidth,
+               double pageHeight, bool& first) {
+    const std::vector<PrintPage> pages = PaginateDatasheet(static_cast<int>(sheet.lines.size()), pageHeight);
+    for (const PrintPage& page : pages) {
+        if (!first)
+            device.newPage();
+        first = false;
+        DrawDatasheetPage(painter, sheet.lines, page);
+    }
+    if (!sheet.chart)
+        return;
+    const double width = std::min(pageWidth - 2 * kPrintLeft, 640.0);
+    const double height = width * 0.62;
+    double top = PrintLineY(pages.empty() ? 0 : pages.back().lineCount) + kPrintLinePitch;
+    if ((pages.empty() && !first) || top + height > pageHeight) {
+        device.newPage();
+        top = kPrintTop;
+    }
+    first = false;
+    DrawTorqueChart(painter, QRectF(kPrintLeft, top, width, height), *sheet.chart);
+}
+
+} // namespace
+
+bool RenderDatasheets(QPagedPaintDevice& device, std::size_t count, const SheetMaker& sheetAt, double screenDpiX,
                       double screenDpiY, const SheetProgress& progress) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const double scaleX = device.logicalDpiX() / screenDpiX;
     const double scaleY = device.logicalDpiY() / screenDpiY;
-    const double pageHeight = device.pageLayout().paintRectPixels(device.logicalDpiY()).height() / scaleY;
+    const QRect paper = device.pageLayout().paintRectPixels(device.logicalDpiY());
+    const double pageWidth = paper.width() / scaleX;
+    const double pageHeight = paper.height() / scaleY;
     painter.scale(scaleX, scaleY);
     bool first = true;
-    for (std::size_t s = 0; s < sheets.size(); ++s) {
+    for (std::size_t s = 0; s < count; ++s) {
         if (progress && !progress(static_cast<int>(s))) {
             painter.end();
             return false;
         }
-        const QStringList& lines = sheets[s];
-        for (const PrintPage& page : PaginateDatasheet(static_cast<int>(lines.size()), pageHeight)) {
-            if (!first)
-                device.newPage();
-            first = false;
-            DrawDatasheetPage(painter, lines, page);
-        }
+        DrawSheet(painter, device, sheetAt(s), pageWidth, pageHeight, first);
     }
     return painter.end();
 }
 
-bool WriteDatasheetsPdf(const QString& fileName, const std::vector<QStringList>& sheets, const QString& title,
+bool WriteDatasheetsPdf(const QString& fileName, std::size_t count, const SheetMaker& sheetAt, const QString& title,
                         QString& error, const SheetProgress& progress) {
     error.clear();
     QSaveFile file(fileName);
@@ -78,7 +104,7 @@ bool WriteDatasheetsPdf(const QString& fileName, const std::vector<QStringList>&
         pdf.setCreator(QStringLiteral("vnsizing"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(300);
-        rendered = RenderDatasheets(pdf, sheets, 96.0, 96.0, watch);
+        rendered = RenderDatasheets(pdf, count, sheetAt, 96.0, 96.0, watch);
     }
     if (!rendered) {
         file.cancelWriting();
@@ -93,58 +119,22 @@ bool WriteDatasheetsPdf(const QString& fileName, const std::vector<QStringList>&
     return true;
 }
 
+namespace {
+
+SheetMaker OneSheet(const QStringList& lines, const TorqueChartData* chart) {
+    return [&lines, chart](std::size_t) {
+        return PrintSheet{lines, chart ? std::optional<TorqueChartData>(*chart) : std::nullopt};
+    };
+}
+
+} // namespace
+
 bool RenderDatasheetAndChart(QPagedPaintDevice& device, const QStringList& lines, const TorqueChartData* chart,
                              double screenDpiX, double screenDpiY) {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const double scaleX = device.logicalDpiX() / screenDpiX;
-    const double scaleY = device.logicalDpiY() / screenDpiY;
-    const QRect paper = device.pageLayout().paintRectPixels(device.logicalDpiY());
-    const double pageWidth = paper.width() / scaleX;
-    const double pageHeight = paper.height() / scaleY;
-    painter.scale(scaleX, scaleY);
-    const std::vector<PrintPage> pages = PaginateDatasheet(static_cast<int>(lines.size()), pageHeight);
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0)
-            device.newPage();
-        DrawDatasheetPage(painter, lines, pages[p]);
-    }
-    if (chart) {
-        // as wide as the sheet's rule line, in the proportions of a screen's pane
-        const double width = std::min(pageWidth - 2 * kPrintLeft, 640.0);
-        const double height = width * 0.62;
-        double top = PrintLineY(pages.empty() ? 0 : pages.back().lineCount) + kPrintLinePitch;
-        if (top + height > pageHeight) {
-            device.newPage();
-            top = kPrintTop;
-        }
-        DrawTorqueChart(painter, QRectF(kPrintLeft, top, width, height), *chart);
-    }
-    return painter.end();
+    return RenderDatasheets(device, 1, OneSheet(lines, chart), screenDpiX, screenDpiY);
 }
 
 bool WriteDatasheetPdf(const QString& fileName, const QStringList& lines, const TorqueChartData* chart,
                        const QString& title, QString& error) {
-    error.clear();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    bool rendered = false;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("vnsizing"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setResolution(300);
-        rendered = RenderDatasheetAndChart(pdf, lines, chart, 96.0, 96.0);
-    }
-    if (!rendered || !file.commit()) {
-        file.cancelWriting();
-        error = QStringLiteral("%1: %2").arg(fileName, rendered ? file.errorString() : QStringLiteral("the pages could not be drawn"));
-        return false;
-    }
-    return true;
+    return WriteDatasheetsPdf(fileName, 1, OneSheet(lines, chart), title, error);
 }

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 bool RenderDatasheet(QPrinter& printer, const QStringList& lines, double screenDpiX, double screenDpiY) {
-    return RenderDatasheets(printer, {lines}, screenDpiX, screenDpiY);
+    return RenderDatasheetAndChart(printer, lines, nullptr, screenDpiX, screenDpiY);
 }
 
 QStringList ReadDatasheetLines(const QString& fileName) {

@@ -347,6 +347,13 @@ TEST(ValveList, DatasheetsPerTag) {
     EXPECT_NE(std::find(sheet.begin(), sheet.end(), "XV/1"), sheet.end());
     EXPECT_NE(std::find(sheet.begin(), sheet.end(), "Delft" + std::string(45, ' ') + "XV/1 01-01-2000"), sheet.end());
     EXPECT_TRUE(ListDatasheetLines(sizer, s.rows[2], frame).empty());
+    // the sheet's chart is the screen's, with the tag before its title; none for an error row
+    const std::optional<TorqueChartData> shown = ListRowChart(sizer, s.rows[0]);
+    const std::optional<TorqueChartData> printed = ListRowChart(sizer, s.rows[0], true);
+    ASSERT_TRUE(shown && printed);
+    EXPECT_EQ(printed->title, "XV/1: " + shown->title);
+    EXPECT_EQ(printed->marks.size(), shown->marks.size());
+    EXPECT_FALSE(ListRowChart(sizer, s.rows[2], true));
 
     EXPECT_EQ(TagFileName("../etc"), "_._etc.txt");
     EXPECT_EQ(TagFileName(""), "sheet.txt");

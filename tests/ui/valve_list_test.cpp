@@ -17,6 +17,7 @@
 #include "test_files.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -24,9 +25,11 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -258,6 +261,24 @@ private slots:
         QCOMPARE(QDir(QStringLiteral("sheets")).entryList(QDir::Files).size(), qsizetype(sheets));
         QVERIFY(ReadText(QStringLiteral("sheets/XV-1001.txt")).contains("XV-1001"));
         QCOMPARE(answers_->Unexpected, 0);
+
+        // each PDF sheet carries its chart while the pane is shown, and none when it is not
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        const auto charts = [&](const QString& file) {
+            QProcess reader;
+            reader.start(pdftotext, {file, QStringLiteral("-")});
+            reader.waitForFinished();
+            return QString::fromUtf8(reader.readAllStandardOutput()).count(QStringLiteral("Valve demand"));
+        };
+        auto* shown = screen->findChild<QCheckBox*>(QStringLiteral("chartToggle"));
+        shown->setChecked(true);
+        QVERIFY(screen->WritePdfDatasheets(QStringLiteral("charts.pdf")));
+        QCOMPARE(charts(QStringLiteral("charts.pdf")), qsizetype(sheets));
+        shown->setChecked(false);
+        QVERIFY(screen->WritePdfDatasheets(QStringLiteral("plain.pdf")));
+        QCOMPARE(charts(QStringLiteral("plain.pdf")), 0);
     }
 
     void CancelOrFailureLeavesTheFilesAsTheyWere() {
