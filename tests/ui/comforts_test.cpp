@@ -9,6 +9,7 @@
 #include "app/vn_frame.h"
 #include "controls/multi_list_box.h"
 #include "data/vn_dbase_edit_dlg.h"
+#include "by_id.h"
 #include "modal.h"
 #include "resources/menu_table.h"
 #include "test_files.h"
@@ -38,28 +39,6 @@
 #include <QUrl>
 
 namespace {
-
-template <class T> T* ById(QWidget* root, int id) {
-    for (T* w : root->findChildren<T*>())
-        if (w->property("controlId").toInt() == id)
-            return w;
-    return nullptr;
-}
-
-void Type(QWidget* root, int id, const QString& text) {
-    auto* field = ById<QLineEdit>(root, id);
-    QVERIFY2(field, qPrintable(QString::number(id)));
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-}
-
-void Press(QWidget* root, int id) {
-    auto* button = ById<QPushButton>(root, id);
-    QVERIFY2(button, qPrintable(QString::number(id)));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 void ClickRow(ptMultiListBox* table, int row, bool twice = false) {
     ptListBox* column = table->Column[0];

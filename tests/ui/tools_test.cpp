@@ -7,6 +7,7 @@
 #include "app/vn_frame.h"
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
+#include "by_id.h"
 #include "modal.h"
 #include "resources/menu_table.h"
 #include "tools/conversion_kinds.h"
@@ -35,28 +36,6 @@ namespace {
 
 const char* const kSampleRange = VN_SAMPLES "/varnox-rp.kav";
 const char* const kRangeTitle = "Varnox RP rack and pinion";
-
-template <class T> T* ById(QWidget* root, int id) {
-    for (T* w : root->findChildren<T*>())
-        if (w->property("controlId").toInt() == id)
-            return w;
-    return nullptr;
-}
-
-void Type(QWidget* root, int id, const QString& text) {
-    auto* field = ById<ptEditNum>(root, id);
-    QVERIFY2(field, qPrintable(QString::number(id)));
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-}
-
-void Press(QWidget* root, int id) {
-    auto* button = ById<QPushButton>(root, id);
-    QVERIFY2(button, qPrintable(QString::number(id)));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 QString LabelText(QWidget* root, int id) {
     auto* label = ById<QLabel>(root, id);
