@@ -93,8 +93,7 @@ ChartLayout LayoutTorqueChart(const QRectF& rect, const TorqueChartData& chart) 
     std::vector<double> rowWidths(1, 0);
     for (const auto& entry : chart.legend) {
         const double width = f * 3 + metrics.horizontalAdvance(Text(entry.text)) + 2;
-        const double gap = rows.back().empty() ? 0 : f * 1.5;
-        if (!rows.back().empty() && rowWidths.back() + gap + width > rect.width() - f) {
+        if (!rows.back().empty() && rowWidths.back() + f * 1.5 + width > rect.width() - f) {
             rows.emplace_back();
             rowWidths.push_back(0);
         }

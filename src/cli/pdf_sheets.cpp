@@ -32,13 +32,8 @@ bool WritePdfSheets(const std::string& fileName, std::size_t count, const PdfShe
     QGuiApplication application(argc, argv);
 
     const SheetMaker page = [&](std::size_t index) {
-        PdfSheet made = sheetAt(index);
-        PrintSheet sheet;
-        sheet.lines.reserve(static_cast<qsizetype>(made.lines.size()));
-        for (const std::string& line : made.lines)
-            sheet.lines.append(QString::fromStdString(line));
-        sheet.chart = std::move(made.chart);
-        return sheet;
+        ListSheet made = sheetAt(index);
+        return MakePrintSheet(made.lines, std::move(made.chart));
     };
     QString failure;
     const bool written =

@@ -2,23 +2,17 @@
 // Qt, and only its GUI module, on no display at all.
 #pragma once
 
-#include "chart/torque_chart.h"
+#include "lists/list_datasheet.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 // Called before each sheet with the sheets done; returning false stops the writing.
 using PdfProgress = std::function<bool(int done)>;
 
-// A sheet's lines and, when it has one, the chart drawn below them.
-struct PdfSheet {
-    std::vector<std::string> lines;
-    std::optional<TorqueChartData> chart;
-};
 // Makes the sheet with the given index, when its turn to be drawn comes.
-using PdfSheetMaker = std::function<PdfSheet(std::size_t index)>;
+using PdfSheetMaker = std::function<ListSheet(std::size_t index)>;
 
 // Writes count sheets into fileName, each made as it is drawn. False with error set (naming
 // the file) when it could not be written; false with error empty when progress stopped it.

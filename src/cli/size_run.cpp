@@ -115,17 +115,10 @@ bool WriteSheets(const CliOptions& options, const ListSizer& sizer, const std::v
         return error.empty();
     }
 
-    // every row but an error row has a sheet; each is made as it is drawn
-    std::vector<std::size_t> sheetRows;
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        if (rows[r].status != RowStatus::Error)
-            sheetRows.push_back(r);
+    // each sheet is made as it is drawn
+    const std::vector<std::size_t> sheetRows = RowsWithSheets(rows);
     const PdfSheetMaker sheetAt = [&](std::size_t index) {
-        const SizedRow& row = rows[sheetRows[index]];
-        PdfSheet sheet{ListDatasheetLines(sizer, row, frame), std::nullopt};
-        if (options.charts)
-            sheet.chart = ListRowChart(sizer, row, true);
-        return sheet;
+        return MakeListSheet(sizer, rows[sheetRows[index]], frame, options.charts);
     };
     ProgressLine progress("vnsize: writing " + options.datasheets, sheetRows.size(), started, ProgressLine::Wanted(false));
     const std::string title = std::filesystem::path(options.list).filename().string();

@@ -103,6 +103,21 @@ std::optional<TorqueChartData> ListRowChart(const ListSizer& sizer, const SizedR
     return chart;
 }
 
+ListSheet MakeListSheet(const ListSizer& sizer, const SizedRow& row, const DatasheetFrame& frame, bool withChart) {
+    ListSheet sheet{ListDatasheetLines(sizer, row, frame), std::nullopt};
+    if (withChart)
+        sheet.chart = ListRowChart(sizer, row, true);
+    return sheet;
+}
+
+std::vector<std::size_t> RowsWithSheets(const std::vector<SizedRow>& rows) {
+    std::vector<std::size_t> sheetRows;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (rows[r].status != RowStatus::Error)
+            sheetRows.push_back(r);
+    return sheetRows;
+}
+
 std::string TagFileName(const std::string& tag) {
     std::string name = CutChars(tag, kTagNameChars);
     for (char& c : name)

@@ -20,6 +20,17 @@ std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedR
 // leads its title ("XV-1001: RPS 120, 5.5 bar, Fail Close").
 std::optional<TorqueChartData> ListRowChart(const ListSizer& sizer, const SizedRow& row, bool tagInTitle = false);
 
+// A tag's sheet as a PDF draws it: the lines, and the chart below them when asked for
+// (with the tag leading its title).
+struct ListSheet {
+    std::vector<std::string> lines;
+    std::optional<TorqueChartData> chart;
+};
+ListSheet MakeListSheet(const ListSizer& sizer, const SizedRow& row, const DatasheetFrame& frame, bool withChart);
+
+// The rows that have a sheet, in list order: every row but an error row.
+std::vector<std::size_t> RowsWithSheets(const std::vector<SizedRow>& rows);
+
 // A file name for a tag's text datasheet: characters that a file name cannot hold made
 // '_', ".txt" added; "sheet" for an empty tag. The caller makes repeated names unique.
 std::string TagFileName(const std::string& tag);

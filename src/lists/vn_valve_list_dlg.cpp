@@ -435,20 +435,12 @@ bool VnValveListDlg::WritePdfDatasheets(const QString& fileName) {
         return false;
     const DatasheetFrame frame = MakeDatasheetFrame();
     const std::vector<SizedRow>& rows = model_->Rows();
-    // every row but an error row has a sheet; each is made as it is drawn
-    std::vector<std::size_t> sheetRows;
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        if (rows[r].status != RowStatus::Error)
-            sheetRows.push_back(r);
+    // each sheet is made as it is drawn
+    const std::vector<std::size_t> sheetRows = RowsWithSheets(rows);
     const bool withCharts = chartToggle_->isChecked();
     const SheetMaker sheetAt = [&](std::size_t index) {
-        const SizedRow& row = rows[sheetRows[index]];
-        PrintSheet sheet;
-        for (const std::string& line : ListDatasheetLines(*sizer_, row, frame))
-            sheet.lines << QString::fromStdString(line);
-        if (withCharts)
-            sheet.chart = ListRowChart(*sizer_, row, true);
-        return sheet;
+        ListSheet made = MakeListSheet(*sizer_, rows[sheetRows[index]], frame, withCharts);
+        return MakePrintSheet(made.lines, std::move(made.chart));
     };
     WorkProgress progress(this, Str(150), sheetRows.size(), progressDelay_);
     QString error;

@@ -34,6 +34,14 @@ void DrawDatasheetPage(QPainter& painter, const QStringList& lines, const PrintP
         painter.drawText(line.position + QPointF(0, ascent), line.text);
 }
 
+PrintSheet MakePrintSheet(const std::vector<std::string>& lines, std::optional<TorqueChartData> chart) {
+    PrintSheet sheet{{}, std::move(chart)};
+    sheet.lines.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        sheet.lines.append(QString::fromStdString(line));
+    return sheet;
+}
+
 namespace {
 
 // Draws a sheet from a new page (the device's first page for the first sheet), then its

@@ -38,6 +38,8 @@ struct PrintSheet {
     std::optional<TorqueChartData> chart;
 };
 
+PrintSheet MakePrintSheet(const std::vector<std::string>& lines, std::optional<TorqueChartData> chart);
+
 // Makes the sheet with the given index. Sheets are made as they are drawn, so a run of
 // thousands holds one at a time.
 using SheetMaker = std::function<PrintSheet(std::size_t index)>;
