@@ -3,6 +3,7 @@
 // parameters and never tests the flavour itself.
 #pragma once
 
+#include "app/settings.h"
 #include "report/datasheet.h"
 
 #if defined(VN_FLAVOUR_PNEUMATIC) == defined(VN_FLAVOUR_ELECTRIC)
@@ -13,7 +14,7 @@
 #include "data/torque_t.h"
 namespace flavour {
 constexpr bool kPneumatic = true;
-constexpr const char* kSettingsFile = "sizkav.set";
+constexpr const char* kSettingsFile = kPneumaticSettingsFile;
 constexpr const char* kListFile = "LIST_KAV.TXT";
 constexpr int kMainMenu = 100;
 constexpr int kCaptionString = 12;
@@ -25,7 +26,7 @@ using ActuatorData = TorqueT;
 #include "data/torque_e.h"
 namespace flavour {
 constexpr bool kPneumatic = false;
-constexpr const char* kSettingsFile = "sizqu.set";
+constexpr const char* kSettingsFile = kElectricSettingsFile;
 constexpr const char* kListFile = "LIST_QU.TXT";
 constexpr int kMainMenu = 101;
 constexpr int kCaptionString = 110;

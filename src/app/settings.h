@@ -7,6 +7,10 @@
 
 #include <string>
 
+// Each program's settings file, in the folder it runs in.
+inline constexpr const char* kPneumaticSettingsFile = "sizkav.set";
+inline constexpr const char* kElectricSettingsFile = "sizqu.set";
+
 class Settings {
 public:
     static constexpr std::size_t kNameChars = 99;

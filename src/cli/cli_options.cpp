@@ -31,7 +31,7 @@ std::string VersionText() {
 class UsageFormatter : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App*, std::string) const override {
-        return "Usage: vnsize --actuators FILE [OPTIONS] LIST\n";
+        return "Usage: vnsize [OPTIONS] LIST\n";
     }
 };
 
@@ -91,20 +91,47 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
     });
     app.set_help_flag("-h,--help", "Show this help and exit");
     app.set_version_flag("--version", VersionText(), "Show the version and exit");
-    std::string pressureText;
     // CLI11 does not wrap: descriptions break their lines themselves, to fit 80 columns
     app.add_option("--actuators", options.actuators,
                    "The actuator range: pneumatic (.kav) or electric (.qu),\n"
-                   "told apart by its contents")
-        ->required()
+                   "told apart by its contents; the settings file's\n"
+                   "when not given")
         ->type_name("FILE");
-    app.add_option("--valves", options.valves, "A valve torque database, for rows that give\nSeries and Size")
+    app.add_option("--valves", options.valves,
+                   "A valve torque database, for rows that give Series\n"
+                   "and Size; the settings file's when not given")
         ->type_name("FILE");
-    app.add_option("--pressure", pressureText,
+    app.add_option("--pressure", options.pressureText,
                    "Supply pressure for rows without one, in bar (psi\n"
-                   "with --imperial), 2 to 10 bar; 4 bar when not given")
+                   "with --imperial), 2 to 10 bar; the settings file's,\n"
+                   "or 4 bar, when not given")
         ->type_name("P");
-    app.add_flag("--imperial", options.imperial, "Torques in in.lb and pressures in psi");
+    bool imperialFlag = false, metricFlag = false;
+    auto* imperial = app.add_flag("--imperial", imperialFlag, "Torques in in.lb and pressures in psi");
+    auto* metric = app.add_flag("--metric", metricFlag, "Torques in Nm and pressures in bar")->excludes(imperial);
+    imperial->excludes(metric);
+    std::string decimal;
+    app.add_option("--decimal", decimal,
+                   "The list's decimal mark: point or comma; without it\n"
+                   "a comma-separated list uses the point, a\n"
+                   "semicolon-separated one the comma, and a\n"
+                   "tab-separated one the mark its numbers show")
+        ->type_name("point|comma")
+        ->check(CLI::IsMember({"point", "comma"}, CLI::ignore_case));
+    std::vector<std::string> columns;
+    app.add_option("--column", columns,
+                   "The list's column HEADER holds ROLE (Tag, Action,\n"
+                   "Torque, Series, Size, Valve type, Safety, Seating,\n"
+                   "Running, Pressure); HEADER empty: the list has none.\n"
+                   "Repeat for more roles")
+        ->type_name("ROLE=HEADER")
+        ->allow_extra_args(false);
+    app.add_option("--settings", options.settings,
+                   "The settings file to read instead of sizkav.set or\n"
+                   "sizqu.set in this folder")
+        ->type_name("FILE");
+    auto* noSettings = app.add_flag("--no-settings", options.noSettings, "Read no settings file");
+    noSettings->excludes("--settings");
     app.add_option("-o,--output", options.output,
                    "Write the sized list to FILE: a workbook (.xlsx),\n"
                    "JSON (.json) or CSV; without it, CSV goes to\n"
@@ -117,13 +144,19 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
         ->type_name("DIR|FILE.pdf");
     bool noCharts = false;
     app.add_flag("--no-charts", noCharts, "PDF datasheets without the torque chart below\neach sheet");
-    app.add_option("--place", options.place, "The place at the foot of every datasheet")->type_name("TEXT");
+    app.add_option("--place", options.place,
+                   "The place at the foot of every datasheet; the\n"
+                   "settings file's when not given")
+        ->type_name("TEXT");
     app.add_option("LIST", options.list, "The valve list: CSV whose first line names the\ncolumns")
         ->required()
         ->type_name("");
-    app.footer("Exit status: 0 when every row was sized, 1 when some rows found no actuator or\n"
+    app.footer("Without --settings or --no-settings, vnsize reads the settings file of the\n"
+               "program whose range it sizes with (sizkav.set or sizqu.set) in the current\n"
+               "folder, as the program does; options win over it.\n\n"
+               "Exit status: 0 when every row was sized, 1 when some rows found no actuator or\n"
                "could not be sized, 2 when the list, a data file or an option could not be used\n"
-               "or the output could not be written.");
+               "or the output could not be written. Warnings leave it as it is.");
 
     try {
         app.parse(argc, argv);
@@ -134,13 +167,19 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
     }
 
     options.charts = !noCharts;
-    options.pressure = DefaultPressure(options.imperial);
-    if (app.count("--pressure") > 0) {
+    options.placeGiven = app.count("--place") > 0;
+    options.pressureGiven = app.count("--pressure") > 0;
+    options.units = imperialFlag ? 1 : metricFlag ? 0 : -1;
+    if (!decimal.empty())
+        options.decimal = decimal[0] == 'c' || decimal[0] == 'C' ? DecimalChoice::Comma : DecimalChoice::Point;
+    for (const std::string& text : columns) {
+        ColumnChoice choice;
         std::string message;
-        if (!ReadPressure(pressureText, options.imperial, options.pressure, message)) {
+        if (!ReadColumnChoice(text, choice, message)) {
             std::fprintf(stderr, "vnsize: %s\n", message.c_str());
             return kExitFailed;
         }
+        options.columns.push_back(choice);
     }
     return -1;
 }

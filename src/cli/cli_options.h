@@ -1,7 +1,10 @@
 // What vnsize is asked to do, read from its command line with CLI11.
 #pragma once
 
+#include "lists/list_sizing.h"
+
 #include <string>
+#include <vector>
 
 // Exit statuses: every row sized; some rows found no actuator or could not be sized; the
 // list, a data file or the options could not be used, or the output could not be written.
@@ -12,15 +15,21 @@ constexpr int kExitFailed = 2;
 constexpr int kExitStopped = 130;
 
 struct CliOptions {
-    std::string actuators;
-    std::string valves; // empty: no valve database
+    std::string actuators; // empty: the settings file's
+    std::string valves;    // empty: the settings file's, if it names one
     std::string list;
     std::string output;     // empty: CSV on standard output
     std::string datasheets; // a folder of text sheets, or a file ending in ".pdf"
     std::string place;      // the place line of the datasheets
-    bool imperial = false;
-    bool charts = true; // a PDF datasheet carries its torque chart
-    float pressure = 0; // the default supply pressure, in the list's units
+    bool placeGiven = false;
+    std::string settings;   // --settings FILE; empty: the program's file in this folder
+    bool noSettings = false;
+    int units = -1;         // 0 metric, 1 imperial, -1 as the settings say (metric without)
+    bool charts = true;     // a PDF datasheet carries its torque chart
+    std::string pressureText; // --pressure as typed
+    bool pressureGiven = false;
+    DecimalChoice decimal = DecimalChoice::FromList;
+    std::vector<ColumnChoice> columns;
 };
 
 // Reads the command line into options. Returns -1 when vnsize should go on; otherwise the

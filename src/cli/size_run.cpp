@@ -4,11 +4,14 @@
 #include "data/torque_database.h"
 #include "data/torque_e.h"
 #include "data/torque_t.h"
+#include "report/text_util.h"
+#include "lists/list_account.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
 #include "pdf_sheets.h"
 #include "progress_line.h"
+#include "run_settings.h"
 
 #include <csignal>
 #include <cstdio>
@@ -104,9 +107,9 @@ bool PrepareSheetTarget(const std::string& target) {
 }
 
 // The datasheets of the sized rows, as one PDF or a folder of text files.
-bool WriteSheets(const CliOptions& options, const ListSizer& sizer, const std::vector<SizedRow>& rows,
-                 ProgressLine::Clock::time_point started) {
-    const DatasheetFrame frame = SheetFrame(sizer.Electric(), options.place);
+bool WriteSheets(const CliOptions& options, const RunSettings& run, const ListSizer& sizer,
+                 const std::vector<SizedRow>& rows, ProgressLine::Clock::time_point started) {
+    const DatasheetFrame frame = SheetFrame(sizer.Electric(), run.place);
     std::string error;
     if (!IsPdfName(options.datasheets)) {
         WriteListDatasheets(options.datasheets, sizer, rows, frame, error);
@@ -140,33 +143,28 @@ struct SizingData {
     std::unique_ptr<ListSizer> sizer;
 };
 
-// Reads the actuator range (its kind from its contents) and the valve database. False,
-// with the message given, when either cannot be used.
-bool LoadData(const CliOptions& options, SizingData& data) {
+// Reads the actuator range and the valve database the run settled on. False, with the
+// message given, when either cannot be used.
+bool LoadData(const RunSettings& run, SizingData& data) {
     std::string message;
-    const ActuatorKind kind = DetectActuatorKind(options.actuators, message);
-    if (kind == ActuatorKind::Unknown) {
-        Fail(message.empty() ? options.actuators + ": not a pneumatic or electric actuator range" : message);
-        return false;
-    }
-    if (!options.valves.empty()) {
-        data.database = std::make_unique<TorqueDatabase>(options.valves);
+    if (!run.valves.empty()) {
+        data.database = std::make_unique<TorqueDatabase>(run.valves);
         if (!data.database->IsUsable()) {
             const int status = data.database->status;
-            Fail(options.valves + ": not a usable valve torque database: it " +
-                 (status == ReadComplete ? std::string("holds no valve series") : ReadStatusText(status)));
+            Fail(run.valves + ": not a usable valve torque database: it " +
+                 (status == ReadComplete ? std::string("holds no valve series") : ReadStatusText(status)) +
+                 (run.valvesFrom == "option" ? "" : " (named by " + run.valvesFrom + ")"));
             return false;
         }
     }
-    const ListSettings settings{options.imperial, options.pressure};
-    if (kind == ActuatorKind::Pneumatic) {
-        data.pneumatic = std::make_unique<TorqueT>(options.actuators);
-        if (RangeUsable(*data.pneumatic, options.actuators, message))
-            data.sizer = std::make_unique<ListSizer>(*data.pneumatic, data.database.get(), settings);
+    if (run.kind == ActuatorKind::Pneumatic) {
+        data.pneumatic = std::make_unique<TorqueT>(run.actuators);
+        if (RangeUsable(*data.pneumatic, run.actuators, message))
+            data.sizer = std::make_unique<ListSizer>(*data.pneumatic, data.database.get(), run.list);
     } else {
-        data.electric = std::make_unique<TorqueE>(options.actuators);
-        if (RangeUsable(*data.electric, options.actuators, message))
-            data.sizer = std::make_unique<ListSizer>(*data.electric, data.database.get(), settings);
+        data.electric = std::make_unique<TorqueE>(run.actuators);
+        if (RangeUsable(*data.electric, run.actuators, message))
+            data.sizer = std::make_unique<ListSizer>(*data.electric, data.database.get(), run.list);
     }
     if (!data.sizer)
         Fail(message);
@@ -189,8 +187,14 @@ void StopSizingOnSignals() {
 
 int RunSizing(const CliOptions& options) {
     const auto started = ProgressLine::Clock::now();
+    RunSettings run;
+    std::string message;
+    if (!ResolveRunSettings(options, run, message)) {
+        Fail(message);
+        return kExitFailed;
+    }
     SizingData data;
-    if (!LoadData(options, data))
+    if (!LoadData(run, data))
         return kExitFailed;
     ListSizer& sizer = *data.sizer;
 
@@ -215,6 +219,13 @@ int RunSizing(const CliOptions& options) {
                           ProgressLine::Wanted(toStandardOutput));
 
     const auto onHeader = [&](const ListSizer& ready) {
+        // the account of what the run reads, before the first row
+        std::vector<std::string> account = RunAccount(run);
+        const std::vector<std::string> listLines = AccountLines(AccountOf(ready));
+        account.insert(account.end(), listLines.begin(), listLines.end());
+        progress.Clear();
+        for (const std::string& line : account)
+            std::fprintf(stderr, "vnsize: %s\n", line.c_str());
         writer = toStandardOutput ? MakeCsvStreamWriter(stdout, ready.Format())
                                   : MakeListWriter(ListFileKindOf(options.output), options.output, ready.Format());
         writeFailed = !writer || !writer->Begin(ready.OutputHeader(), ready.OutputKinds());
@@ -228,12 +239,12 @@ int RunSizing(const CliOptions& options) {
         if (row.status != RowStatus::Ok && static_cast<int>(rowMessages.size()) < kRowsNamed) {
             // Status says "no fit"; on its own line a user needs the words
             std::string status = row.cells.empty() ? std::string() : row.cells.back();
-            if (row.status == RowStatus::NoFit)
+            if (row.status == RowStatus::NoFit && status == "no fit")
                 status = "no actuator of the range fits";
             rowMessages.push_back(options.list + ": line " + std::to_string(row.line) + ": " +
                                   (row.tag.empty() ? std::string() : row.tag + ": ") + status);
         }
-        if (wantSheets && row.status == RowStatus::Ok)
+        if (wantSheets && HasDatasheet(row))
             rows.push_back(std::move(row));
         progress.Show(bytesRead);
         return stopRequested == 0;
@@ -251,25 +262,36 @@ int RunSizing(const CliOptions& options) {
         return kExitStopped;
     }
     if (!result.ok) {
-        Fail(result.message.empty() ? options.list + ": could not be read" : result.message);
+        std::string why = result.message.empty() ? options.list + ": could not be read" : result.message;
+        if (result.fault == ListFault::Columns)
+            why += " (--column ROLE=HEADER names a column)";
+        else if (result.fault == ListFault::Decimal)
+            why += " (--decimal point|comma)";
+        Fail(why);
         return kExitFailed;
     }
     if (!writer || !writer->Commit()) {
         Fail(WriteError(options, writer.get()));
         return kExitFailed;
     }
-    if (wantSheets && !WriteSheets(options, sizer, rows, started))
+    if (wantSheets && rows.empty())
+        Fail("no row was sized, so there is no datasheet to write; " + options.datasheets + " is left as it was");
+    else if (wantSheets && !WriteSheets(options, run, sizer, rows, started))
         return stopRequested ? kExitStopped : kExitFailed;
 
     for (const std::string& line : rowMessages)
         std::fprintf(stderr, "%s\n", line.c_str());
     const long unsized = result.noFit + result.errors;
-    if (unsized > 0) {
-        if (unsized > static_cast<long>(rowMessages.size()))
-            std::fprintf(stderr, "... and %ld more\n", unsized - static_cast<long>(rowMessages.size()));
-        std::fprintf(stderr, "vnsize: %s: %ld of %ld rows sized, %ld found no actuator, %ld could not be sized\n",
-                     options.list.c_str(), result.sized, result.rows, result.noFit, result.errors);
-        return kExitSomeRows;
-    }
-    return kExitAllSized;
+    if (unsized > static_cast<long>(rowMessages.size()))
+        std::fprintf(stderr, "... and %ld more\n", unsized - static_cast<long>(rowMessages.size()));
+    std::string summary = Format("%ld of %ld rows sized, %ld found no actuator, %ld could not be sized",
+                                 result.sized, result.rows, result.noFit, result.errors);
+    if (result.warned > 0)
+        summary += Format("; %ld with warnings (the Warnings column)", result.warned);
+    if (result.skipped > 0)
+        summary += Format("; %ld empty rows passed over", result.skipped);
+    if (writer && writer->CutCells() > 0)
+        summary += Format("; %ld cells cut to a workbook cell's 32767 characters", writer->CutCells());
+    std::fprintf(stderr, "vnsize: %s: %s\n", options.list.c_str(), summary.c_str());
+    return unsized > 0 ? kExitSomeRows : kExitAllSized;
 }

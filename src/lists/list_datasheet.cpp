@@ -35,7 +35,7 @@ std::string Unit(bool imperial) {
 } // namespace
 
 std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedRow& row, const DatasheetFrame& frame) {
-    if (row.status == RowStatus::Error)
+    if (!HasDatasheet(row))
         return {};
     const bool imperial = sizer.Settings().imperial;
     const std::string unit = Unit(imperial);
@@ -89,10 +89,10 @@ std::vector<std::string> ListDatasheetLines(const ListSizer& sizer, const SizedR
 }
 
 std::optional<TorqueChartData> ListRowChart(const ListSizer& sizer, const SizedRow& row, bool tagInTitle) {
-    if (row.status == RowStatus::Error)
+    if (!HasDatasheet(row))
         return std::nullopt;
     ChartInputs inputs;
-    const std::size_t actuator = sizer.AddedFrom() + 3;
+    const std::size_t actuator = sizer.ActuatorColumn();
     inputs.actuator = actuator < row.cells.size() ? row.cells[actuator] : std::string();
     inputs.imperial = sizer.Settings().imperial;
     inputs.hasPressure = sizer.Pneumatic() != nullptr;
@@ -110,10 +110,14 @@ ListSheet MakeListSheet(const ListSizer& sizer, const SizedRow& row, const Datas
     return sheet;
 }
 
+bool HasDatasheet(const SizedRow& row) {
+    return row.status != RowStatus::Error;
+}
+
 std::vector<std::size_t> RowsWithSheets(const std::vector<SizedRow>& rows) {
     std::vector<std::size_t> sheetRows;
     for (std::size_t r = 0; r < rows.size(); ++r)
-        if (rows[r].status != RowStatus::Error)
+        if (HasDatasheet(rows[r]))
             sheetRows.push_back(r);
     return sheetRows;
 }

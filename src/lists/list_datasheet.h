@@ -28,7 +28,11 @@ struct ListSheet {
 };
 ListSheet MakeListSheet(const ListSizer& sizer, const SizedRow& row, const DatasheetFrame& frame, bool withChart);
 
-// The rows that have a sheet, in list order: every row but an error row.
+// Whether a row gets a datasheet: every row that was sized, whether an actuator fits or
+// not, since a no-fit sheet still sets out what the valve demands; not a row whose
+// inputs could not be read. The list screen and vnsize both follow it.
+bool HasDatasheet(const SizedRow& row);
+// The rows that have a sheet, in list order.
 std::vector<std::size_t> RowsWithSheets(const std::vector<SizedRow>& rows);
 
 // A file name for a tag's text datasheet: characters that a file name cannot hold made

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <memory>
 
 namespace {
@@ -15,46 +16,154 @@ constexpr std::size_t kHeadLines = 5;
 
 bool IsNumber(const std::string& text) {
     float value = 0;
-    return ParseListNumber(text, false, value);
+    return ParseListNumber(text, DecimalMark::Point, value);
 }
 
 using ReadFunction = std::function<ListReadResult(const ListRecordSink&)>;
 
-ListJobResult Run(const ReadFunction& read, const std::string& name, const ListFormat& format, ListSizer& sizer,
+// A cell that shows a decimal mark, for a message that names it.
+struct MarkCell {
+    long line = 0;
+    std::string what; // "Torque '12.5'"
+    bool Seen() const { return line > 0; }
+};
+
+std::string CellText(ListRole role, const std::string& cell) {
+    return std::string(RoleName(role)) + " '" + CutChars(TrimmedCell(cell), 40) + "'";
+}
+
+// What the first reading learns of a list.
+struct Survey {
+    MarkCell point, comma, either;
+    std::map<std::string, std::vector<long>> tags; // every tag's lines, folded
+    long records = 0;
+};
+
+// Settles the decimal mark, or says why the list cannot be read with one.
+bool DecideMark(const Survey& survey, const ListSettings& settings, ListFormat& format, std::string& message) {
+    if (settings.decimal != DecimalChoice::FromList) {
+        format.decimalComma = settings.decimal == DecimalChoice::Comma;
+        format.decimalSource = DecimalSource::Chosen;
+        return true;
+    }
+    if (format.separator != '\t') {
+        format.decimalComma = format.separator == ';';
+        format.decimalSource = DecimalSource::Separator;
+        return true;
+    }
+    format.decimalSource = DecimalSource::Cells;
+    if (survey.point.Seen() && survey.comma.Seen()) {
+        message = Format("the list uses both decimal marks: %s on line %li has a point, %s on line %li a comma; "
+                         "choose the list's decimal mark",
+                         survey.point.what.c_str(), survey.point.line, survey.comma.what.c_str(), survey.comma.line);
+        return false;
+    }
+    if (!survey.point.Seen() && !survey.comma.Seen() && survey.either.Seen()) {
+        message = Format("%s on line %li reads as one number with a decimal point and another with a decimal "
+                         "comma, and no number of the list shows which it uses; choose the list's decimal mark",
+                         survey.either.what.c_str(), survey.either.line);
+        return false;
+    }
+    format.decimalComma = survey.comma.Seen();
+    return true;
+}
+
+ListJobResult Run(const ReadFunction& read, const std::string& name, const ListFormat& detected, ListSizer& sizer,
                   const ListHeaderSink& onHeader, const SizedRowSink& onRow) {
     ListJobResult result;
-    result.format = format;
+    ListFormat format = detected;
+    auto failed = [&](ListFault fault, long line, const std::string& message) {
+        result.fault = fault;
+        result.message = line > 0 ? Format("%s: line %li: %s", name.c_str(), line, message.c_str())
+                                  : name + ": " + message;
+        return result;
+    };
+
+    // first the columns, the decimal mark and the tags that stand on more than one row
+    Survey survey;
     bool header = true;
+    std::string message;
+    long headerLine = 0;
+    std::vector<std::pair<ListRole, int>> numbers;
+    int tagColumn = -1;
+    const ListReadResult surveyed = read([&](ListRecord&& record) {
+        if (header) {
+            header = false;
+            headerLine = record.line;
+            if (!sizer.SetHeader(record.fields, format, message))
+                return false;
+            numbers = sizer.NumberColumns();
+            tagColumn = sizer.Columns()[ListRole::Tag].column;
+            return true;
+        }
+        if (BlankRecord(record))
+            return true;
+        ++survey.records;
+        auto field = [&record](int c) -> const std::string& {
+            static const std::string none;
+            return c >= 0 && static_cast<std::size_t>(c) < record.fields.size() ? record.fields[static_cast<std::size_t>(c)]
+                                                                                : none;
+        };
+        if (const std::string tag = ListSizer::FoldedTag(field(tagColumn)); !tag.empty())
+            survey.tags[tag].push_back(record.line);
+        if (format.separator == '\t')
+            for (const auto& [role, column] : numbers) {
+                const std::string& cell = field(column);
+                const MarkShown shown = MarkOfCell(cell);
+                MarkCell& seen = shown == MarkShown::Point   ? survey.point
+                                 : shown == MarkShown::Comma ? survey.comma
+                                                             : survey.either;
+                if (shown != MarkShown::None && !seen.Seen())
+                    seen = {record.line, CellText(role, cell)};
+            }
+        return true;
+    });
+    if (!message.empty())
+        return failed(ListFault::Columns, headerLine, message);
+    if (!surveyed.ok)
+        return failed(ListFault::Read, 0, surveyed.message.empty() ? "could not be read" : surveyed.message);
+    if (!DecideMark(survey, sizer.Settings(), format, message))
+        return failed(ListFault::Decimal, 0, message);
+    format.byteOrderMark = surveyed.format.byteOrderMark;
+    result.format = format;
+    sizer.SetDecimalMark(format.decimalComma, format.decimalSource);
+    std::map<std::string, std::vector<long>> repeated;
+    for (auto& [tag, lines] : survey.tags)
+        if (lines.size() > 1)
+            repeated.emplace(tag, std::move(lines));
+    survey.tags.clear();
+    sizer.SetRepeatedTags(std::move(repeated));
+    if (onHeader && !onHeader(sizer)) {
+        result.cancelled = true;
+        return result;
+    }
+
+    // then every row
+    header = true;
     const ListReadResult read_ = read([&](ListRecord&& record) {
         if (header) {
             header = false;
-            std::string message;
-            if (!sizer.SetHeader(record.fields, format, message)) {
-                result.message = Format("%s: line %li: %s", name.c_str(), record.line, message.c_str());
-                return false;
-            }
-            if (onHeader && !onHeader(sizer)) {
-                result.cancelled = true;
-                return false;
-            }
+            return true;
+        }
+        if (BlankRecord(record)) {
+            ++result.skipped;
             return true;
         }
         const unsigned long long offset = record.offset;
         SizedRow row = sizer.Size(std::move(record));
         ++result.rows;
         (row.status == RowStatus::Ok ? result.sized : row.status == RowStatus::NoFit ? result.noFit : result.errors)++;
+        result.warned += !row.warnings.empty();
         if (onRow && !onRow(std::move(row), offset)) {
             result.cancelled = true;
             return false;
         }
         return true;
     });
-    if (!result.message.empty() || result.cancelled)
+    if (result.cancelled)
         return result;
-    if (!read_.ok) {
-        result.message = read_.message;
-        return result;
-    }
+    if (!read_.ok)
+        return failed(ListFault::Read, 0, read_.message.empty() ? "could not be read" : read_.message);
     result.ok = true;
     return result;
 }
@@ -107,15 +216,12 @@ ActuatorKind DetectActuatorKind(const std::string& fileName, std::string& messag
 ListJobResult SizeListText(std::string_view text, const std::string& name, ListSizer& sizer,
                            const ListHeaderSink& onHeader, const SizedRowSink& onRow) {
     const ReadFunction read = [text](const ListRecordSink& sink) { return ReadListText(text, sink); };
-    ListJobResult result = Run(read, name, DetectListFormat(text), sizer, onHeader, onRow);
-    if (!result.ok && !result.cancelled && result.message.rfind(name + ":", 0) != 0)
-        result.message = name + ": " + result.message;
-    return result;
+    return Run(read, name, DetectListFormat(text), sizer, onHeader, onRow);
 }
 
 ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const ListHeaderSink& onHeader,
                            const SizedRowSink& onRow) {
-    // the separator is told by the first line, before the records are read
+    // the separator is told by the header, before the records are read
     ListFormat format;
     if (std::FILE* file = fileName.empty() ? nullptr : std::fopen(fileName.c_str(), "rb")) {
         std::string start(1 << 16, '\0');
@@ -123,6 +229,20 @@ ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const 
         std::fclose(file);
         format = DetectListFormat(start);
     }
-    const ReadFunction read = [&fileName](const ListRecordSink& sink) { return ReadListFile(fileName, sink); };
+    // the reader's messages name the file already
+    const ReadFunction read = [&fileName](const ListRecordSink& sink) {
+        ListReadResult result = ReadListFile(fileName, sink);
+        const std::string prefix = fileName + ": ";
+        if (result.message.rfind(prefix, 0) == 0)
+            result.message.erase(0, prefix.size());
+        return result;
+    };
     return Run(read, fileName, format, sizer, onHeader, onRow);
+}
+
+bool BlankRecord(const ListRecord& record) {
+    for (const std::string& field : record.fields)
+        if (field.find_first_not_of(" \t\r\n") != std::string::npos)
+            return false;
+    return true;
 }

@@ -22,18 +22,35 @@ using ListHeaderSink = std::function<bool(const ListSizer& sizer)>;
 // stops (a cancel).
 using SizedRowSink = std::function<bool(SizedRow&& row, unsigned long long bytesRead)>;
 
+// What stopped a list before its rows were sized.
+enum class ListFault {
+    None,
+    Read,    // the file: it cannot be opened, is not text, or breaks the CSV rules
+    Columns, // a needed column is missing, or columns are ambiguous
+    Decimal, // the list's numbers do not show one decimal mark
+};
+
 struct ListJobResult {
     bool ok = false;        // the list was read and sized to its end
     bool cancelled = false; // a sink stopped it
     std::string message;    // when not ok and not cancelled: names the file and the line
+    ListFault fault = ListFault::None;
     long rows = 0;
     long sized = 0; // rows with status ok
     long noFit = 0;
     long errors = 0;
+    long warned = 0;  // rows with a warning, whatever their status
+    long skipped = 0; // rows with every field empty, passed over like blank lines
     ListFormat format;
 };
 
-// Reads fileName, gives the header to sizer and onHeader, then sizes every record.
+// Whether a record is a row of empty fields (a spreadsheet's ";;;;"), which counts as a
+// blank line.
+bool BlankRecord(const ListRecord& record);
+
+// Reads the list twice: once to find its columns, its decimal mark (from the cells of a
+// tab-separated list) and its repeated tags, then to size every record. The header goes
+// to sizer and onHeader before the first row.
 ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const ListHeaderSink& onHeader,
                            const SizedRowSink& onRow);
 // The same for a list held in memory; name is used in messages.

@@ -133,10 +133,16 @@ public:
 private:
     void Line(std::string_view line) {
         ++lineNumber_;
-        if (lineNumber_ == 1) {
+        if (lineNumber_ == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") {
+            result.format.byteOrderMark = true;
+            line.remove_prefix(3);
+        }
+        // the header, the first line that is not blank, tells the separator
+        if (!headerSeen_ && line.find_first_not_of(" \t\r\n") != std::string_view::npos) {
+            headerSeen_ = true;
+            const bool mark = result.format.byteOrderMark;
             result.format = DetectListFormat(line);
-            if (result.format.byteOrderMark)
-                line.remove_prefix(3);
+            result.format.byteOrderMark = mark;
             csv_set_delim(&csv_, static_cast<unsigned char>(result.format.separator));
         }
         if (nextStart_ == 0) {
@@ -199,6 +205,7 @@ private:
     std::string pending_; // its lines so far, when it spans more than one
     unsigned long long bytes_ = 0;
     bool stopped_ = false;
+    bool headerSeen_ = false;
 
 public:
     bool Stopped() const { return stopped_; }
@@ -243,8 +250,16 @@ ListFormat DetectListFormat(std::string_view start) {
     format.byteOrderMark = start.substr(0, 3) == "\xEF\xBB\xBF";
     if (format.byteOrderMark)
         start.remove_prefix(3);
+    // blank lines before the header say nothing of the separator
+    while (!start.empty()) {
+        const std::size_t end = start.find('\n');
+        const std::string_view line = start.substr(0, end);
+        if (line.find_first_not_of(" \t\r") != std::string_view::npos || end == std::string_view::npos)
+            break;
+        start.remove_prefix(end + 1);
+    }
     format.separator = DetectSeparator(start.substr(0, start.find_first_of("\r\n")));
-    format.decimalComma = format.separator != ',';
+    format.decimalComma = format.separator == ';';
     return format;
 }
 

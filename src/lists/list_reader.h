@@ -10,10 +10,16 @@
 #include <string_view>
 #include <vector>
 
+// How a list's decimal mark was settled: by its separator (a comma-separated list uses the
+// point, a semicolon-separated one the comma), by what its number cells show (a
+// tab-separated list), or by the user.
+enum class DecimalSource { Separator, Cells, Chosen };
+
 struct ListFormat {
     char separator = ',';
-    // Numbers may be written with a decimal comma: true with a semicolon or tab separator.
+    // The list's numbers are written with a decimal comma (and grouped with points).
     bool decimalComma = false;
+    DecimalSource decimalSource = DecimalSource::Separator;
     // The list began with a byte-order mark; a CSV written from it gets one too, which
     // some spreadsheets need to read UTF-8.
     bool byteOrderMark = false;
@@ -37,7 +43,8 @@ struct ListReadResult {
 // outside quotes; a comma when none does.
 char DetectSeparator(std::string_view headerLine);
 
-// The format of a list from its first bytes (at least its first line when it has one).
+// The format of a list from its first bytes (at least its header line when it has one):
+// the separator is told by the header, the first line that is not blank.
 ListFormat DetectListFormat(std::string_view start);
 
 // Called with every record in order, the header first. Returning false stops the reading

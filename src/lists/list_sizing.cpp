@@ -19,18 +19,8 @@ namespace {
 // at most this many searches.
 constexpr std::size_t kSearchCache = 64;
 
-
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-std::string Folded(std::string_view text) {
-    return ToUpperText(Trimmed(text));
-}
+// Repeated tags: the lines a warning names before it only counts the rest.
+constexpr std::size_t kLinesNamed = 3;
 
 // A value as it reads back from a screen's field after the program put it there.
 float AsField(float value) {
@@ -39,143 +29,209 @@ float AsField(float value) {
 
 // A cell quoted in a reason, kept short.
 std::string Quoted(const std::string& cell) {
-    return "'" + CutChars(Trimmed(cell), 80) + "'";
+    return "'" + CutChars(TrimmedCell(cell), 80) + "'";
+}
+
+const char* const kValveWords[3] = {"ball valve", "butterfly valve", "plug valve"};
+
+bool AllFinite(std::initializer_list<float> values) {
+    for (float v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
 }
 
 } // namespace
 
-struct ListSizer::Columns {
-    int tag = -1;
-    int action = -1;
-    int torque = -1;
-    int series = -1;
-    int size = -1;
-    int valveType = -1;
-    int safety = -1;
-    int seating = -1;
-    int running = -1;
-    int pressure = -1;
+// Reads the values of one row into it, with the warnings they give; the first cell that
+// cannot be read as meant leaves its reason.
+class ListSizer::RowReader {
+public:
+    RowReader(const ListSizer& sizer, SizedRow& row) : sizer_(sizer), row_(row) {}
+
+    bool Has(ListRole role) const { return sizer_.columns_[role].column >= 0; }
+    const std::string& Cell(ListRole role) const {
+        static const std::string none;
+        const int c = sizer_.columns_[role].column;
+        return c >= 0 ? row_.cells[static_cast<std::size_t>(c)] : none;
+    }
+    bool Empty(ListRole role) const { return TrimmedCell(Cell(role)).empty(); }
+
+    // A number cell in the list's units; a unit of the other system is converted. False,
+    // with the reason, for a cell that is no number in this list or carries a wrong unit.
+    bool Number(ListRole role, const Quantity* quantity, float& value, bool& asTyped) {
+        const std::string& text = Cell(role);
+        const std::string name = RoleName(role);
+        const CellNumber cell = ReadListNumber(text, sizer_.Mark());
+        switch (cell.fault) {
+        case NumberFault::None:
+            break;
+        case NumberFault::OtherMark:
+            return Fail(name + " " + Quoted(text) + " does not match this list's " + MarkName(sizer_.Mark()));
+        case NumberFault::NotFinite:
+            return Fail(name + " " + Quoted(text) + " is too large a number");
+        default:
+            return Fail(name + " " + Quoted(text) + " is not a number");
+        }
+        const std::string unit = cell.unit.empty() ? sizer_.columns_[role].unit : cell.unit;
+        value = static_cast<float>(cell.value);
+        asTyped = cell.plain;
+        if (unit.empty())
+            return true;
+        if (!quantity)
+            return Fail(name + " " + Quoted(text) + " has a unit ('" + unit + "'); " + name + " takes none");
+        bool imperial = false;
+        if (!ReadUnit(unit, *quantity, imperial))
+            return Fail(name + " " + Quoted(text) + ": the unit '" + unit + "' is not " + UnitChoices(*quantity));
+        asTyped = asTyped && imperial == sizer_.settings_.imperial;
+        value = ToListUnits(value, *quantity, imperial, sizer_.settings_.imperial);
+        return true;
+    }
+
+    // A factor from its cell when it gives one: above 0, and a warning below 1 for safety.
+    bool Factor(ListRole role, float& value, const std::string& defaultFrom) {
+        if (!Has(role))
+            return true;
+        if (Empty(role)) {
+            Warn(std::string(RoleName(role)) + " empty: " + sizer_.ValueText(value) + " used (" + defaultFrom + ")");
+            return true;
+        }
+        bool asTyped = false;
+        if (!Number(role, nullptr, value, asTyped))
+            return false;
+        if (!(value > 0))
+            return Fail(std::string(RoleName(role)) + " " + Quoted(Cell(role)) + " is not above 0");
+        if (role == ListRole::Safety && value < 1)
+            Warn("Safety " + TrimmedCell(Cell(role)) + " is below 1");
+        return true;
+    }
+
+    void Warn(std::string warning) { row_.warnings.push_back(std::move(warning)); }
+    bool Fail(std::string why) {
+        reason = std::move(why);
+        return false;
+    }
+
+    std::string reason;
+
+private:
+    const ListSizer& sizer_;
+    SizedRow& row_;
 };
 
-int ValveTypeFromText(const std::string& text) {
-    static const std::array<std::vector<const char*>, 3> names = {{
-        {"Ball", "Ball Valve", "Kogel", "Kogelkraan", "Kugel", "Kugelhahn", "Bille", "Vanne \xc3\xa0 bille"},
-        {"Butterfly", "Butterfly Valve", "Vlinder", "Vlinderklep", "Klappe", "Absperrklappe", "Papillon",
-         "Vanne papillon"},
-        {"Plug", "Plug Valve", "Plugkraan", "K\xc3\xbc" "ken", "K\xc3\xbc" "kenhahn", "Boisseau",
-         "Vanne \xc3\xa0 boisseau"},
-    }};
-    const std::string wanted = Folded(text);
-    for (std::size_t type = 0; type < names.size(); ++type)
-        for (const char* name : names[type])
-            if (ToUpperText(name) == wanted)
-                return static_cast<int>(type);
-    return -1;
+std::string SourceText(ValueSource source, const std::string& settingsFile) {
+    switch (source) {
+    case ValueSource::Settings:
+        return "settings file " + settingsFile;
+    case ValueSource::Option:
+        return "option";
+    case ValueSource::BuiltIn:
+        break;
+    }
+    return "built in";
 }
 
-bool ParseListNumber(const std::string& text, bool decimalComma, float& value) {
-    std::string number = Trimmed(text);
-    if (decimalComma)
-        for (char& c : number)
-            if (c == ',')
-                c = '.';
-    // sign, digits with at most one point, an optional exponent; nothing else
-    std::size_t i = 0;
-    if (i < number.size() && (number[i] == '-' || number[i] == '+'))
-        ++i;
-    std::size_t digits = 0;
-    bool point = false;
-    for (; i < number.size(); ++i) {
-        const char c = number[i];
-        if (c >= '0' && c <= '9')
-            ++digits;
-        else if (c == '.' && !point)
-            point = true;
-        else
-            break;
-    }
-    if (digits == 0)
-        return false;
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
-        ++i;
-        if (i < number.size() && (number[i] == '-' || number[i] == '+'))
-            ++i;
-        const std::size_t from = i;
-        while (i < number.size() && number[i] >= '0' && number[i] <= '9')
-            ++i;
-        if (i == from)
-            return false;
-    }
-    if (i != number.size())
-        return false;
-    // as a screen's field reads its text: the double the text gives, then single precision
-    const auto parsed = static_cast<float>(std::strtod(number.c_str(), nullptr));
-    if (!std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
+std::string ListSizer::FoldedTag(std::string_view tag) {
+    return ToUpperText(TrimmedCell(tag));
 }
 
 ListSizer::ListSizer(const TorqueT& actuators, const TorqueDatabase* database, ListSettings settings)
-    : pneumatic_(&actuators), database_(database), settings_(settings), columns_(std::make_unique<Columns>()) {}
+    : pneumatic_(&actuators), database_(database), settings_(std::move(settings)) {}
 
 ListSizer::ListSizer(const TorqueE& actuators, const TorqueDatabase* database, ListSettings settings)
-    : electric_(&actuators), database_(database), settings_(settings), columns_(std::make_unique<Columns>()) {}
+    : electric_(&actuators), database_(database), settings_(std::move(settings)) {}
 
 ListSizer::~ListSizer() = default;
 
 bool ListSizer::SetHeader(const std::vector<std::string>& header, const ListFormat& format, std::string& message) {
     format_ = format;
-    *columns_ = Columns{};
-    namespace lc = list_columns;
-    const std::pair<const char*, int Columns::*> known[] = {
-        {lc::kTag, &Columns::tag},         {lc::kAction, &Columns::action},       {lc::kTorque, &Columns::torque},
-        {lc::kSeries, &Columns::series},   {lc::kSize, &Columns::size},           {lc::kValveType, &Columns::valveType},
-        {lc::kSafety, &Columns::safety},   {lc::kSeating, &Columns::seating},     {lc::kRunning, &Columns::running},
-        {lc::kPressure, &Columns::pressure},
-    };
-    for (std::size_t c = 0; c < header.size(); ++c) {
-        const std::string name = Folded(header[c]);
-        for (const auto& [wanted, member] : known)
-            if (name == ToUpperText(wanted) && (*columns_).*member < 0)
-                (*columns_).*member = static_cast<int>(c);
-    }
-    const Columns& col = *columns_;
-    if (col.tag < 0)
-        message = "the list has no Tag column";
-    else if (pneumatic_ && col.action < 0)
-        message = "the list has no Action column (DA, FC or FO)";
-    else if (col.torque < 0 && (col.series < 0 || col.size < 0))
-        message = "the list needs a Torque column, or Series and Size columns";
-    else
-        message.clear();
+    fault_ = HeaderFault::None;
+    inputHeader_ = header;
     inputColumns_ = header.size();
+    repeated_.clear();
+    if (MatchColumns(header, settings_.columns, columns_, message) != ColumnFault::None)
+        fault_ = HeaderFault::Columns;
+    // a unit in a header is its cells' unit: it must be one the quantity has
+    for (const auto& [role, quantity] : {std::pair{ListRole::Torque, Quantity::Torque},
+                                         std::pair{ListRole::Pressure, Quantity::Pressure}}) {
+        const ColumnUse& use = columns_[role];
+        bool imperial = false;
+        if (fault_ == HeaderFault::None && use.column >= 0 && !use.unit.empty() &&
+            !ReadUnit(use.unit, quantity, imperial)) {
+            fault_ = HeaderFault::Unit;
+            message = "the column '" + TrimmedCell(header[static_cast<std::size_t>(use.column)]) +
+                      "' gives the unit '" + use.unit + "'; " + RoleName(role) + " is in " + UnitChoices(quantity);
+        }
+    }
+    if (fault_ == HeaderFault::None) {
+        const ColumnMatch& col = columns_;
+        if (col[ListRole::Tag].column < 0)
+            message = "the list has no Tag column";
+        else if (pneumatic_ && col[ListRole::Action].column < 0)
+            message = "the list has no Action column (DA, FC or FO)";
+        else if (col[ListRole::Torque].column < 0 &&
+                 (col[ListRole::Series].column < 0 || col[ListRole::Size].column < 0))
+            message = "the list needs a Torque column, or Series and Size columns";
+        if (!message.empty())
+            fault_ = HeaderFault::MissingColumn;
+    }
     BuildOutputHeader(header);
-    return message.empty();
+    return fault_ == HeaderFault::None;
+}
+
+void ListSizer::SetDecimalMark(bool decimalComma, DecimalSource source) {
+    format_.decimalComma = decimalComma;
+    format_.decimalSource = source;
+}
+
+std::vector<std::pair<ListRole, int>> ListSizer::NumberColumns() const {
+    std::vector<std::pair<ListRole, int>> numbers;
+    for (ListRole role : {ListRole::Torque, ListRole::Size, ListRole::Safety, ListRole::Seating, ListRole::Running,
+                          ListRole::Pressure})
+        if (columns_[role].column >= 0)
+            numbers.emplace_back(role, columns_[role].column);
+    return numbers;
 }
 
 void ListSizer::BuildOutputHeader(const std::vector<std::string>& header) {
+    namespace lc = list_columns;
     outputHeader_ = header;
     outputKinds_.assign(header.size(), CellKind::Text);
-    const Columns& col = *columns_;
-    for (int numeric : {col.torque, col.size, col.safety, col.seating, col.running, col.pressure})
-        if (numeric >= 0)
-            outputKinds_[static_cast<std::size_t>(numeric)] = CellKind::Number;
-    const std::vector<std::string> added =
-        pneumatic_ ? std::vector<std::string>{"Break", "Run", "Seat", "Actuator", "Spring set", "Air start", "Air end",
-                                              "Spring start", "Spring end", "Output", "Margin", "Status"}
-                   : std::vector<std::string>{"Break", "Run", "Seat", "Actuator", "Break/Seat", "Run", "Margin",
-                                              "Status"};
+    for (const auto& [role, column] : NumberColumns())
+        outputKinds_[static_cast<std::size_t>(column)] = CellKind::Number;
+    std::vector<std::string> added;
+    if (pneumatic_)
+        added.push_back(lc::kPressureUsed);
+    added.insert(added.end(), {lc::kValveTypeUsed, lc::kSafetyUsed, lc::kSeatingUsed, lc::kRunningUsed});
+    if (pneumatic_)
+        added.insert(added.end(), {"Break", "Run", "Seat", lc::kActuator, "Spring set", "Air start", "Air end",
+                                   "Spring start", "Spring end", "Output"});
+    else
+        added.insert(added.end(), {"Break", "Run", "Seat", lc::kActuator, "Break/Seat", "Actuator run"});
+    added.insert(added.end(), {"Margin", lc::kWarnings, lc::kStatus});
     for (const std::string& name : added) {
+        if (name == lc::kActuator)
+            actuatorColumn_ = outputHeader_.size();
         outputHeader_.push_back(name);
-        outputKinds_.push_back(name == "Actuator" || name == "Status" ? CellKind::Text : CellKind::Number);
+        const bool text = name == lc::kActuator || name == lc::kStatus || name == lc::kWarnings ||
+                          name == lc::kValveTypeUsed;
+        outputKinds_.push_back(text ? CellKind::Text : CellKind::Number);
     }
 }
 
 std::string ListSizer::NumberText(double value, int decimals) const {
     std::string text = ::Format("%.*f", decimals, value);
-    if (text == "-0" || text == "-0.0")
-        text.erase(0, 1);
+    if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-')
+        text.erase(0, 1); // a zero has no sign
+    if (format_.decimalComma)
+        for (char& c : text)
+            if (c == '.')
+                c = ',';
+    return text;
+}
+
+std::string ListSizer::ValueText(float value) const {
+    std::string text = ShortestFloat(value == 0 ? 0.0f : value);
     if (format_.decimalComma)
         for (char& c : text)
             if (c == '.')
@@ -200,26 +256,40 @@ SizedRow ListSizer::Size(const ListRecord& record) const {
 }
 
 SizedRow ListSizer::Size(ListRecord&& record) const {
-    const Columns& col = *columns_;
     SizedRow row;
     row.line = record.line;
     row.cells = std::move(record.fields);
-    std::string reason;
+    std::string extra;
     if (row.cells.size() > inputColumns_) {
-        bool extra = false;
-        for (std::size_t c = inputColumns_; c < row.cells.size(); ++c)
-            extra = extra || !Trimmed(row.cells[c]).empty();
-        if (extra)
-            reason = ::Format("the row has %zu fields, the header %zu", row.cells.size(), inputColumns_);
+        for (std::size_t c = inputColumns_; c < row.cells.size() && extra.empty(); ++c)
+            if (!TrimmedCell(row.cells[c]).empty())
+                extra = ::Format("the row has %zu fields, the header %zu", row.cells.size(), inputColumns_);
     }
     row.cells.resize(inputColumns_);
     const std::size_t added = outputHeader_.size() - inputColumns_;
-    auto cell = [&](int c) -> const std::string& {
-        static const std::string none;
-        return c >= 0 ? row.cells[static_cast<std::size_t>(c)] : none;
-    };
+    RowReader in(*this, row);
+    row.tag = TrimmedCell(in.Cell(ListRole::Tag));
+    if (const auto found = repeated_.find(FoldedTag(row.tag)); !row.tag.empty() && found != repeated_.end()) {
+        std::string others;
+        std::size_t named = 0, more = 0;
+        for (long line : found->second) {
+            if (line == row.line)
+                continue;
+            if (named++ < kLinesNamed)
+                others += (others.empty() ? "" : ", ") + std::to_string(line);
+            else
+                ++more;
+        }
+        if (more > 0)
+            others += ::Format(" and %zu more", more);
+        in.Warn("tag " + row.tag + " is also on line" + (named > 1 ? "s " : " ") + others);
+    }
     auto finish = [&](std::vector<std::string> results) {
         results.resize(added);
+        std::string warnings;
+        for (const std::string& warning : row.warnings)
+            warnings += (warnings.empty() ? "" : "; ") + warning;
+        results[added - 2] = warnings;
         row.cells.insert(row.cells.end(), results.begin(), results.end());
         return row;
     };
@@ -229,45 +299,51 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
         results.back() = why;
         return finish(results);
     };
-    if (!reason.empty())
-        return fail(reason);
-
-    row.tag = Trimmed(cell(col.tag));
+    if (!extra.empty())
+        return fail(extra);
     if (row.tag.empty())
         return fail("Tag is empty");
 
+    // the action: pneumatic rows need one; an electric actuator has no fail-safe action
+    const ListAction action = ActionFromText(in.Cell(ListRole::Action));
+    std::string noFit;
+    if (action == ListAction::Unknown || (pneumatic_ && action == ListAction::None))
+        return fail("Action " + Quoted(in.Cell(ListRole::Action)) + " is not DA, FC or FO");
     if (pneumatic_) {
-        const std::string action = Folded(cell(col.action));
-        if (action == "DA")
-            row.doubleActing = true;
-        else if (action == "FC" || action == "FO")
-            row.action = action == "FO" ? 1 : 0;
-        else
-            return fail("Action " + Quoted(cell(col.action)) + " is not DA, FC or FO");
+        row.doubleActing = action == ListAction::DoubleActing;
+        row.action = action == ListAction::FailOpen ? 1 : 0;
+    } else if (action == ListAction::FailClose || action == ListAction::FailOpen) {
+        noFit = "an electric actuator has no fail-safe action";
     }
 
-    if (!Trimmed(cell(col.valveType)).empty()) {
-        row.valveType = ValveTypeFromText(cell(col.valveType));
+    if (!in.Empty(ListRole::ValveType)) {
+        row.valveType = ValveTypeFromText(in.Cell(ListRole::ValveType));
         if (row.valveType < 0)
-            return fail("Valve type " + Quoted(cell(col.valveType)) + " is not Ball, Butterfly or Plug");
+            return fail("Valve type " + Quoted(in.Cell(ListRole::ValveType)) + " is not Ball, Butterfly or Plug");
+    } else if (in.Has(ListRole::ValveType)) {
+        in.Warn(std::string("Valve type empty: ") + ValveTypeName(0) + " used (built in)");
     }
     row.safety = kDefaultSafety;
     row.running = kValveTypePresets[row.valveType].running;
     row.seating = kValveTypePresets[row.valveType].seating;
+    std::string factorsFrom = kValveWords[row.valveType];
+    std::string safetyFrom = "built in";
 
     // the torque: typed in the list, or a size of a database series
-    const bool byDatabase = Trimmed(cell(col.torque)).empty() && !Trimmed(cell(col.series)).empty();
+    const Quantity torqueQuantity = Quantity::Torque;
+    const bool byDatabase = in.Empty(ListRole::Torque) && !in.Empty(ListRole::Series);
     if (!byDatabase) {
-        if (Trimmed(cell(col.torque)).empty())
-            return fail(col.torque >= 0 ? "Torque is empty" : "Series is empty");
-        row.typedTorque = Trimmed(cell(col.torque));
-        if (!ParseListNumber(row.typedTorque, format_.decimalComma, row.typedValue))
-            return fail("Torque " + Quoted(row.typedTorque) + " is not a number");
-        if (row.typedValue < 0)
-            return fail("Torque " + Quoted(row.typedTorque) + " is negative");
+        if (in.Empty(ListRole::Torque))
+            return fail(in.Has(ListRole::Torque) ? "Torque is empty" : "Series is empty");
+        bool asTyped = false;
+        if (!in.Number(ListRole::Torque, &torqueQuantity, row.typedValue, asTyped))
+            return fail(in.reason);
+        if (!(row.typedValue > 0))
+            return fail("Torque " + Quoted(in.Cell(ListRole::Torque)) + " is not above 0");
+        row.typedTorque = asTyped ? TrimmedCell(in.Cell(ListRole::Torque)) : ValueText(row.typedValue);
         row.torqueNm = settings_.imperial ? InLbToNm(row.typedValue) : row.typedValue;
     } else {
-        row.series = Trimmed(cell(col.series));
+        row.series = TrimmedCell(in.Cell(ListRole::Series));
         if (!database_)
             return fail("Series " + Quoted(row.series) + ": no valve database is in use");
         if (!database_->IsUsable())
@@ -275,17 +351,18 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
                         " does not read cleanly");
         const ValvePage* page = nullptr;
         for (const ValvePage& p : database_->pages)
-            if (Folded(p.name) == Folded(row.series)) {
+            if (FoldedTag(p.name) == FoldedTag(row.series)) {
                 page = &p;
                 break;
             }
         if (!page)
             return fail("Series " + Quoted(row.series) + " not in the valve database");
         float size = 0;
-        if (Trimmed(cell(col.size)).empty())
+        bool asTyped = false;
+        if (in.Empty(ListRole::Size))
             return fail("Size is empty");
-        if (!ParseListNumber(cell(col.size), format_.decimalComma, size))
-            return fail("Size " + Quoted(cell(col.size)) + " is not a number");
+        if (!in.Number(ListRole::Size, nullptr, size, asTyped))
+            return fail(in.reason);
         const ValveSize* found = nullptr;
         for (const ValveSize& v : page->sizes)
             if (ValveSizeText(v.size) == ValveSizeText(size)) {
@@ -300,36 +377,39 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
         row.safety = AsField(page->safetyFactor);
         row.seating = AsField(page->seatFactor);
         row.running = AsField(page->runFactor);
+        factorsFrom = safetyFrom = "series " + Quoted(row.series);
     }
 
     // factors given in the row win over the presets and the series
-    const std::pair<int, float*> factors[] = {
-        {col.safety, &row.safety}, {col.seating, &row.seating}, {col.running, &row.running}};
-    const char* factorNames[] = {"Safety", "Seating", "Running"};
-    for (std::size_t f = 0; f < 3; ++f) {
-        const std::string& text = cell(factors[f].first);
-        if (Trimmed(text).empty())
-            continue;
-        if (!ParseListNumber(text, format_.decimalComma, *factors[f].second))
-            return fail(std::string(factorNames[f]) + " " + Quoted(text) + " is not a number");
-        if (*factors[f].second < 0)
-            return fail(std::string(factorNames[f]) + " " + Quoted(text) + " is negative");
-    }
+    if (!in.Factor(ListRole::Safety, row.safety, safetyFrom) || !in.Factor(ListRole::Seating, row.seating, factorsFrom) ||
+        !in.Factor(ListRole::Running, row.running, factorsFrom))
+        return fail(in.reason);
 
     if (pneumatic_) {
         float pressure = AsField(settings_.pressure);
-        const std::string& text = cell(col.pressure);
-        if (!Trimmed(text).empty() && !ParseListNumber(text, format_.decimalComma, pressure))
-            return fail("Pressure " + Quoted(text) + " is not a number");
+        const Quantity pressureQuantity = Quantity::Pressure;
+        bool asTyped = false;
+        if (!in.Empty(ListRole::Pressure)) {
+            if (!in.Number(ListRole::Pressure, &pressureQuantity, pressure, asTyped))
+                return fail(in.reason);
+        } else if (in.Has(ListRole::Pressure)) {
+            in.Warn("Pressure empty: " + ValueText(pressure) + (settings_.imperial ? " psi" : " bar") + " used (" +
+                    SourceText(settings_.pressureSource, settings_.settingsFile) + ")");
+        }
         row.typedPressure = pressure;
         row.pressure = settings_.imperial ? PsiToBar(pressure) : pressure;
         if (!(row.pressure >= 2.0f && row.pressure <= 10.0f))
             return fail(::Format("Pressure %s %s is outside %s", NumberText(pressure, 1).c_str(),
-                               settings_.imperial ? "psi" : "bar", settings_.imperial ? "29 to 145 psi" : "2 to 10 bar"));
+                                 settings_.imperial ? "psi" : "bar",
+                                 settings_.imperial ? "29 to 145 psi" : "2 to 10 bar"));
     }
 
     const bool imperial = settings_.imperial;
     std::vector<std::string> r;
+    if (pneumatic_)
+        r.push_back(ValueText(row.typedPressure));
+    r.insert(r.end(), {ValveTypeName(row.valveType), ValueText(row.safety), ValueText(row.seating),
+                       ValueText(row.running)});
     if (pneumatic_) {
         const TorqueT& data = *pneumatic_;
         if (row.doubleActing) {
@@ -340,10 +420,26 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
             row.outcome = SizeSpringReturn(Search(row.pressure, row.running, row.seating, row.action), row.torqueNm,
                                            row.safety);
         }
-        const SizingOutcome& o = row.outcome;
+    } else {
+        row.outcome = SizeElectric(*electric_, row.torqueNm, row.safety, row.running, row.seating);
+    }
+    // a demand beyond single precision sizes nothing: no actuator meets infinity
+    if (!AllFinite({row.typedValue * row.safety, row.outcome.required, row.outcome.run, row.outcome.seat}))
+        return fail("Torque " + Quoted(row.typedTorque) + " is too large: its demand is beyond any number");
+    if (!noFit.empty()) {
+        const SizingOutcome demands = row.outcome;
+        row.outcome = SizingOutcome{};
+        row.outcome.rule = demands.rule;
+        row.outcome.required = demands.required;
+        row.outcome.run = demands.run;
+        row.outcome.seat = demands.seat;
+    }
+    const SizingOutcome& o = row.outcome;
+    if (pneumatic_) {
+        const TorqueT& data = *pneumatic_;
         const bool sr = !row.doubleActing;
-        r = {byDatabase ? Shown(o.required, imperial) : Whole(row.typedValue * row.safety), Shown(o.run, imperial),
-             Shown(o.seat, imperial)};
+        r.insert(r.end(), {byDatabase ? Shown(o.required, imperial) : Whole(row.typedValue * row.safety),
+                           Shown(o.run, imperial), Shown(o.seat, imperial)});
         if (o.found) {
             r.push_back(sr ? ModelText(data.GetSrModel(o.index), data.GetSize(o.index))
                            : ModelText(data.GetDaModel(o.index), data.GetSize(o.index)));
@@ -357,10 +453,7 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
         }
     } else {
         const TorqueE& data = *electric_;
-        row.outcome = SizeElectric(data, row.torqueNm, row.safety, row.running, row.seating);
-        const SizingOutcome& o = row.outcome;
-        r = {Shown(o.required, imperial), Shown(o.run, imperial),
-             Shown(o.seat, imperial)};
+        r.insert(r.end(), {Shown(o.required, imperial), Shown(o.run, imperial), Shown(o.seat, imperial)});
         if (o.found) {
             const TorqueEItem& item = data.Item(o.index);
             auto own = [imperial](int nm) {
@@ -372,8 +465,9 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
         }
     }
     double margin = 0;
-    r.push_back(row.outcome.found && row.outcome.Margin(margin) ? NumberText(margin, 1) : "");
-    row.status = row.outcome.found ? RowStatus::Ok : RowStatus::NoFit;
-    r.push_back(row.outcome.found ? "ok" : "no fit");
+    r.push_back(o.found && o.Margin(margin) ? NumberText(margin, 1) : "");
+    r.push_back(""); // the warnings, filled in by finish
+    row.status = o.found ? RowStatus::Ok : RowStatus::NoFit;
+    r.push_back(o.found ? "ok" : noFit.empty() ? "no fit" : "no fit: " + noFit);
     return finish(r);
 }

@@ -3,6 +3,8 @@
 // record's own fields unchanged, followed by the columns the sizing adds.
 #pragma once
 
+#include "lists/list_cells.h"
+#include "lists/list_columns.h"
 #include "lists/list_reader.h"
 #include "screens/sizing.h"
 
@@ -18,10 +20,22 @@ class TorqueE;
 class TorqueDatabase;
 class SpringReturnSearch;
 
-// Where the list's numbers are read and written: units and the default pressure.
+enum class DecimalChoice { FromList, Point, Comma };
+
+// Where a value that no cell gives came from.
+enum class ValueSource { BuiltIn, Settings, Option };
+// Where a value came from, in words: "settings file sizkav.set", "option", "built in".
+std::string SourceText(ValueSource source, const std::string& settingsFile);
+
+// Where the list's numbers are read and written: units and the default pressure, the
+// decimal mark and the user's word on which column is which.
 struct ListSettings {
     bool imperial = false; // torques in in.lb and pressures in psi instead of Nm and bar
     float pressure = 4.0f; // default supply pressure, in the list's units
+    ValueSource pressureSource = ValueSource::BuiltIn;
+    std::string settingsFile; // the settings file a value came from, for the run's account
+    DecimalChoice decimal = DecimalChoice::FromList;
+    std::vector<ColumnChoice> columns;
 };
 
 enum class RowStatus { Ok, NoFit, Error };
@@ -32,8 +46,10 @@ enum class CellKind { Text, Number };
 struct SizedRow {
     long line = 0;
     RowStatus status = RowStatus::Error;
-    std::vector<std::string> cells; // the input fields (padded to the header), the added columns; Status last
+    // the input fields (padded to the header), then the added columns; Status last
+    std::vector<std::string> cells;
     std::string tag;
+    std::vector<std::string> warnings; // also in the Warnings cell
     SizingOutcome outcome; // the answer behind the cells, for a chart or a datasheet
     // What went into the sizing, as the screens would have it (valid unless an error).
     std::string typedTorque; // the torque text as the list gives it, or the database torque
@@ -50,27 +66,20 @@ struct SizedRow {
     std::string series; // the database page, when the row named one
 };
 
-// The column names the sizing reads and adds, in the order they are added.
+// The columns the sizing adds, in the order they are added.
 namespace list_columns {
-inline constexpr const char* kTag = "Tag";
-inline constexpr const char* kAction = "Action";
-inline constexpr const char* kTorque = "Torque";
-inline constexpr const char* kSeries = "Series";
-inline constexpr const char* kSize = "Size";
-inline constexpr const char* kValveType = "Valve type";
-inline constexpr const char* kSafety = "Safety";
-inline constexpr const char* kSeating = "Seating";
-inline constexpr const char* kRunning = "Running";
-inline constexpr const char* kPressure = "Pressure";
+inline constexpr const char* kPressureUsed = "Pressure used";
+inline constexpr const char* kValveTypeUsed = "Valve type used";
+inline constexpr const char* kSafetyUsed = "Safety used";
+inline constexpr const char* kSeatingUsed = "Seating used";
+inline constexpr const char* kRunningUsed = "Running used";
+inline constexpr const char* kActuator = "Actuator";
+inline constexpr const char* kWarnings = "Warnings";
+inline constexpr const char* kStatus = "Status";
 } // namespace list_columns
 
-// The valve type named in a list, in any of the four languages ("Ball", "Kugelhahn",
-// "Vanne papillon" ...), without regard to case: 0 ball, 1 butterfly, 2 plug, -1 unknown.
-int ValveTypeFromText(const std::string& text);
-
-// A list cell as a number: the whole field must be one, with '.' or (when decimalComma)
-// ',' as the decimal mark; blanks around it are allowed. Infinity and NaN are refused.
-bool ParseListNumber(const std::string& text, bool decimalComma, float& value);
+// Why a header cannot be sized from.
+enum class HeaderFault { None, MissingColumn, Columns, Unit };
 
 class ListSizer {
 public:
@@ -82,18 +91,38 @@ public:
     ListSizer(const ListSizer&) = delete;
     ListSizer& operator=(const ListSizer&) = delete;
 
-    // Takes the header record and the list's format. False, with a message, when the list
-    // lacks a column it needs (Tag; Action for pneumatic; Torque or Series and Size).
+    // Takes the header record and the list's format, and finds the column of every value.
+    // False, with a message and the fault, when the list lacks a column it needs (Tag;
+    // Action for pneumatic; Torque or Series and Size), when two columns read as one value,
+    // or when a header's unit is not one of its quantity.
     bool SetHeader(const std::vector<std::string>& header, const ListFormat& format, std::string& message);
+    HeaderFault Fault() const { return fault_; }
+    // The decimal mark the list's numbers are read with, once the whole list has shown it.
+    void SetDecimalMark(bool decimalComma, DecimalSource source);
+    // The tags that stand on more than one row (as FoldedTag compares them), with their
+    // lines: each such row gets a warning naming the others.
+    void SetRepeatedTags(std::map<std::string, std::vector<long>> lines) { repeated_ = std::move(lines); }
+    // A tag as repeated tags are compared: blanks cut, upper case.
+    static std::string FoldedTag(std::string_view tag);
+
+    // The columns found for the values the sizing reads.
+    const ColumnMatch& Columns() const { return columns_; }
+    // The header as the list gave it.
+    const std::vector<std::string>& InputHeader() const { return inputHeader_; }
+    // The number columns with their values' roles, for telling a list's decimal mark.
+    std::vector<std::pair<ListRole, int>> NumberColumns() const;
 
     // The output header: the input header, then the added columns.
     const std::vector<std::string>& OutputHeader() const { return outputHeader_; }
     // Per output column, whether its cells are numbers (when not empty).
     const std::vector<CellKind>& OutputKinds() const { return outputKinds_; }
-    // The index of the first added column.
+    // The index of the first added column, and of the actuator's and the warnings' columns.
     std::size_t AddedFrom() const { return inputColumns_; }
+    std::size_t ActuatorColumn() const { return actuatorColumn_; }
+    std::size_t WarningsColumn() const { return outputHeader_.size() - 2; }
     bool Electric() const { return electric_ != nullptr; }
     const ListFormat& Format() const { return format_; }
+    DecimalMark Mark() const { return format_.decimalComma ? DecimalMark::Comma : DecimalMark::Point; }
     const ListSettings& Settings() const { return settings_; }
     const TorqueT* Pneumatic() const { return pneumatic_; }
     const TorqueE* ElectricData() const { return electric_; }
@@ -107,9 +136,11 @@ public:
     // A number as the output writes it: whole for torques, one decimal for the margin,
     // with the list's decimal mark.
     std::string NumberText(double value, int decimals) const;
+    // A value as the shortest text that reads back to it, with the list's decimal mark.
+    std::string ValueText(float value) const;
 
 private:
-    struct Columns;
+    class RowReader;
     void BuildOutputHeader(const std::vector<std::string>& header);
     const SpringReturnSearch& Search(float pressure, float running, float seating, int action) const;
 
@@ -118,10 +149,14 @@ private:
     const TorqueDatabase* database_ = nullptr;
     ListSettings settings_;
     ListFormat format_;
-    std::unique_ptr<Columns> columns_;
+    ColumnMatch columns_;
+    HeaderFault fault_ = HeaderFault::None;
+    std::vector<std::string> inputHeader_;
     std::size_t inputColumns_ = 0;
+    std::size_t actuatorColumn_ = 0;
     std::vector<std::string> outputHeader_;
     std::vector<CellKind> outputKinds_;
+    std::map<std::string, std::vector<long>> repeated_;
     // spring-return searches by pressure, factors and action: a list mostly repeats a few
     mutable std::map<std::tuple<float, float, float, int>, std::unique_ptr<SpringReturnSearch>> searches_;
 };

@@ -25,18 +25,9 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-// A number cell as a double, '.' or the list's decimal comma; false for text.
+// A number cell as a double, in the list's convention; false for text.
 bool NumberCell(const std::string& cell, bool decimalComma, double& value) {
-    float check = 0;
-    if (!ParseListNumber(cell, decimalComma, check))
-        return false;
-    std::string text = cell;
-    if (decimalComma)
-        for (char& c : text)
-            if (c == ',')
-                c = '.';
-    value = std::strtod(text.c_str(), nullptr);
-    return std::isfinite(value);
+    return ParseListNumber(cell, decimalComma ? DecimalMark::Comma : DecimalMark::Point, value);
 }
 
 std::string SystemError(const std::string& fileName, const char* what) {
@@ -229,6 +220,7 @@ public:
     bool Begin(const std::vector<std::string>& header, const std::vector<CellKind>& kinds) override {
         kinds_ = kinds;
         kinds_.resize(header.size(), CellKind::Text);
+        header_ = header;
         if (!temp_.Open(error_)) // proves the folder takes the file; the workbook writes it at the end
             return false;
         temp_.Abandon();
@@ -243,13 +235,32 @@ public:
         bold_ = workbook_add_format(book_);
         format_set_bold(bold_);
         worksheet_freeze_panes(sheet_, 1, 0);
+        // the sizing's own Warnings column is the last of that name
+        for (std::size_t c = header.size(); c-- > 0 && warnings_ < 0;)
+            if (header[c] == list_columns::kWarnings)
+                warnings_ = static_cast<int>(c);
         for (std::size_t c = 0; c < header.size() && c < LXW_COL_MAX; ++c) {
             const double width = std::max<double>(10, static_cast<double>(Utf8Length(header[c])) + 2);
             worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
         }
         return Write(header, true);
     }
-    bool Row(const std::vector<std::string>& cells) override { return Write(cells, false); }
+    bool Row(const std::vector<std::string>& cells) override {
+        // a workbook cell holds at most 32767 characters: a longer one is cut, and the row
+        // says which
+        std::string cut;
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            if (Utf8Length(cells[c]) > kCellChars) {
+                ++cutCells_;
+                cut += (cut.empty() ? "" : ", ") + (c < header_.size() ? header_[c] : Format("column %zu", c + 1));
+            }
+        if (cut.empty() || warnings_ < 0 || static_cast<std::size_t>(warnings_) >= cells.size())
+            return Write(cells, false);
+        std::vector<std::string> marked = cells;
+        std::string& warnings = marked[static_cast<std::size_t>(warnings_)];
+        warnings += (warnings.empty() ? "" : "; ") + cut + " cut to 32767 characters in this workbook";
+        return Write(marked, false);
+    }
     bool Commit() override {
         if (!book_ || !error_.empty())
             return false;
@@ -279,8 +290,7 @@ private:
                 NumberCell(cells[c], format_.decimalComma, value)) {
                 worksheet_write_number(sheet_, row_, col, value, nullptr);
             } else if (!cells[c].empty()) {
-                // a cell holds at most 32767 characters
-                const std::string text = CutChars(cells[c], 32767);
+                const std::string text = CutChars(cells[c], kCellChars);
                 worksheet_write_string(sheet_, row_, col, text.c_str(), header ? bold_ : nullptr);
             }
         }
@@ -288,9 +298,13 @@ private:
         return true;
     }
 
+    static constexpr std::size_t kCellChars = 32767;
+
     TempFile temp_;
     ListFormat format_;
     std::vector<CellKind> kinds_;
+    std::vector<std::string> header_;
+    int warnings_ = -1;
     lxw_workbook* book_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;

@@ -27,9 +27,13 @@ public:
     virtual bool Commit() = 0;
     // What went wrong, naming the file; empty when nothing did.
     const std::string& Error() const { return error_; }
+    // Cells cut to fit the format (a workbook cell holds 32767 characters); each such row's
+    // Warnings cell says so in the file.
+    long CutCells() const { return cutCells_; }
 
 protected:
     std::string error_;
+    long cutCells_ = 0;
 };
 
 // A writer for the file; the format's decimal mark is used for CSV numbers. An abandoned

@@ -82,7 +82,7 @@ QVariant ValveListModel::data(const QModelIndex& index, int role) const {
         return {};
     case NumberRole: {
         float value = 0;
-        if (IsNumberColumn(index.column()) && ParseListNumber(*cell, decimalComma_, value))
+        if (IsNumberColumn(index.column()) && ParseListNumber(*cell, decimalComma_ ? DecimalMark::Comma : DecimalMark::Point, value))
             return static_cast<double>(value);
         return {};
     }

@@ -16,7 +16,10 @@ std::string Whole(float value) {
     // as "%.0f" writes it, without the cost of printf: tables of a long list call this a lot
     char text[64];
     const auto done = std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::fixed, 0);
-    return done.ec == std::errc() ? std::string(text, done.ptr) : Format("%.0f", static_cast<double>(value));
+    std::string whole = done.ec == std::errc() ? std::string(text, done.ptr) : Format("%.0f", static_cast<double>(value));
+    if (whole == "-0")
+        whole.erase(0, 1); // a zero has no sign
+    return whole;
 }
 
 std::string Shown(float nm, bool imperial) {

@@ -1,0 +1,97 @@
+#include "lists/list_account.h"
+
+#include "report/text_util.h"
+#include "screens/sizing.h"
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& parts, const char* between) {
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : between) + part;
+    return text;
+}
+
+std::string SeparatorName(char separator) {
+    return separator == ';' ? "semicolon" : separator == '\t' ? "tab" : "comma";
+}
+
+} // namespace
+
+ListAccount AccountOf(const ListSizer& sizer) {
+    ListAccount account;
+    const ColumnMatch& match = sizer.Columns();
+    const std::vector<std::string>& header = sizer.InputHeader();
+    std::vector<bool> used(header.size(), false);
+    for (std::size_t r = 0; r < kListRoles; ++r) {
+        const auto role = static_cast<ListRole>(r);
+        const ColumnUse& use = match[role];
+        // electric sizing reads no pressure: such a column passes through
+        const bool read = !(sizer.Electric() && role == ListRole::Pressure);
+        if (use.column >= 0 && read) {
+            used[static_cast<std::size_t>(use.column)] = true;
+            account.columns.push_back(
+                {role, TrimmedCell(header[static_cast<std::size_t>(use.column)]), use.unit, use.chosen});
+        } else if (read) {
+            account.missing.push_back(role);
+        }
+    }
+    for (std::size_t c = 0; c < header.size(); ++c)
+        if (!used[c])
+            account.passed.push_back(TrimmedCell(header[c]).empty() ? Format("(column %zu)", c + 1)
+                                                                    : TrimmedCell(header[c]));
+    const ListFormat& format = sizer.Format();
+    account.decimalComma = format.decimalComma;
+    account.decimalSource = format.decimalSource;
+    account.separator = format.separator;
+    const ListSettings& settings = sizer.Settings();
+    account.pneumatic = !sizer.Electric();
+    account.imperial = settings.imperial;
+    account.pressure = settings.pressure;
+    account.pressureSource = settings.pressureSource;
+    account.settingsFile = settings.settingsFile;
+    return account;
+}
+
+std::vector<std::string> AccountLines(const ListAccount& account) {
+    std::vector<std::string> lines;
+    std::vector<std::string> parts;
+    for (const ListAccount::Column& column : account.columns)
+        parts.push_back(std::string(RoleName(column.role)) + " '" + column.header + "'" +
+                        (column.chosen ? " (chosen)" : ""));
+    lines.push_back("columns read: " + Joined(parts, ", "));
+
+    // what stands in for a value the list leaves out, or a row leaves empty
+    parts.clear();
+    const std::string series = ", or the series'";
+    if (account.pneumatic)
+        parts.push_back("Pressure " + ShortestFloat(account.pressure) + (account.imperial ? " psi" : " bar") + " (" +
+                        SourceText(account.pressureSource, account.settingsFile) + ")");
+    parts.push_back("Valve type Ball (built in)");
+    parts.push_back("Safety " + ShortestFloat(kDefaultSafety) + series + " (built in)");
+    parts.push_back("Seating and Running by valve type" + series + " (built in)");
+    lines.push_back("for a value the list leaves out: " + Joined(parts, "; "));
+
+    parts.clear();
+    for (ListRole role : account.missing)
+        parts.push_back(RoleName(role));
+    if (!parts.empty())
+        lines.push_back("not in the list: " + Joined(parts, ", "));
+    if (!account.passed.empty())
+        lines.push_back("passed through: " + Joined(account.passed, ", "));
+
+    std::string mark = account.decimalComma ? "decimal comma" : "decimal point";
+    switch (account.decimalSource) {
+    case DecimalSource::Chosen:
+        mark += " (chosen)";
+        break;
+    case DecimalSource::Cells:
+        mark += " (as the numbers of this tab-separated list show)";
+        break;
+    case DecimalSource::Separator:
+        mark += " (the list is " + SeparatorName(account.separator) + "-separated)";
+        break;
+    }
+    lines.push_back("numbers: " + mark);
+    return lines;
+}

@@ -1,0 +1,164 @@
+#include "lists/list_columns.h"
+
+#include "lists/list_cells.h"
+
+namespace {
+
+const char* const kRoleNames[kListRoles] = {"Tag",       "Action",     "Torque",  "Series",  "Size",
+                                            "Valve type", "Safety", "Seating", "Running", "Pressure"};
+
+// A header, as messages quote it.
+std::string Quoted(const std::string& header) {
+    return "'" + header + "'";
+}
+
+bool SameHeader(const std::string& a, const std::string& b) {
+    return TrimmedCell(a) == TrimmedCell(b);
+}
+
+} // namespace
+
+const char* RoleName(ListRole role) {
+    return kRoleNames[static_cast<std::size_t>(role)];
+}
+
+const std::vector<RoleNames>& ListColumnNames() {
+    // English first, then Dutch, German and French: the programs' own words for the
+    // quantity, then what engineers write. A name stands for one role only.
+    static const std::vector<RoleNames> table = {
+        {ListRole::Tag,
+         {"Tag", "Tag No.", "Tag number", "Tag ID", "Valve tag", "Valve tag No.", "Tagnummer", "Tag-Nr.", "AKZ",
+          "Kennzeichen", "Rep\xc3\xa8re", "Num\xc3\xa9ro de rep\xc3\xa8re"}},
+        {ListRole::Action,
+         {"Action", "Fail action", "Fail position", "Fail-safe action", "Fail-safe position", "Faalstand",
+          "Sich.-Stellung", "Sicherheitsstellung", "Pos. s\xc3\xa9" "curit\xc3\xa9",
+          "Position de s\xc3\xa9" "curit\xc3\xa9"}},
+        {ListRole::Torque,
+         {"Torque", "Valve torque", "Break torque", "Breakaway torque", "Break-away torque", "Koppel",
+          "Afsluiterkoppel", "Losbreekkoppel", "Drehmoment", "Armaturendrehmoment", "Ventildrehmoment",
+          "Losbrechmoment", "Couple", "Couple vanne", "Couple de d\xc3\xa9" "collement"}},
+        {ListRole::Series, {"Series", "Valve series", "Serie", "Baureihe", "S\xc3\xa9rie"}},
+        {ListRole::Size, {"Size", "Valve size", "Maat", "Gr\xc3\xb6\xc3\x9f" "e", "Groesse", "Taille"}},
+        {ListRole::ValveType,
+         {"Valve type", "Valve", "Type afsluiter", "Afsluitertype", "Afsluiter", "Armaturentyp", "Armatur",
+          "Ventiltyp", "Type de vanne", "Vanne"}},
+        {ListRole::Safety,
+         {"Safety", "Safety factor", "SF", "Veiligheid", "Veiligh.factor", "Veiligheidsfactor", "Sicherheit",
+          "Sicherh.-Faktor", "Sicherheitsfaktor", "S\xc3\xa9" "curit\xc3\xa9", "Coef. s\xc3\xa9" "curit\xc3\xa9",
+          "Coefficient de s\xc3\xa9" "curit\xc3\xa9", "Facteur de s\xc3\xa9" "curit\xc3\xa9"}},
+        {ListRole::Seating,
+         {"Seating", "Seating factor", "Seat factor", "Sluitfactor", "Schlie\xc3\x9f" "faktor", "Coef. fermeture",
+          "Coefficient de fermeture", "Facteur de fermeture"}},
+        {ListRole::Running,
+         {"Running", "Running factor", "Run factor", "Loopfactor", "Lauffaktor", "Coef. man\xc5\x93uvre",
+          "Coefficient de man\xc5\x93uvre", "Facteur de man\xc5\x93uvre"}},
+        {ListRole::Pressure,
+         {"Pressure", "Supply pressure", "Air supply", "Air supply pressure", "Air pressure", "Instrument air",
+          "Druk", "Voedingsdruk", "Luchtdruk", "Druck", "Versorgungsdruck", "Luftdruck", "Steuerdruck",
+          "Pression", "Pression d'alimentation", "Pression d'air"}},
+    };
+    return table;
+}
+
+bool RoleFromText(std::string_view text, ListRole& role) {
+    const std::string key = HeaderKey(text);
+    if (key.empty())
+        return false;
+    for (const RoleNames& entry : ListColumnNames())
+        for (std::string_view name : entry.names)
+            if (WordKey(name) == key) {
+                role = entry.role;
+                return true;
+            }
+    return false;
+}
+
+std::string HeaderKey(std::string_view header, std::string* unit) {
+    std::string text = TrimmedCell(header);
+    if (unit)
+        unit->clear();
+    if (!text.empty() && (text.back() == ']' || text.back() == ')')) {
+        const char open = text.back() == ']' ? '[' : '(';
+        const std::size_t from = text.rfind(open);
+        // a header that is only a bracket keeps its words
+        if (from != std::string::npos && !WordKey(text.substr(0, from)).empty()) {
+            if (unit)
+                *unit = TrimmedCell(std::string_view(text).substr(from + 1, text.size() - from - 2));
+            text.erase(from);
+        }
+    }
+    return WordKey(text);
+}
+
+bool ReadColumnChoice(std::string_view text, ColumnChoice& choice, std::string& message) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        message = "--column: '" + std::string(text) + "' is not ROLE=HEADER";
+        return false;
+    }
+    if (!RoleFromText(text.substr(0, equals), choice.role)) {
+        std::string roles;
+        for (std::size_t r = 0; r < kListRoles; ++r)
+            roles += (r ? ", " : "") + std::string(kRoleNames[r]);
+        message = "--column: '" + std::string(text.substr(0, equals)) + "' is not one of the values a list gives (" +
+                  roles + ")";
+        return false;
+    }
+    choice.header = TrimmedCell(text.substr(equals + 1));
+    return true;
+}
+
+ColumnFault MatchColumns(const std::vector<std::string>& header, const std::vector<ColumnChoice>& choices,
+                         ColumnMatch& match, std::string& message) {
+    match = ColumnMatch{};
+    message.clear();
+    std::vector<int> taken(header.size(), -1); // the role each column went to
+    std::array<bool, kListRoles> decided{};
+    for (const ColumnChoice& choice : choices) {
+        const auto r = static_cast<std::size_t>(choice.role);
+        decided[r] = true;
+        match.roles[r] = ColumnUse{};
+        if (choice.header.empty())
+            continue;
+        int found = -1;
+        for (std::size_t c = 0; c < header.size() && found < 0; ++c)
+            if (SameHeader(header[c], choice.header))
+                found = static_cast<int>(c);
+        if (found < 0) {
+            message = "the list has no column " + Quoted(choice.header) + " for " + kRoleNames[r];
+            return ColumnFault::NoSuchHeader;
+        }
+        const int before = taken[static_cast<std::size_t>(found)];
+        if (before >= 0 && before != static_cast<int>(r)) {
+            message = "the column " + Quoted(choice.header) + " is chosen for both " + kRoleNames[before] + " and " +
+                      kRoleNames[r] + "; one column holds one value";
+            return ColumnFault::TwoRoles;
+        }
+        taken[static_cast<std::size_t>(found)] = static_cast<int>(r);
+        match.roles[r].column = found;
+        match.roles[r].chosen = true;
+    }
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        if (taken[c] >= 0) {
+            HeaderKey(header[c], &match.roles[static_cast<std::size_t>(taken[c])].unit);
+            continue;
+        }
+        std::string unit;
+        const std::string key = HeaderKey(header[c], &unit);
+        ListRole role;
+        if (key.empty() || !RoleFromText(header[c], role))
+            continue;
+        const auto r = static_cast<std::size_t>(role);
+        if (decided[r])
+            continue; // the user has said which column holds it
+        if (match.roles[r].column >= 0) {
+            message = "the columns " + Quoted(TrimmedCell(header[static_cast<std::size_t>(match.roles[r].column)])) +
+                      " and " + Quoted(TrimmedCell(header[c])) + " both read as " + kRoleNames[r] +
+                      "; say which one holds it";
+            return ColumnFault::Ambiguous;
+        }
+        match.roles[r].column = static_cast<int>(c);
+        match.roles[r].unit = unit;
+    }
+    return ColumnFault::None;
+}
