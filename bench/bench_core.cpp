@@ -1,5 +1,7 @@
 // The core at the limits of its formats: a full actuator file, database sizing of a
 // 1000-size page against 255 records, a datasheet.
+#include "full_range.h"
+
 #include "data/torque_database.h"
 #include "data/torque_t.h"
 #include "report/datasheet.h"
@@ -18,18 +20,10 @@ std::string TempPath(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
 }
 
-// 255 records that grow like a real range, written as the program reads them.
 std::string WriteFullRange() {
     const std::string path = TempPath("vnbench_full.kav");
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fputs("Benchmark range\r\n255\r\n\r\n\r\n\r\n", f);
-    float perBar = 2.5f;
-    for (int i = 0; i < 255; ++i, perBar *= 1.03f) {
-        std::fprintf(f, "RPD\r\nRPS\r\n%d\r\n%g\r\n%g\r\n%g\r\n%g\r\n%g\r\n%g\r\n%g\r\n%g\r\n0\r\n%g\r\n", i + 1,
-                     perBar * 0.1, perBar, perBar * 0.7, perBar * 0.45, perBar, perBar * 0.1, perBar * 0.45,
-                     perBar * 0.7, perBar * 0.02);
-        std::fprintf(f, "1.0\r\n1.0\r\n0\r\n12\r\n1\r\n");
-    }
+    std::fputs(FullRangeText().c_str(), f);
     std::fclose(f);
     return path;
 }

@@ -1,7 +1,19 @@
-// Filling the result table with the largest page a screen shows.
+// The result table at the largest page a screen shows: filled on its own, and in the
+// screens as the user waits for them, from the button press to the table and chart drawn.
+#include "full_range.h"
+
+#include "app/vn_app.h"
+#include "chart/chart_view.h"
 #include "controls/multi_list_box.h"
+#include "screens/database_sizing_dialog.h"
+#include "screens/tor_spring_ret_dlg.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -21,10 +33,91 @@ void Fill1000RowsOf6Columns(benchmark::State& state) {
 }
 BENCHMARK(Fill1000RowsOf6Columns)->Unit(benchmark::kMillisecond);
 
+// One series of 1000 sizes, torques across the range.
+QByteArray ThousandSizeDatabase() {
+    QByteArray out = "Benchmark valves\r\n1\r\n1\r\nThousand sizes\r\nDB-1000\r\n2025-01-01\r\n1.2\r\n0.6\r\n0.3\r\n"
+                     "Bench\r\n1000\r\n";
+    for (int s = 0; s < 1000; ++s)
+        out += QByteArray::number(s + 1) + " " + QByteArray::number(5.0 + s * 3.0) + "\r\n";
+    return out;
+}
+
+// A working folder with the full range, the database and a settings file naming them,
+// made current for as long as it lives, and the program's application object started in it.
+class ScreenFolder {
+public:
+    ScreenFolder() : previous_(QDir::currentPath()) {
+        QDir::setCurrent(dir_.path());
+        Write("range.kav", QByteArray::fromStdString(FullRangeText()));
+        Write("valves", ThousandSizeDatabase());
+        Write("sizkav.set", "ACTUATOR = range.kav\r\nVALVE = valves\r\nUNITS = METRIC\r\nPRESSURE = 5.500000\r\n");
+        app_.SetStartupProbe(true);
+        app_.InitMainWindow();
+    }
+    ~ScreenFolder() { QDir::setCurrent(previous_); }
+    VnApp& App() { return app_; }
+
+private:
+    static void Write(const char* name, const QByteArray& content) {
+        QFile file(QString::fromLatin1(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+    }
+    QTemporaryDir dir_;
+    QString previous_;
+    VnApp app_;
+};
+
+// Shown as the user sees it; the chart beside the table too, when the screen has one.
+bool ShowScreen(VnTorSizDlg& screen) {
+    screen.show();
+    if (auto* toggle = screen.findChild<QCheckBox*>(QStringLiteral("chartToggle")))
+        toggle->setChecked(true);
+    QApplication::processEvents();
+    return !screen.GetChartView() || screen.GetChartView()->isVisible();
+}
+
+// One press of the button and everything it leaves for the event loop: the selected row,
+// the column layout, the table and the chart drawn.
+void Press(QPushButton* button) {
+    button->click();
+    QApplication::processEvents();
+}
+
+void ClickSizingOn1000SizePage(benchmark::State& state) {
+    ScreenFolder folder;
+    VnDatabaseSizingDialog screen(folder.App(), nullptr, "range.kav", "valves");
+    if (!ShowScreen(screen))
+        state.SkipWithError("the chart pane is not shown");
+    auto* sizing = screen.findChild<QPushButton*>(QStringLiteral("button211"));
+    for (auto _ : state)
+        Press(sizing);
+    state.counters["rows"] = screen.GetResultList()->RowCount();
+    if (screen.GetResultList()->RowCount() != 1000)
+        state.SkipWithError("the page did not fill the table");
+}
+BENCHMARK(ClickSizingOn1000SizePage)->Unit(benchmark::kMillisecond);
+
+void Calculate255RowTorqueTable(benchmark::State& state) {
+    ScreenFolder folder;
+    VnTorSpringRetDlg screen(folder.App(), nullptr, "range.kav");
+    ShowScreen(screen);
+    auto* calculate = screen.findChild<QPushButton*>(QStringLiteral("button102"));
+    for (auto _ : state)
+        Press(calculate);
+    state.counters["rows"] = screen.GetResultList()->RowCount();
+    if (screen.GetResultList()->RowCount() != 255)
+        state.SkipWithError("the range did not fill the table");
+}
+BENCHMARK(Calculate255RowTorqueTable)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // the screens remember their chart switch and sizes; not in the home folder of whoever runs this
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

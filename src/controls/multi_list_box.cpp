@@ -339,6 +339,15 @@ void ptMultiListBox::ApplyCompletedRow() const {
     self->SyncTopIndex(NumColumns - 1);
 }
 
+int ptMultiListBox::PendingRow() const {
+    if (CompletedRow < 0)
+        return -1;
+    for (int i = 0; i < NumColumns; ++i)
+        if (CompletedRow >= Column[i]->count())
+            return -1;
+    return CompletedRow;
+}
+
 void ptMultiListBox::OnUserSelection(int c) {
     if (Syncing)
         return;

@@ -28,9 +28,11 @@ public:
     ptMultiListBox(QWidget* parent, int controlId, int numColumns);
 
     int GetNumColumns() const { return NumColumns; }
+    // A row completed since control last returned counts as selected already; asking
+    // must not lay out every column, as a screen may ask once per row it adds.
     int GetSelIndex() const {
-        ApplyCompletedRow();
-        return SelIndex;
+        const int pending = PendingRow();
+        return pending >= 0 ? pending : SelIndex;
     }
     std::pair<int, int> ScrollRange() const {
         ApplyCompletedRow();
@@ -106,8 +108,11 @@ private:
     void SetScrollRange(int min, int max);
     // Selects and shows the last completed row. A screen that fills a thousand rows in
     // one go would otherwise lay out and scroll every column once per row; the row is
-    // selected when control returns to the event loop, or as soon as anyone asks.
+    // selected when control returns to the event loop, or when the scroll bar or the
+    // whole table is wanted.
     void ApplyCompletedRow() const;
+    // The completed row still to be selected, -1 when none is or a column lacks it.
+    int PendingRow() const;
     // Back from Select All to the one selected row.
     void EndWholeTable();
 

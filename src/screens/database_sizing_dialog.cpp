@@ -9,6 +9,7 @@
 #include "data/torque_t.h"
 #include "report/table_text.h"
 #include "screens/screen_rows.h"
+#include "screens/selection.h"
 #include "screens/sizing.h"
 
 #include <QComboBox>
@@ -48,18 +49,35 @@ struct SizingInputs {
     return DatabaseRows(data, page, in.safety, in.seating, in.running, in.imperial, records);
 }
 
-// The answer behind a row, for its chart: the spring-return choice of the pneumatic table,
-// the electric choice of the electric one.
-[[maybe_unused]] SizingOutcome SizeOne(const TorqueT& data, float torque, const SizingInputs& in,
-                                       const Row& row, std::string& actuator) {
-    actuator = row.size() > 4 ? row[4] : std::string();
-    return SizeSpringReturn(data, in.pressure, torque, in.safety, in.running, in.seating, in.action);
+// The answers behind the rows, for their charts: the spring-return choice of the pneumatic
+// table, the electric choice of the electric one.
+[[maybe_unused]] std::vector<SizingOutcome> PageOutcomes(const TorqueT& data, const ValvePage& page,
+                                                         const SizingInputs& in) {
+    // one search for the page, as its rows had: the balanced spring counts once, not once per size
+    const SpringReturnSearch search(data, in.pressure, in.running, in.seating, in.action);
+    std::vector<SizingOutcome> outcomes;
+    outcomes.reserve(page.sizes.size());
+    for (const ValveSize& size : page.sizes)
+        outcomes.push_back(SizeSpringReturn(search, size.torque, in.safety));
+    return outcomes;
 }
 
-[[maybe_unused]] SizingOutcome SizeOne(const TorqueE& data, float torque, const SizingInputs& in, const Row& row,
-                                       std::string& actuator) {
-    actuator = row.size() > 5 ? row[5] : std::string();
-    return SizeElectric(data, torque, in.safety, in.running, in.seating);
+[[maybe_unused]] std::vector<SizingOutcome> PageOutcomes(const TorqueE& data, const ValvePage& page,
+                                                         const SizingInputs& in) {
+    std::vector<SizingOutcome> outcomes;
+    outcomes.reserve(page.sizes.size());
+    for (const ValveSize& size : page.sizes)
+        outcomes.push_back(SizeElectric(data, size.torque, in.safety, in.running, in.seating));
+    return outcomes;
+}
+
+// The actuator a row names, for its chart's title.
+[[maybe_unused]] std::string ChartActuator(const TorqueT&, const Row& row) {
+    return row.size() > 4 ? row[4] : std::string();
+}
+
+[[maybe_unused]] std::string ChartActuator(const TorqueE&, const Row& row) {
+    return row.size() > 5 ? row[5] : std::string();
 }
 
 [[maybe_unused]] std::vector<std::string> RowSuffix(const TorqueT&, const std::vector<int>&, std::size_t, bool) {
@@ -291,12 +309,12 @@ void VnDatabaseSizingDialog::CmSizing() {
                           FailActionCombo ? FailActionCombo->currentIndex() : 0,
                           Imperial()};
     const std::vector<Row> rows = SizePage(*ActuatorData, *page, in, rowRecords_);
-    for (std::size_t r = 0; r < rows.size(); ++r) {
+    const std::vector<SizingOutcome> outcomes = PageOutcomes(*ActuatorData, *page, in);
+    for (std::size_t r = 0; r < rows.size() && r < outcomes.size(); ++r) {
         ResultList->AddRow(rows[r]);
-        std::string actuator;
-        const SizingOutcome outcome = SizeOne(*ActuatorData, page->sizes[r].torque, in, rows[r], actuator);
-        KeepRowChart(outcome, actuator);
+        StoreRowChart(outcomes[r], ChartActuator(*ActuatorData, rows[r]));
     }
+    ShowChartOf(ResultList->GetSelIndex());
 }
 
 void VnDatabaseSizingDialog::CmSelectValve() {

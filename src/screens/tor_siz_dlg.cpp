@@ -116,6 +116,11 @@ std::optional<TorqueChartData> VnTorSizDlg::ChartForRow(int row) const {
 }
 
 void VnTorSizDlg::KeepRowChart(const SizingOutcome& outcome, const std::string& actuator) {
+    StoreRowChart(outcome, actuator);
+    ShowChartOf(ResultList->GetSelIndex());
+}
+
+void VnTorSizDlg::StoreRowChart(const SizingOutcome& outcome, const std::string& actuator) {
     if (!ChartView)
         return;
     ChartInputs inputs;
@@ -126,7 +131,6 @@ void VnTorSizDlg::KeepRowChart(const SizingOutcome& outcome, const std::string& 
     // the store follows the table, which is only ever emptied as a whole
     RowCharts.resize(static_cast<std::size_t>(std::max(0, ResultList->RowCount() - 1)));
     RowCharts.emplace_back(outcome, inputs);
-    ShowChartOf(ResultList->GetSelIndex());
 }
 
 void VnTorSizDlg::ShowChartOf(int row) {

@@ -74,8 +74,11 @@ protected:
     void AddChartPane();
     // The chart of a table row: by default from what CmCalculate kept with the row.
     virtual std::optional<TorqueChartData> ChartForRow(int row) const;
-    // Keeps the sizing answer behind the row just added, for its chart.
+    // Keeps the sizing answer behind the row just added, for its chart, and charts the
+    // selected row.
     void KeepRowChart(const SizingOutcome& outcome, const std::string& actuator);
+    // Only keeps it: a screen that adds a page of rows charts once, after the last.
+    void StoreRowChart(const SizingOutcome& outcome, const std::string& actuator);
     // The chart of the selected row, or of the newest when none is selected; none while
     // the pane is hidden.
     std::optional<TorqueChartData> DatasheetChart() const override;

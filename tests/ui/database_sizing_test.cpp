@@ -3,6 +3,7 @@
 #include "app/flavour.h"
 #include "app/vn_app.h"
 #include "app/vn_client.h"
+#include "chart/chart_view.h"
 #include "controls/edit_num.h"
 #include "controls/multi_list_box.h"
 #include "data/torque_e.h"
@@ -13,6 +14,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -24,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +55,21 @@ QStringList HeaderTexts(ptMultiListBox* list, int c) {
     for (int k = 0; k < list->Header[c]->GetCount(); ++k)
         lines << list->Header[c]->GetString(k);
     return lines;
+}
+
+int SelectedRow(const ptListBox* column) {
+    const QList<QListWidgetItem*> selected = column->selectedItems();
+    return selected.size() == 1 ? column->row(selected.first()) : -1;
+}
+
+// The break demand the chart marks, written as the table writes torques.
+QString ChartedBreak(const VnChartView* view) {
+    if (!view->Chart())
+        return {};
+    for (const ChartMark& mark : view->Chart()->marks)
+        if (mark.demand == Demand::Break)
+            return QString::number(mark.torque, 'f', 0);
+    return {};
 }
 
 // "RPS 120" -> 120; "---" -> -1.
@@ -362,6 +380,31 @@ private slots:
         Click(screen.get(), 120);
         QCOMPARE(list->RowCount(), 0);
         QVERIFY(screen->RowRecords().empty());
+    }
+
+    // After Sizing the newest row is the selected one and the chart shows it; then the
+    // chart follows the row the user picks, each with its own demands.
+    void ChartFollowsTheRowsOfThePage() {
+        Start();
+        QSettings().setValue(QStringLiteral("chart/visible"), true);
+        auto screen = Open();
+        // where the screen has no room for both, the chart waits for the switch
+        screen->findChild<QCheckBox*>(QStringLiteral("chartToggle"))->setChecked(true);
+        ptMultiListBox* list = screen->GetResultList();
+        VnChartView* view = screen->GetChartView();
+        QVERIFY(view->isVisible());
+        Click(screen.get(), 211);
+        QCoreApplication::processEvents();
+        const int newest = list->RowCount() - 1;
+        QCOMPARE(newest, 10);
+        for (int c = 0; c < list->GetNumColumns(); ++c)
+            QCOMPARE(SelectedRow(list->Column[c]), newest);
+        QCOMPARE(ChartedBreak(view), list->Column[2]->GetString(newest));
+        QTest::keyClick(list->Column[1], Qt::Key_Home);
+        QCOMPARE(SelectedRow(list->Column[4]), 0);
+        QCOMPARE(ChartedBreak(view), list->Column[2]->GetString(0));
+        QVERIFY(ChartedBreak(view) != list->Column[2]->GetString(newest));
+        CheckAnswered();
     }
 
     void LargerTorquesNeverPickSmallerActuators() {
