@@ -124,7 +124,7 @@ std::string SourceText(ValueSource source, const std::string& settingsFile) {
     case ValueSource::Settings:
         return "settings file " + settingsFile;
     case ValueSource::Option:
-        return "option";
+        return "option --pressure";
     case ValueSource::BuiltIn:
         break;
     }
@@ -425,7 +425,8 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     }
     // a demand beyond single precision sizes nothing: no actuator meets infinity
     if (!AllFinite({row.typedValue * row.safety, row.outcome.required, row.outcome.run, row.outcome.seat}))
-        return fail("Torque " + Quoted(row.typedTorque) + " is too large: its demand is beyond any number");
+        return fail("Torque " + Quoted(byDatabase ? row.typedTorque : in.Cell(ListRole::Torque)) +
+                    " is too large: its demand is beyond any number");
     if (!noFit.empty()) {
         const SizingOutcome demands = row.outcome;
         row.outcome = SizingOutcome{};
