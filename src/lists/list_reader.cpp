@@ -298,3 +298,12 @@ ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& s
         result.message = fileName + ": " + result.message;
     return result;
 }
+
+std::vector<std::string> ReadListHeader(const std::string& fileName) {
+    std::vector<std::string> header;
+    ReadListFile(fileName, [&header](ListRecord&& record) {
+        header = std::move(record.fields);
+        return false;
+    });
+    return header;
+}

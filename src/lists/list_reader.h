@@ -56,3 +56,6 @@ using ListRecordSink = std::function<bool(ListRecord&& record)>;
 ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& sink);
 // The same for a list held in memory.
 ListReadResult ReadListText(std::string_view text, const ListRecordSink& sink);
+
+// The header of a list file, its first record; empty when there is none to read.
+std::vector<std::string> ReadListHeader(const std::string& fileName);

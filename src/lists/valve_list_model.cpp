@@ -16,6 +16,11 @@ QColor ErrorShade() {
     return QColor(246, 178, 178);
 }
 
+// A sized row with a warning: paler than a row that did not size.
+QColor WarningShade() {
+    return QColor(255, 246, 214);
+}
+
 } // namespace
 
 ValveListModel::ValveListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -57,22 +62,25 @@ QVariant ValveListModel::data(const QModelIndex& index, int role) const {
         return {};
     const SizedRow& row = rows_[static_cast<std::size_t>(index.row())];
     const bool statusColumn = index.column() == columnCount() - 1;
+    const bool warningsColumn = index.column() == columnCount() - 2;
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdString(*cell);
     case Qt::ToolTipRole:
-        // a reason may be longer than its column
-        return statusColumn && row.status != RowStatus::Ok ? QString::fromStdString(*cell) : QVariant();
+        // a reason or the warnings may be longer than their column
+        if ((statusColumn && row.status != RowStatus::Ok) || (warningsColumn && !row.warnings.empty()))
+            return QString::fromStdString(*cell);
+        return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (IsNumberColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
     case Qt::BackgroundRole:
         if (row.status == RowStatus::Ok)
-            return {};
+            return row.warnings.empty() ? QVariant() : QVariant(QBrush(WarningShade()));
         return QBrush(row.status == RowStatus::NoFit ? NoFitShade() : ErrorShade());
     case Qt::ForegroundRole:
         // the shades are light: the text stays dark whatever the desktop's colours
-        return row.status == RowStatus::Ok ? QVariant() : QVariant(QBrush(Qt::black));
+        return row.status == RowStatus::Ok && row.warnings.empty() ? QVariant() : QVariant(QBrush(Qt::black));
     case Qt::FontRole:
         if (statusColumn && row.status != RowStatus::Ok) {
             QFont bold;

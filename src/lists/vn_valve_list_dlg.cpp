@@ -4,17 +4,21 @@
 #include "app/vn_app.h"
 #include "chart/chart_view.h"
 #include "controls/table_copy.h"
+#include "lists/list_account.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
 #include "lists/valve_list_model.h"
+#include "lists/vn_list_columns_dlg.h"
 #include "report/datasheet_flow.h"
 #include "report/page_render.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -24,6 +28,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -47,7 +52,19 @@ constexpr int kTable = 244;
 constexpr int kSummary = 245;
 constexpr int kListName = 246;
 constexpr int kWritten = 247;
+constexpr int kAccount = 248;
+constexpr int kDecimal = 249;
+constexpr int kColumnsButton = 250;
 constexpr int kCloseButton = 2;
+
+// Where the choice of columns is kept for a header line.
+QString ColumnsKey(const std::vector<std::string>& header) {
+    QByteArray line;
+    for (const std::string& name : header)
+        line += QByteArray::fromStdString(name) + '\x1f';
+    return QStringLiteral("lists/columns/") +
+           QString::fromLatin1(QCryptographicHash::hash(line, QCryptographicHash::Sha1).toHex());
+}
 
 // A status column may carry a long reason; past this the tool tip shows it whole.
 constexpr int kWidestColumn = 320;
@@ -141,6 +158,9 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
     bold.setBold(true);
     summary_->setFont(bold);
     summary_->hide();
+    // how the list was read: the same account vnsize gives
+    account_ = label(kAccount);
+    account_->hide();
 
     sorted_->setSourceModel(model_);
     table_ = new QTableView(this);
@@ -190,6 +210,19 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
     QPushButton* open = AddButton(kOpenButton, 139);
     open->setDefault(true);
     connect(open, &QPushButton::clicked, this, &VnValveListDlg::CmOpen);
+    columns_ = AddButton(kColumnsButton, 160);
+    connect(columns_, &QPushButton::clicked, this, &VnValveListDlg::CmColumns);
+    decimal_ = new QComboBox(this);
+    decimal_->setProperty("controlId", kDecimal);
+    decimal_->setObjectName(QStringLiteral("list%1").arg(kDecimal));
+    decimal_->addItems({Str(162), Str(163), Str(164)});
+    auto* decimalLabel = new QLabel(Str(161), this);
+    decimalLabel->setBuddy(decimal_);
+    // another mark reads the open list again
+    connect(decimal_, &QComboBox::activated, this, [this] {
+        if (!listFile_.isEmpty())
+            OpenList(listFile_);
+    });
     export_ = AddButton(kExportButton, 140);
     connect(export_, &QPushButton::clicked, this, &VnValveListDlg::CmExport);
     datasheets_ = AddButton(kDatasheetsButton, 141);
@@ -204,6 +237,14 @@ VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& a
         button->setEnabled(false);
         buttons->addWidget(button);
     }
+    // how the list is read, above the table
+    auto* reading = new QHBoxLayout;
+    reading->addWidget(decimalLabel);
+    reading->addWidget(decimal_);
+    reading->addWidget(columns_);
+    columns_->setEnabled(false);
+    reading->addStretch(1);
+    layout->insertLayout(layout->indexOf(account_) + 1, reading);
     buttons->addStretch(1);
     buttons->addWidget(chartToggle_);
     QPushButton* close = AddButton(kCloseButton, 154);
@@ -303,11 +344,15 @@ void VnValveListDlg::showEvent(QShowEvent* event) {
     VnScreen::showEvent(event);
 }
 
-std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer() const {
+std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer(const std::vector<ColumnChoice>& columns) const {
     const Settings& settings = App.GetSettings();
     ListSettings list;
     list.imperial = settings.Units == Settings::Imperial;
     list.pressure = settings.Pressure;
+    list.pressureSource = ValueSource::Settings;
+    list.settingsFile = flavour::kSettingsFile;
+    list.decimal = static_cast<DecimalChoice>(std::max(decimal_->currentIndex(), 0));
+    list.columns = columns;
     // an unusable database is still handed over: the rows that name a series then say why
     return std::make_unique<ListSizer>(*ActuatorData, Database.get(), list);
 }
@@ -319,26 +364,91 @@ QString VnValveListDlg::StartFolder() const {
 void VnValveListDlg::CmOpen() {
     const QString chosen = QFileDialog::getOpenFileName(this, Str(144), StartFolder(),
                                                         QStringLiteral("Valve Lists (*.csv *.txt);;All Files (*)"));
-    if (!chosen.isEmpty())
-        OpenList(chosen);
+    if (chosen.isEmpty())
+        return;
+    // a new list shows its own decimal mark; a mark chosen for the last one is no guide
+    const int shown = decimal_->currentIndex();
+    decimal_->setCurrentIndex(0);
+    if (!OpenList(chosen))
+        decimal_->setCurrentIndex(shown);
+}
+
+void VnValveListDlg::CmColumns() {
+    if (!sizer_ || header_.empty())
+        return;
+    std::vector<ColumnChoice> choices;
+    if (AskColumns(header_, sizer_->Columns(), QString(), choices))
+        OpenList(listFile_);
+}
+
+std::vector<ColumnChoice> VnValveListDlg::RememberedColumns(const std::vector<std::string>& header) {
+    std::vector<ColumnChoice> choices;
+    if (header.empty())
+        return choices;
+    for (const QString& text : QSettings().value(ColumnsKey(header)).toStringList()) {
+        ColumnChoice choice;
+        std::string message;
+        if (ReadColumnChoice(text.toStdString(), choice, message))
+            choices.push_back(choice);
+    }
+    return choices;
+}
+
+bool VnValveListDlg::AskColumns(const std::vector<std::string>& header, const ColumnMatch& found,
+                                const QString& reason, std::vector<ColumnChoice>& choices) {
+    VnListColumnsDlg dialog(header, found, reason, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choices = dialog.Choices();
+    QStringList kept;
+    for (const ColumnChoice& choice : choices)
+        kept << QString::fromUtf8(RoleName(choice.role)) + QLatin1Char('=') + QString::fromStdString(choice.header);
+    QSettings().setValue(ColumnsKey(header), kept);
+    return true;
+}
+
+bool VnValveListDlg::AskDecimalMark(const QString& reason) {
+    QMessageBox box(QMessageBox::Question, Str(20), reason, QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* point = box.addButton(Str(163), QMessageBox::AcceptRole);
+    QPushButton* comma = box.addButton(Str(164), QMessageBox::AcceptRole);
+    box.exec();
+    if (box.clickedButton() != point && box.clickedButton() != comma)
+        return false;
+    decimal_->setCurrentIndex(box.clickedButton() == point ? 1 : 2);
+    return true;
 }
 
 bool VnValveListDlg::OpenList(const QString& fileName) {
-    std::unique_ptr<ListSizer> sizer = MakeSizer();
+    const std::vector<std::string> header = ReadListHeader(LocalName(fileName));
+    std::vector<ColumnChoice> choices = RememberedColumns(header);
+    std::unique_ptr<ListSizer> sizer;
     std::vector<SizedRow> rows;
-    const auto bytes = static_cast<unsigned long long>(std::max<qint64>(QFileInfo(fileName).size(), 0));
     ListJobResult result;
-    {
-        WorkProgress progress(this, Str(148), bytes, progressDelay_);
-        result = SizeListFile(
-            LocalName(fileName), *sizer, [](const ListSizer&) { return true; },
-            [&](SizedRow&& row, unsigned long long read) {
-                rows.push_back(std::move(row));
-                return progress.Step(read);
-            });
+    const auto bytes = static_cast<unsigned long long>(std::max<qint64>(QFileInfo(fileName).size(), 0));
+    for (;;) {
+        sizer = MakeSizer(choices);
+        rows.clear();
+        {
+            WorkProgress progress(this, Str(148), bytes, progressDelay_);
+            result = SizeListFile(
+                LocalName(fileName), *sizer, [](const ListSizer&) { return true; },
+                [&](SizedRow&& row, unsigned long long read) {
+                    rows.push_back(std::move(row));
+                    return progress.Step(read);
+                });
+        }
+        if (result.cancelled)
+            return false;
+        const QString reason = QString::fromStdString(result.message);
+        // the user's word settles what the list itself cannot
+        if (result.fault == ListFault::Columns && !header.empty() &&
+            AskColumns(header, sizer->Columns(), reason, choices))
+            continue;
+        if (result.fault == ListFault::Decimal && AskDecimalMark(reason))
+            continue;
+        break;
     }
-    if (result.cancelled)
-        return false;
     if (!result.ok) {
         ShowError(this, Filled(Str(153), {QDir::toNativeSeparators(fileName)}) + QStringLiteral("\n\n") +
                             QString::fromStdString(result.message));
@@ -347,13 +457,14 @@ bool VnValveListDlg::OpenList(const QString& fileName) {
     model_->SetList(sizer->OutputHeader(), sizer->OutputKinds(), sizer->Format().decimalComma, std::move(rows));
     sizer_ = std::move(sizer);
     listFile_ = fileName;
+    header_ = header;
     // the first row is selected, so the chart has something to show
     table_->setCurrentIndex(sorted_->index(0, 0));
     ShowChart(table_->currentIndex());
-    ShowSummary(fileName, result.rows, result.sized, result.noFit, result.errors);
+    ShowSummary(fileName, result);
     written_->hide();
-    export_->setEnabled(true);
-    datasheets_->setEnabled(true);
+    for (QPushButton* button : {export_, datasheets_, columns_})
+        button->setEnabled(true);
 
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     sorted_->sort(-1);
@@ -364,11 +475,17 @@ bool VnValveListDlg::OpenList(const QString& fileName) {
     return true;
 }
 
-void VnValveListDlg::ShowSummary(const QString& fileName, long rows, long sized, long noFit, long errors) {
+void VnValveListDlg::ShowSummary(const QString& fileName, const ListJobResult& result) {
     fileLabel_->setText(QDir::toNativeSeparators(fileName));
-    summary_->setText(Filled(Str(151), {QString::number(rows), QString::number(sized), QString::number(noFit),
-                                         QString::number(errors)}));
+    summary_->setText(Filled(Str(151), {QString::number(result.rows), QString::number(result.sized),
+                                         QString::number(result.noFit), QString::number(result.errors)}) +
+                      QStringLiteral("   ") + Filled(Str(158), {QString::number(result.warned)}));
     summary_->show();
+    QStringList account;
+    for (const std::string& line : AccountLines(AccountOf(*sizer_)))
+        account << QString::fromStdString(line);
+    account_->setText(account.join(QLatin1Char('\n')));
+    account_->show();
 }
 
 void VnValveListDlg::ShowWritten(const QString& text) {
@@ -390,6 +507,12 @@ void VnValveListDlg::CmExport() {
 bool VnValveListDlg::ExportList(const QString& fileName) {
     if (!sizer_)
         return false;
+    // the sized list over the list itself would leave nothing to size again from
+    const QFileInfo replaced(fileName), list(listFile_);
+    if (replaced.exists() && replaced.canonicalFilePath() == list.canonicalFilePath()) {
+        ShowError(this, Filled(Str(159), {QDir::toNativeSeparators(fileName)}));
+        return false;
+    }
     const std::string target = LocalName(fileName);
     // an abandoned writer takes its temporary file with it: a cancel leaves no file
     std::unique_ptr<ListWriter> writer = MakeListWriter(ListFileKindOf(target), target, sizer_->Format());

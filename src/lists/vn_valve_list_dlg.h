@@ -6,6 +6,7 @@
 
 #include "app/flavour.h"
 #include "data/torque_database.h"
+#include "lists/list_job.h"
 #include "lists/list_sizing.h"
 #include "screens/vn_screen.h"
 
@@ -15,6 +16,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QContextMenuEvent;
 class QLabel;
 class QModelIndex;
@@ -36,8 +38,9 @@ public:
 
     bool HasActuatorData() const override { return ActuatorData && ActuatorData->HasItems(); }
 
-    // Sizes the list into the table. False when it could not be read or was cancelled;
-    // the table then keeps what it showed.
+    // Sizes the list into the table. When the list's columns need the user's word, or its
+    // numbers do not show their decimal mark, it asks and sizes again. False when it could
+    // not be read or was cancelled; the table then keeps what it showed.
     bool OpenList(const QString& fileName);
     // Writes the sized list; the kind follows the name's suffix. False when cancelled or
     // not written (the old file then stays).
@@ -58,6 +61,7 @@ public:
 
 public slots:
     void CmOpen();
+    void CmColumns();
     void CmExport();
     void CmPdfDatasheets();
     void CmTextDatasheets();
@@ -66,9 +70,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::unique_ptr<ListSizer> MakeSizer() const;
+    std::unique_ptr<ListSizer> MakeSizer(const std::vector<ColumnChoice>& columns) const;
     QPushButton* AddButton(int controlId, int textId);
-    void ShowSummary(const QString& fileName, long rows, long sized, long noFit, long errors);
+    void ShowSummary(const QString& fileName, const ListJobResult& result);
+    // Asks which column holds which value; true, with the choices kept for this header
+    // line, when the user says.
+    bool AskColumns(const std::vector<std::string>& header, const ColumnMatch& found, const QString& reason,
+                    std::vector<ColumnChoice>& choices);
+    // Asks which decimal mark a list uses; false when the user cancels.
+    bool AskDecimalMark(const QString& reason);
+    static std::vector<ColumnChoice> RememberedColumns(const std::vector<std::string>& header);
     void ShowWritten(const QString& text);
     // Says so when no row has a sheet (every row is an error); false then.
     bool CheckSheets();
@@ -86,12 +97,16 @@ private:
     std::unique_ptr<TorqueDatabase> Database;
     std::unique_ptr<ListSizer> sizer_; // the sizer of the list shown; null before one is open
     QString listFile_;
+    std::vector<std::string> header_; // the header line of the list shown
     ValveListModel* model_ = nullptr;
     ValveListSortModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLabel* summary_ = nullptr;
     QLabel* written_ = nullptr;
+    QLabel* account_ = nullptr;
+    QComboBox* decimal_ = nullptr;
+    QPushButton* columns_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* datasheets_ = nullptr;
     VnChartView* chart_ = nullptr;
