@@ -2,6 +2,7 @@
 // sizing screens, the sort, every way out (CSV, workbook, JSON, PDF, text sheets), and a
 // cancel or a failed write that must leave the files as they were.
 #include "app/flavour.h"
+#include "app/messages.h"
 #include "app/vn_app.h"
 #include "app/vn_client.h"
 #include "controls/edit_num.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QAbstractButton>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -282,6 +284,66 @@ private slots:
         shown->setChecked(false);
         QVERIFY(screen->WritePdfDatasheets(QStringLiteral("plain.pdf")));
         QCOMPARE(charts(QStringLiteral("plain.pdf")), 0);
+    }
+
+    // vnsize in the program's working folder reads its settings file: the same list gives
+    // the same sized list, byte for byte, as the screen exports.
+    void VnsizeInTheWorkingFolderAgreesWithTheScreen() {
+        auto screen = OpenSample();
+        QVERIFY(screen->ExportList(QStringLiteral("screen.csv")));
+        QProcess vnsize;
+        vnsize.start(QStringLiteral(VN_VNSIZE), {QStringLiteral("project-valves.csv"), QStringLiteral("-o"),
+                                                 QStringLiteral("cli.csv")});
+        QVERIFY(vnsize.waitForFinished(60000));
+        QCOMPARE(vnsize.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(vnsize.exitCode(), 1); // the sample's rows that do not size
+        QVERIFY(vnsize.readAllStandardError().contains(QByteArray("settings: ") + flavour::kSettingsFile));
+        const QByteArray shown = ReadText(QStringLiteral("screen.csv"));
+        QVERIFY(shown.contains(flavour::kPneumatic ? ",5.5,Ball,1.2," : ",Ball,1.2,"));
+        QCOMPARE(ReadText(QStringLiteral("cli.csv")), shown);
+        // and the same rows get a datasheet
+        QVERIFY(Sheets(*screen) > 0);
+
+        // the sized list never replaces the list it came from
+        answers_->ThenMessage(QMessageBox::Ok);
+        QVERIFY(!screen->ExportList(QStringLiteral("./project-valves.csv")));
+        QVERIFY(answers_->Texts.last().contains(QStringLiteral("cannot replace the valve list")));
+        QCOMPARE(answers_->Unexpected, 0);
+    }
+
+    // A list whose columns the names cannot settle: the user says which is which, once for
+    // every list with that header line; a list that shows no decimal mark asks for one.
+    void TheUserSaysWhatTheListCannot() {
+        auto screen = OpenSample();
+        WriteText(QStringLiteral("twice.csv"), "Kenn,Action,Torque,Valve torque\nXV-1,DA,45,50\n");
+        answers_->Then([](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            QVERIFY(dialog && dialog->objectName() == QLatin1String("listColumns"));
+            QVERIFY(modal->findChild<QLabel*>(QStringLiteral("reason"))->text().contains(QStringLiteral("'Valve torque'")));
+            modal->findChild<QComboBox*>(QStringLiteral("role0"))->setCurrentIndex(1);         // Tag: Kenn
+            modal->findChild<QComboBox*>(QStringLiteral("role2"))->setCurrentIndex(4);         // Torque: Valve torque
+            dialog->accept();
+        });
+        QVERIFY(screen->OpenList(QStringLiteral("twice.csv")));
+        QCOMPARE(screen->Model()->Rows().at(0).typedValue, 50.0f);
+        QVERIFY(screen->findChild<QLabel*>(QStringLiteral("label248"))->text().contains(
+            QStringLiteral("Torque 'Valve torque' (chosen)")));
+        // kept for the header line: the same list opens without a question
+        QVERIFY(screen->OpenList(QStringLiteral("twice.csv")));
+        QVERIFY(answers_->AllAnswered());
+
+        WriteText(QStringLiteral("marks.txt"), "Tag\tAction\tTorque\nXV-1\tDA\t1,450\n");
+        answers_->Then([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box && box->text().contains(QStringLiteral("Torque '1,450'")));
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == Str(164))
+                    button->click();
+        });
+        QVERIFY(screen->OpenList(QStringLiteral("marks.txt")));
+        QCOMPARE(screen->Model()->Rows().at(0).typedValue, 1.45f);
+        QCOMPARE(screen->findChild<QComboBox*>(QStringLiteral("list249"))->currentIndex(), 2);
+        QCOMPARE(answers_->Unexpected, 0);
     }
 
     void CancelOrFailureLeavesTheFilesAsTheyWere() {
