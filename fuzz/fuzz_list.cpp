@@ -1,14 +1,18 @@
-// A valve list of any bytes: read, then every record sized against a small pneumatic
-// and a small electric range with a valve database, and written out as CSV. Reading and
-// sizing must end without a fault, and what they hand on must hold together.
+// A valve list of any bytes: read, then sized as a whole list (its columns found by name,
+// its decimal mark settled, its repeated tags warned of) against a small pneumatic and a
+// small electric range with a valve database, and written out as CSV. Every field also
+// goes through the number, unit and header rules. Reading and sizing must end without a
+// fault, and what they hand on must hold together.
 #include "data/torque_database.h"
 #include "data/torque_e.h"
 #include "data/torque_t.h"
 #include "fuzz_support.h"
+#include "lists/list_job.h"
 #include "lists/list_reader.h"
 #include "lists/list_sizing.h"
 #include "lists/list_writers.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -42,28 +46,64 @@ const TorqueDatabase& Database() {
     return database;
 }
 
-void SizeAll(ListSizer& sizer, const std::vector<ListRecord>& records, const ListFormat& format) {
-    std::string message;
-    if (records.empty() || !sizer.SetHeader(records.front().fields, format, message))
-        return;
-    const std::size_t columns = sizer.OutputHeader().size();
-    if (sizer.OutputKinds().size() != columns || sizer.AddedFrom() > columns)
-        std::abort();
-    static std::FILE* sink = std::fopen("/dev/null", "wb");
-    std::unique_ptr<ListWriter> writer = MakeCsvStreamWriter(sink, sizer.Format());
-    writer->Begin(sizer.OutputHeader(), sizer.OutputKinds());
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const SizedRow row = sizer.Size(records[r]);
-        // a writer puts every cell under its header: a row may never be longer or shorter
-        if (row.cells.size() != columns || row.line != records[r].line)
+// The cell rules on one field: what they say of it must agree.
+void CheckCell(const std::string& field) {
+    for (DecimalMark mark : {DecimalMark::Point, DecimalMark::Comma}) {
+        const CellNumber cell = ReadListNumber(field, mark);
+        if (cell.fault == NumberFault::None && !std::isfinite(static_cast<float>(cell.value)))
             std::abort();
-        // a chosen actuator meets every demand that the rule checks
-        double margin;
-        if (row.status == RowStatus::Ok && (!row.outcome.found || (row.outcome.Margin(margin) && margin < 0)))
+        if (cell.plain && !cell.unit.empty())
             std::abort();
-        writer->Row(row.cells);
+        bool imperial = false;
+        ReadUnit(cell.unit, Quantity::Torque, imperial);
     }
-    writer->Commit();
+    const MarkShown shown = MarkOfCell(field);
+    const bool point = ReadListNumber(field, DecimalMark::Point).fault == NumberFault::None;
+    const bool comma = ReadListNumber(field, DecimalMark::Comma).fault == NumberFault::None;
+    if ((shown == MarkShown::Point && (!point || comma)) || (shown == MarkShown::Comma && (point || !comma)))
+        std::abort();
+    ListRole role;
+    std::string unit;
+    HeaderKey(field, &unit);
+    RoleFromText(field, role);
+    ValveTypeFromText(field);
+    ActionFromText(field);
+}
+
+void SizeAll(ListSizer& sizer, std::string_view text) {
+    static std::FILE* sink = std::fopen("/dev/null", "wb");
+    std::unique_ptr<ListWriter> writer;
+    std::size_t columns = 0;
+    const ListJobResult result = SizeListText(
+        text, "fuzz.csv", sizer,
+        [&](const ListSizer& ready) {
+            columns = ready.OutputHeader().size();
+            if (ready.OutputKinds().size() != columns || ready.AddedFrom() > columns ||
+                ready.ActuatorColumn() >= columns || ready.WarningsColumn() >= columns)
+                std::abort();
+            writer = MakeCsvStreamWriter(sink, ready.Format());
+            return writer->Begin(ready.OutputHeader(), ready.OutputKinds());
+        },
+        [&](SizedRow&& row, unsigned long long) {
+            // a writer puts every cell under its header: a row may never be longer or shorter
+            if (row.cells.size() != columns)
+                std::abort();
+            // a chosen actuator meets every demand that the rule checks
+            double margin;
+            if (row.status == RowStatus::Ok && (!row.outcome.found || (row.outcome.Margin(margin) && margin < 0)))
+                std::abort();
+            // a row with warnings says so in its Warnings cell
+            if (row.warnings.empty() != row.cells[sizer.WarningsColumn()].empty())
+                std::abort();
+            return writer->Row(row.cells);
+        });
+    // a list refused says why
+    if (!result.ok && !result.cancelled && result.message.empty())
+        std::abort();
+    if (result.ok && result.rows != result.sized + result.noFit + result.errors)
+        std::abort();
+    if (writer)
+        writer->Commit();
 }
 
 } // namespace
@@ -87,11 +127,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!read.ok)
         return 0;
 
+    for (const ListRecord& record : records)
+        for (const std::string& field : record.fields)
+            CheckCell(field);
+
     for (bool imperial : {false, true}) {
-        ListSizer pneumatic(Pneumatic(), &Database(), ListSettings{imperial, imperial ? 80.0f : 5.5f});
-        SizeAll(pneumatic, records, read.format);
-        ListSizer electric(Electric(), &Database(), ListSettings{imperial, imperial ? 80.0f : 5.5f});
-        SizeAll(electric, records, read.format);
+        ListSettings settings{imperial, imperial ? 80.0f : 5.5f};
+        // half the inputs are read with a chosen mark and the first two columns named by hand
+        if (size % 2 == 1 && !records.empty() && records.front().fields.size() >= 2) {
+            settings.decimal = imperial ? DecimalChoice::Comma : DecimalChoice::Point;
+            settings.columns = {{ListRole::Tag, records.front().fields[0]},
+                                {ListRole::Torque, records.front().fields[1]}};
+        }
+        ListSizer pneumatic(Pneumatic(), &Database(), settings);
+        SizeAll(pneumatic, text);
+        ListSizer electric(Electric(), &Database(), settings);
+        SizeAll(electric, text);
     }
     return 0;
 }
