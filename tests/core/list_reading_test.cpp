@@ -153,6 +153,23 @@ TEST(ListColumns, TheCataloguesNamesAreKnown) {
     }
 }
 
+// The user guide prints the table of names: every name the list knows stands in it, on
+// its value's line.
+TEST(ListColumns, TheGuideListsEveryName) {
+    const std::string guide = ReadFile(kSamples + "/../docs/user-guide.md");
+    const std::size_t section = guide.find("### How a list is read");
+    ASSERT_NE(section, std::string::npos);
+    for (const RoleNames& entry : ListColumnNames()) {
+        const std::size_t line = guide.find(std::string("\n| ") + RoleName(entry.role) + " | ", section);
+        ASSERT_NE(line, std::string::npos) << RoleName(entry.role);
+        const std::string row = guide.substr(line + 1, guide.find('\n', line + 1) - line - 1);
+        for (std::string_view name : entry.names)
+            EXPECT_NE(row.find(std::string(" ") + std::string(name) + (name == entry.names.back() ? " |" : ",")),
+                      std::string::npos)
+                << name;
+    }
+}
+
 // A tab-separated list takes the mark its numbers show; both marks, or only numbers that
 // read either way, are refused naming a cell, until the user chooses.
 TEST(ListJob, DecimalMarkOfATabSeparatedList) {
