@@ -530,7 +530,10 @@ bool VnValveListDlg::ExportList(const QString& fileName) {
         ShowWriteError(this, QDir::toNativeSeparators(fileName));
         return false;
     }
-    ShowWritten(Filled(Str(155), {QDir::toNativeSeparators(fileName)}));
+    QString written = Filled(Str(155), {QDir::toNativeSeparators(fileName)});
+    if (writer->CutCells() > 0)
+        written += QLatin1Char('\n') + Filled(Str(170), {QString::number(writer->CutCells())});
+    ShowWritten(written);
     return true;
 }
 

@@ -186,6 +186,7 @@ constexpr Entry kEnglish[] = {
     {167, "(no column)"},
     {168, "Tag"},
     {169, "Series"},
+    {170, "%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so."},
     {180, "Stroke [°]"},
     {181, "Closed"},
     {182, "Open"},
