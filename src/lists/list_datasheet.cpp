@@ -3,13 +3,12 @@
 #include "app/load_string.h"
 #include "data/torque_e.h"
 #include "data/torque_t.h"
-#include "report/file_faults.h"
+#include "report/safe_file.h"
 #include "report/table_text.h"
 #include "report/text_util.h"
 #include "screens/screen_datasheets.h"
 #include "screens/screen_rows.h"
 
-#include <cstdio>
 #include <set>
 
 namespace {
@@ -151,11 +150,10 @@ std::vector<std::string> WriteListDatasheets(const std::string& folder, const Li
         for (int n = 2; !taken.insert(ToUpperText(name)).second; ++n)
             name = stem + Format("-%i", n) + ".txt";
         const std::string target = base + name;
-        Textfile file(target + ".~tmp");
-        if (!WriteLines(file, lines) || !file_faults::RenameAllowed() ||
-            std::rename(file.GetName().c_str(), target.c_str()) != 0) {
-            file.Remove();
-            error = target + ": could not be written";
+        const auto writeSheet = [&](Textfile& file) { return WriteLines(file, lines); };
+        std::string reason;
+        if (!WriteWhole(target, writeSheet, reason)) {
+            error = target + ": could not be written (" + reason + ")";
             return written;
         }
         written.push_back(target);

@@ -40,7 +40,7 @@ using SheetsProgress = std::function<bool(std::size_t done)>;
 
 // Writes every sized row's sheet into folder as TagFileName(tag) (a repeated tag gets
 // "-2", "-3" ...). Returns the files written, each whole; error names the file that
-// failed. A stop leaves the files written so far, with error empty.
+// failed and why. A stop leaves the files written so far, with error empty.
 std::vector<std::string> WriteListDatasheets(const std::string& folder, const ListSizer& sizer,
                                              const std::vector<SizedRow>& rows, const DatasheetFrame& frame,
                                              std::string& error, const SheetsProgress& progress = {});

@@ -141,7 +141,7 @@ private slots:
             QVERIFY(answers_->AllAnswered());
         }
         QCOMPARE(answers_->Unexpected, 0);
-        QVERIFY(QDir().entryList({QStringLiteral("*.~tmp")}).isEmpty());
+        QVERIFY(QDir().entryList({QStringLiteral("*.~*")}).isEmpty());
     }
 
     void ValveDatabaseSaveAndSaveAs() {
