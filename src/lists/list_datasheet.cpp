@@ -19,6 +19,8 @@ bool BadInFileName(unsigned char c) {
 }
 
 constexpr std::size_t kTagNameChars = 100;
+// A file name holds 255 bytes: ".txt" and a clash's "-2" ... "-2147483647" must fit too.
+constexpr std::size_t kTagNameBytes = 255 - 4 - 11;
 
 std::vector<TableColumn> ColumnsOf(const std::vector<std::vector<std::string>>& headers, const Row& row) {
     std::vector<TableColumn> columns;
@@ -122,6 +124,7 @@ std::string TagFileName(const std::string& tag) {
     for (char& c : name)
         if (BadInFileName(static_cast<unsigned char>(c)))
             c = '_';
+    name = CutToBytes(name, kTagNameBytes);
     // no hidden files, and never "." or ".."
     if (!name.empty() && name.front() == '.')
         name.front() = '_';

@@ -32,7 +32,8 @@ ListSheet MakeListSheet(const ListSizer& sizer, const SizedRow& row, const Datas
 std::vector<std::size_t> RowsWithSheets(const std::vector<SizedRow>& rows);
 
 // A file name for a tag's text datasheet: characters that a file name cannot hold made
-// '_', ".txt" added; "sheet" for an empty tag. The caller makes repeated names unique.
+// '_', ".txt" added; "sheet" for an empty tag. A long tag is cut at a character so that the
+// name, with a "-2" the caller may add to make a repeated name unique, fits in 255 bytes.
 std::string TagFileName(const std::string& tag);
 
 // Called before each row with the rows done so far; returning false stops the writing.

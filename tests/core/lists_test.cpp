@@ -427,6 +427,37 @@ TEST(ValveList, DatasheetsPerTag) {
     EXPECT_EQ(FileNames(dir + "/first"), std::vector<std::string>{"XV_1.txt"});
 }
 
+// A file name holds 255 bytes: a long tag is cut at a character, with room for the
+// number that tells a repeated tag's sheet apart, and every sheet is written.
+TEST(ValveList, LongTagsGetFileNamesThatFit) {
+    std::string euros, clefs;
+    for (int n = 0; n < 100; ++n) {
+        euros += "\u20AC";
+        clefs += "\U0001D11E";
+    }
+    std::string eighty;
+    for (int n = 0; n < 80; ++n)
+        eighty += "\u20AC";
+    EXPECT_EQ(TagFileName(euros), eighty + ".txt");
+    EXPECT_EQ(TagFileName("a" + euros), "a" + eighty.substr(3) + ".txt"); // no third of a character
+    EXPECT_EQ(TagFileName(clefs).size(), 240u + 4);
+    EXPECT_EQ(TagFileName(std::string(300, 'x')), std::string(100, 'x') + ".txt");
+
+    TorqueT pneumatic(kSamples + "/varnox-rp.kav");
+    ListSizer sizer(pneumatic, nullptr, {false, 5.5f});
+    const Sized s = SizeText(sizer, "Tag,Action,Torque\n" + euros + ",FC,45\n" + euros + ",DA,38\nXV-2,FC,45\n");
+    DatasheetFrame frame;
+    frame.banner = kPneumaticBanner;
+    frame.versionText = kPneumaticVersionText;
+    std::string error;
+    const std::string dir = TestDir();
+    const auto files = WriteListDatasheets(dir, sizer, s.rows, frame, error);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(files, (std::vector<std::string>{dir + "/" + eighty + ".txt", dir + "/" + eighty + "-2.txt",
+                                               dir + "/XV-2.txt"}));
+    EXPECT_EQ(FileNames(dir).size(), 3u);
+}
+
 // The valve type words of the list are those of the four languages' catalogues.
 TEST(ValveList, ValveTypesInEveryLanguage) {
     const std::string resources = kSamples + "/../src/resources/";
