@@ -23,7 +23,9 @@ bool SafeFile::Open() {
 }
 
 bool SafeFile::WriteLine(std::string_view text) {
-    return open_ && file_.WriteLine(text);
+    if (!open_)
+        return false;
+    return file_.WriteLine(text) || Fail(SystemReason(file_.ErrorNumber()));
 }
 
 bool SafeFile::Commit() {
