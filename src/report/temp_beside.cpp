@@ -15,7 +15,7 @@ namespace {
 
 // The longest file name the desktops' file systems hold, in bytes.
 constexpr std::size_t kNameMax = 255;
-constexpr char kTempSuffix[] = ".~XXXXXX";
+constexpr std::string_view kTempSuffix = ".~XXXXXX";
 
 // The umask; read from /proc where it can be, since asking umask() changes it for a moment
 // while other threads may be creating files.
@@ -66,8 +66,8 @@ bool TempBeside::Create() {
     const std::size_t slash = target_.rfind('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     std::string pattern = target_.substr(0, nameStart) +
-                          CutToBytes(std::string_view(target_).substr(nameStart), kNameMax - sizeof kTempSuffix + 1) +
-                          kTempSuffix;
+                          CutToBytes(std::string_view(target_).substr(nameStart), kNameMax - kTempSuffix.size());
+    pattern += kTempSuffix;
     const int fd = mkstemp(pattern.data());
     if (fd < 0) {
         reason_ = SystemReason(errno);

@@ -135,6 +135,13 @@ TEST(SafeFile, ReportsATargetThatCannotBeWritten) {
     EXPECT_EQ(onFolder.Error(), "Is a directory");
     EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder"));
     EXPECT_EQ(FileNames(dir), std::vector<std::string>{"folder"});
+
+    // a name of the longest a folder holds still has room for its temporary file
+    const std::string longest(255, 'n');
+    SafeFile full(dir + "/" + longest);
+    ASSERT_TRUE(full.Open()) << full.Error();
+    EXPECT_TRUE(full.Commit());
+    EXPECT_EQ(FileNames(dir), (std::vector<std::string>{"folder", longest}));
 }
 
 // Two saves of one file at once each write a temporary file of their own: the file left
