@@ -12,6 +12,9 @@ void ShowError(QWidget* owner, const QString& text) {
     QMessageBox::warning(owner, Str(20), text);
 }
 
-void ShowWriteError(QWidget* owner, const QString& fileName) {
-    ShowError(owner, Str(131).replace(QStringLiteral("%s"), fileName));
+void ShowWriteError(QWidget* owner, const QString& fileName, const QString& reason) {
+    QString text = Str(131).replace(QStringLiteral("%s"), fileName);
+    if (!reason.isEmpty())
+        text += QStringLiteral("\n\n") + reason;
+    ShowError(owner, text);
 }

@@ -10,5 +10,6 @@ class QWidget;
 QString Str(int id);
 
 void ShowError(QWidget* owner, const QString& text);
-// String 131 with the file name: a file that could not be written.
-void ShowWriteError(QWidget* owner, const QString& fileName);
+// String 131 with the file name: a file that could not be written. The reason, when the
+// system gave one, follows on a line of its own.
+void ShowWriteError(QWidget* owner, const QString& fileName, const QString& reason = {});

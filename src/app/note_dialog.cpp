@@ -54,7 +54,7 @@ void VnNoteInputDialog::accept() {
         } while (!rest.isEmpty());
     }
     if (!ok || !out.Commit()) {
-        ShowWriteError(this, fileName_);
+        ShowWriteError(this, fileName_, QString::fromStdString(out.Error()));
         return;
     }
     QDialog::accept();

@@ -3,13 +3,12 @@
 #include "app/load_string.h"
 #include "data/torque_e.h"
 #include "data/torque_t.h"
-#include "report/file_faults.h"
+#include "report/safe_file.h"
 #include "report/table_text.h"
 #include "report/text_util.h"
 #include "screens/screen_datasheets.h"
 #include "screens/screen_rows.h"
 
-#include <cstdio>
 #include <set>
 
 namespace {
@@ -20,6 +19,8 @@ bool BadInFileName(unsigned char c) {
 }
 
 constexpr std::size_t kTagNameChars = 100;
+// A file name holds 255 bytes: ".txt" and a clash's "-2" ... "-2147483647" must fit too.
+constexpr std::size_t kTagNameBytes = 255 - 4 - 11;
 
 std::vector<TableColumn> ColumnsOf(const std::vector<std::vector<std::string>>& headers, const Row& row) {
     std::vector<TableColumn> columns;
@@ -127,6 +128,7 @@ std::string TagFileName(const std::string& tag) {
     for (char& c : name)
         if (BadInFileName(static_cast<unsigned char>(c)))
             c = '_';
+    name = CutToBytes(name, kTagNameBytes);
     // no hidden files, and never "." or ".."
     if (!name.empty() && name.front() == '.')
         name.front() = '_';
@@ -155,11 +157,10 @@ std::vector<std::string> WriteListDatasheets(const std::string& folder, const Li
         for (int n = 2; !taken.insert(ToUpperText(name)).second; ++n)
             name = stem + Format("-%i", n) + ".txt";
         const std::string target = base + name;
-        Textfile file(target + ".~tmp");
-        if (!WriteLines(file, lines) || !file_faults::RenameAllowed() ||
-            std::rename(file.GetName().c_str(), target.c_str()) != 0) {
-            file.Remove();
-            error = target + ": could not be written";
+        const auto writeSheet = [&](Textfile& file) { return WriteLines(file, lines); };
+        std::string reason;
+        if (!WriteWhole(target, writeSheet, reason)) {
+            error = target + ": could not be written (" + reason + ")";
             return written;
         }
         written.push_back(target);

@@ -36,7 +36,8 @@ bool HasDatasheet(const SizedRow& row);
 std::vector<std::size_t> RowsWithSheets(const std::vector<SizedRow>& rows);
 
 // A file name for a tag's text datasheet: characters that a file name cannot hold made
-// '_', ".txt" added; "sheet" for an empty tag. The caller makes repeated names unique.
+// '_', ".txt" added; "sheet" for an empty tag. A long tag is cut at a character so that the
+// name, with a "-2" the caller may add to make a repeated name unique, fits in 255 bytes.
 std::string TagFileName(const std::string& tag);
 
 // Called before each row with the rows done so far; returning false stops the writing.
@@ -44,7 +45,7 @@ using SheetsProgress = std::function<bool(std::size_t done)>;
 
 // Writes every sized row's sheet into folder as TagFileName(tag) (a repeated tag gets
 // "-2", "-3" ...). Returns the files written, each whole; error names the file that
-// failed. A stop leaves the files written so far, with error empty.
+// failed and why. A stop leaves the files written so far, with error empty.
 std::vector<std::string> WriteListDatasheets(const std::string& folder, const ListSizer& sizer,
                                              const std::vector<SizedRow>& rows, const DatasheetFrame& frame,
                                              std::string& error, const SheetsProgress& progress = {});

@@ -1,6 +1,7 @@
 #include "lists/list_writers.h"
 
 #include "report/file_faults.h"
+#include "report/temp_beside.h"
 #include "report/text_util.h"
 
 #include <xlsxwriter.h>
@@ -30,77 +31,84 @@ bool NumberCell(const std::string& cell, bool decimalComma, double& value) {
     return ParseListNumber(cell, decimalComma ? DecimalMark::Comma : DecimalMark::Point, value);
 }
 
-std::string SystemError(const std::string& fileName, const char* what) {
-    return fileName + ": " + what + " (" + std::strerror(errno) + ")";
+std::string SystemError(const std::string& fileName, const char* what, const std::string& reason) {
+    return fileName + ": " + what + " (" + reason + ")";
 }
 
-// A file written beside its target and renamed over it once it is whole.
+constexpr char kNotWhole[] = "could not be written whole; the old file is left as it was";
+constexpr char kNotPlaced[] = "could not be put in place; the old file is left as it was";
+
+// A file written under a name of its own beside its target and renamed over it once it
+// is whole. The errno of the step that failed is kept, since later calls overwrite it.
 class TempFile {
 public:
-    explicit TempFile(std::string target) : target_(std::move(target)), temp_(target_ + ".~tmp") {}
+    explicit TempFile(std::string target) : temp_(std::move(target)) {}
     ~TempFile() { Abandon(); }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    bool Open(std::string& error) {
-        if (target_.empty()) {
+    // Makes the temporary file and, unless only its name is wanted, opens it for writing.
+    bool Open(std::string& error, bool nameOnly = false) {
+        if (Target().empty()) {
             error = "no file name was given";
             return false;
         }
-        errno = EACCES;
-        file_ = file_faults::CreateAllowed() ? std::fopen(temp_.c_str(), "wb") : nullptr;
-        if (!file_)
-            error = SystemError(target_, "cannot be written");
+        if (!temp_.Create()) {
+            error = SystemError(Target(), "cannot be written", temp_.Reason());
+            return false;
+        }
+        if (nameOnly)
+            return true;
+        file_ = std::fopen(temp_.Name().c_str(), "wb");
+        if (!file_) {
+            error = SystemError(Target(), "cannot be written", SystemReason(errno));
+            temp_.Discard();
+        }
         return file_ != nullptr;
     }
     bool Write(std::string_view text) {
-        if (!file_faults::WriteAllowed(text.size())) {
-            failed_ = true;
-            errno = ENOSPC;
-        }
-        if (!failed_ && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
-            failed_ = true;
-        return !failed_;
+        if (failedWith_ == 0 && !file_faults::WriteAllowed(text.size()))
+            failedWith_ = ENOSPC;
+        if (failedWith_ == 0 && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
+            failedWith_ = errno;
+        return failedWith_ == 0;
     }
+    // What the last failed Write met.
+    std::string WriteError() const { return SystemError(Target(), kNotWhole, SystemReason(failedWith_)); }
     bool Commit(std::string& error) {
         if (!file_)
             return false;
-        const bool closed = std::fclose(file_) == 0;
+        if (std::fclose(file_) != 0 && failedWith_ == 0)
+            failedWith_ = errno;
         file_ = nullptr;
-        if (failed_ || !closed) {
-            error = SystemError(target_, "could not be written whole; the old file is left as it was");
-            std::remove(temp_.c_str());
+        if (failedWith_ != 0) {
+            error = WriteError();
+            temp_.Discard();
             return false;
         }
         return Place(error);
     }
-    // Puts a temporary file written by someone else in place.
+    // Puts the file in place once someone else has written it under TempName.
     bool Place(std::string& error) {
-        errno = EACCES;
-        if (!file_faults::RenameAllowed() || std::rename(temp_.c_str(), target_.c_str()) != 0) {
-            error = SystemError(target_, "could not be put in place; the old file is left as it was");
-            std::remove(temp_.c_str());
+        if (!temp_.Place()) {
+            error = SystemError(Target(), kNotPlaced, temp_.Reason());
             return false;
         }
-        placed_ = true;
         return true;
     }
     void Abandon() {
         if (file_)
             std::fclose(file_);
         file_ = nullptr;
-        if (!placed_)
-            std::remove(temp_.c_str());
+        temp_.Discard();
     }
-    const std::string& TempName() const { return temp_; }
-    const std::string& Target() const { return target_; }
+    const std::string& TempName() const { return temp_.Name(); }
+    const std::string& Target() const { return temp_.Target(); }
 
 private:
-    std::string target_;
-    std::string temp_;
+    TempBeside temp_;
     std::FILE* file_ = nullptr;
-    bool failed_ = false;
-    bool placed_ = false;
+    int failedWith_ = 0;
 };
 
 // Text rows into a stream or a temporary file, a whole line at a time.
@@ -121,8 +129,7 @@ protected:
             return false;
         const bool ok = temp_ ? temp_->Write(text) : std::fwrite(text.data(), 1, text.size(), stream_) == text.size();
         if (!ok)
-            error_ = temp_ ? SystemError(temp_->Target(), "could not be written whole; the old file is left as it was")
-                           : std::string("the output could not be written");
+            error_ = temp_ ? temp_->WriteError() : std::string("the output could not be written");
         return ok;
     }
     bool Finish() {
@@ -221,9 +228,9 @@ public:
         kinds_ = kinds;
         kinds_.resize(header.size(), CellKind::Text);
         header_ = header;
-        if (!temp_.Open(error_)) // proves the folder takes the file; the workbook writes it at the end
+        // the workbook writes the file only when it is closed, under the name made here
+        if (!temp_.Open(error_, true))
             return false;
-        temp_.Abandon();
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
         book_ = workbook_new_opt(temp_.TempName().c_str(), &options);
@@ -267,7 +274,7 @@ public:
         const lxw_error result = workbook_close(book_);
         book_ = nullptr;
         if (result != LXW_NO_ERROR) {
-            std::remove(temp_.TempName().c_str());
+            temp_.Abandon();
             error_ = temp_.Target() + ": could not be written (" + lxw_strerror(result) +
                      "); the old file is left as it was";
             return false;

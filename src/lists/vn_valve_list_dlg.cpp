@@ -527,7 +527,7 @@ bool VnValveListDlg::ExportList(const QString& fileName) {
         }
     }
     if (!ok || !writer->Commit()) {
-        ShowWriteError(this, QDir::toNativeSeparators(fileName));
+        ShowWriteError(this, QDir::toNativeSeparators(fileName), QString::fromStdString(writer->Error()));
         return false;
     }
     QString written = Filled(Str(155), {QDir::toNativeSeparators(fileName)});

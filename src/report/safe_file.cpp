@@ -1,34 +1,60 @@
 #include "report/safe_file.h"
 
-#include "report/file_faults.h"
+SafeFile::SafeFile(std::string target) : temp_(std::move(target)) {}
 
-#include <cstdio>
-
-SafeFile::SafeFile(std::string target) : target_(std::move(target)), temp_(target_ + ".~tmp") {}
-
-SafeFile::~SafeFile() {
-    if (open_)
-        temp_.Remove();
+bool SafeFile::Fail(std::string reason) {
+    file_.Close();
+    temp_.Discard();
+    open_ = false;
+    if (error_.empty())
+        error_ = std::move(reason);
+    return false;
 }
 
 bool SafeFile::Open() {
-    if (target_.empty())
-        return false;
-    open_ = temp_.Open(Textfile::ModeCreate) != 0;
-    return open_;
+    error_.clear();
+    if (!temp_.Create())
+        return Fail(temp_.Reason());
+    file_.SetName(temp_.Name());
+    if (!file_.Open(Textfile::ModeCreate))
+        return Fail(SystemReason(file_.ErrorNumber()));
+    open_ = true;
+    return true;
 }
 
 bool SafeFile::WriteLine(std::string_view text) {
-    return open_ && temp_.WriteLine(text);
+    if (!open_)
+        return false;
+    return file_.WriteLine(text) || Fail(SystemReason(file_.ErrorNumber()));
 }
 
 bool SafeFile::Commit() {
     if (!open_)
         return false;
-    temp_.Close();
+    file_.Close();
     open_ = false;
-    if (!temp_.Ok() || !file_faults::RenameAllowed() || std::rename(temp_.GetName().c_str(), target_.c_str()) != 0) {
-        temp_.Remove();
+    if (!file_.Ok())
+        return Fail(SystemReason(file_.ErrorNumber()));
+    if (!temp_.Place())
+        return Fail(temp_.Reason());
+    return true;
+}
+
+bool WriteWhole(const std::string& target, const std::function<bool(Textfile&)>& write, std::string& reason) {
+    TempBeside temp(target);
+    if (!temp.Create()) {
+        reason = temp.Reason();
+        return false;
+    }
+    Textfile file(temp.Name());
+    const bool ok = write(file);
+    file.Close();
+    if (!ok || !file.Ok()) {
+        reason = file.ErrorNumber() != 0 ? SystemReason(file.ErrorNumber()) : "not written whole";
+        return false;
+    }
+    if (!temp.Place()) {
+        reason = temp.Reason();
         return false;
     }
     return true;

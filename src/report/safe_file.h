@@ -3,15 +3,16 @@
 // exactly as it was.
 #pragma once
 
+#include "report/temp_beside.h"
 #include "report/textfile.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 class SafeFile {
 public:
     explicit SafeFile(std::string target);
-    ~SafeFile();
     SafeFile(const SafeFile&) = delete;
     SafeFile& operator=(const SafeFile&) = delete;
 
@@ -22,10 +23,20 @@ public:
     // failed or the rename was refused; the temporary file is then removed.
     bool Commit();
 
-    const std::string& GetTarget() const { return target_; }
+    const std::string& GetTarget() const { return temp_.Target(); }
+    // Why the save failed, in the system's words ("No space left on device"); empty while
+    // nothing has.
+    const std::string& Error() const { return error_; }
 
 private:
-    std::string target_;
-    Textfile temp_;
+    bool Fail(std::string reason);
+
+    TempBeside temp_; // declared first: the file is closed before its temporary name goes
+    Textfile file_;
+    std::string error_;
     bool open_ = false;
 };
+
+// The same for a writer that opens the file itself: write gets the temporary file, and
+// the target is replaced only when it returns true. False, with reason set, otherwise.
+bool WriteWhole(const std::string& target, const std::function<bool(Textfile&)>& write, std::string& reason);

@@ -3,6 +3,7 @@
 #include "report/file_faults.h"
 #include "report/text_util.h"
 
+#include <cerrno>
 #include <cstring>
 
 Textfile::Textfile(std::string name) : name_(std::move(name)) {}
@@ -15,6 +16,7 @@ int Textfile::Open(int mode) {
     Close();
     mode_ = mode;
     ok_ = true;
+    errorNumber_ = 0;
     lastWasWrite_ = false;
     const char* how = nullptr;
     switch (mode) {
@@ -31,8 +33,12 @@ int Textfile::Open(int mode) {
     default:
         return 0;
     }
-    if (name_.empty() || (mode != ModeRead && !file_faults::CreateAllowed()))
+    if (name_.empty())
         return 0;
+    if (mode != ModeRead && !file_faults::CreateAllowed()) {
+        Fail(EACCES);
+        return 0;
+    }
     file_ = std::fopen(name_.c_str(), how);
     if (file_ && mode == ModeAppend) {
         std::fclose(file_);
@@ -40,7 +46,16 @@ int Textfile::Open(int mode) {
         if (file_)
             std::rewind(file_);
     }
+    if (!file_)
+        Fail(errno);
     return file_ ? 1 : 0;
+}
+
+bool Textfile::Fail(int errorNumber) {
+    if (ok_)
+        errorNumber_ = errorNumber;
+    ok_ = false;
+    return false;
 }
 
 void Textfile::Prepare(bool forWriting) {
@@ -103,24 +118,21 @@ bool Textfile::WriteLine(std::string_view text) {
     std::size_t end = text.find_first_of(std::string_view("\n\0", 2));
     if (end != std::string_view::npos)
         text = text.substr(0, end);
-    if (!file_faults::WriteAllowed(text.size() + 2)) {
-        ok_ = false;
-        return false;
-    }
+    if (!file_faults::WriteAllowed(text.size() + 2))
+        return Fail(ENOSPC);
     if ((!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) ||
-        std::fwrite("\r\n", 1, 2, file_) != 2) {
-        ok_ = false;
-        return false;
-    }
+        std::fwrite("\r\n", 1, 2, file_) != 2)
+        return Fail(errno);
     return true;
 }
 
 bool Textfile::Close() {
     if (file_) {
         if (std::ferror(file_) && lastWasWrite_)
-            ok_ = false;
+            Fail(EIO);
+        // a full disk often shows only when the buffer goes out here
         if (std::fclose(file_) != 0)
-            ok_ = false;
+            Fail(errno);
         file_ = nullptr;
     }
     return true;

@@ -42,6 +42,9 @@ public:
 
     // False once a write, flush or close of this file has failed since it was opened.
     bool Ok() const { return ok_; }
+    // The errno of the first failure since the file was opened, so a caller can say why;
+    // 0 when nothing failed.
+    int ErrorNumber() const { return errorNumber_; }
 
     const std::string& GetName() const { return name_; }
     void SetName(std::string name);
@@ -53,10 +56,12 @@ public:
 
 private:
     void Prepare(bool forWriting);
+    bool Fail(int errorNumber);
 
     std::string name_;
     std::FILE* file_ = nullptr;
     int mode_ = ModeRead;
     bool ok_ = true;
+    int errorNumber_ = 0;
     bool lastWasWrite_ = false;
 };

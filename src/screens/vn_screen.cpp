@@ -5,8 +5,8 @@
 #include "app/remembered.h"
 #include "app/vn_app.h"
 #include "report/datasheet_flow.h"
-#include "report/file_faults.h"
 #include "report/printing.h"
+#include "report/safe_file.h"
 
 #include <QAbstractButton>
 #include <QDate>
@@ -17,8 +17,6 @@
 #include <QMessageBox>
 #include <QShortcut>
 #include <QShowEvent>
-
-#include <cstdio>
 
 VnScreen::VnScreen(VnApp& app, QWidget* parent) : QDialog(parent), App(app) {
     // the frame waits behind a screen, so the screen answers F1 itself
@@ -75,14 +73,9 @@ DatasheetFrame VnScreen::MakeDatasheetFrame() const {
 bool VnScreen::WriteDatasheet(const QString& fileName) {
     // built beside the target and renamed over it, so a failed write never leaves the
     // user with half a sheet in place of the file they had
-    const std::string target = fileName.toStdString();
-    Textfile file(target + ".~tmp");
-    const bool ok = WriteDatasheetInto(file);
-    if (!ok || !file_faults::RenameAllowed() || std::rename(file.GetName().c_str(), target.c_str()) != 0) {
-        file.Remove();
-        return false;
-    }
-    return true;
+    const auto writeSheet = [this](Textfile& file) { return WriteDatasheetInto(file); };
+    std::string reason;
+    return WriteWhole(fileName.toStdString(), writeSheet, reason);
 }
 
 bool VnScreen::WriteDatasheetInto(Textfile& file) {

@@ -35,9 +35,10 @@ void Inject(int kind) {
     }
 }
 
+// Temporary files are named "<target>.~" and six characters of their own.
 bool NoTemporaryFiles(const std::string& dir) {
-    for (const auto& entry : std::filesystem::directory_iterator(dir))
-        if (entry.path().string().find(".~tmp") != std::string::npos)
+    for (const std::string& name : FileNames(dir))
+        if (name.find(".~") != std::string::npos)
             return false;
     return true;
 }

@@ -250,13 +250,15 @@ TEST(ValveList, WritersKeepTheListAndTheOldFile) {
     const Sized s = SizeText(sizer, "Tag;Action;Torque;Note\nA;FC;45,5;\"x;y\"\n");
     const std::string dir = TestDir();
 
+    std::string error;
     auto write = [&](ListFileKind kind, const std::string& name) {
         auto writer = MakeListWriter(kind, dir + "/" + name, s.result.format);
         bool ok = writer->Begin(s.header, sizer.OutputKinds());
         for (const SizedRow& r : s.rows)
             ok = ok && writer->Row(r.cells);
         ok = ok && writer->Commit();
-        EXPECT_EQ(writer->Error().empty(), ok);
+        error = writer->Error();
+        EXPECT_EQ(error.empty(), ok);
         return ok;
     };
     ASSERT_TRUE(write(ListFileKind::Csv, "out.csv"));
@@ -284,20 +286,66 @@ TEST(ValveList, WritersKeepTheListAndTheOldFile) {
         file_faults::FailWritesAfter(10);
         EXPECT_FALSE(write(kind, "out.csv"));
         file_faults::Reset();
+        EXPECT_NE(error.find("out.csv: could not be written whole"), std::string::npos) << error;
+        EXPECT_NE(error.find("(No space left on device)"), std::string::npos) << error;
     }
     EXPECT_EQ(ReadFile(dir + "/out.csv"), csv);
     {
         auto writer = MakeListWriter(ListFileKind::Csv, dir + "/new.csv", s.result.format);
         writer->Begin(s.header, sizer.OutputKinds());
     }
-    EXPECT_FALSE(std::ifstream(dir + "/new.csv").good());
-    EXPECT_FALSE(std::ifstream(dir + "/new.csv.~tmp").good());
+    EXPECT_EQ(FileNames(dir), (std::vector<std::string>{"out.csv", "out.json", "out.xlsx"}));
     auto denied = MakeListWriter(ListFileKind::Xlsx, dir + "/no/such/folder.xlsx", s.result.format);
     EXPECT_FALSE(denied->Begin(s.header, sizer.OutputKinds()));
     EXPECT_NE(denied->Error().find("folder.xlsx"), std::string::npos);
+    EXPECT_NE(denied->Error().find("(No such file or directory)"), std::string::npos) << denied->Error();
 
     EXPECT_EQ(CsvField("a\"b", ','), "\"a\"\"b\"");
     EXPECT_EQ(JsonString("a\"\\\n\x01"), "\"a\\\"\\\\\\n\\u0001\"");
+}
+
+// Two writers on one file at once, row by row in turn: the file left is one list whole,
+// and nothing else is left behind, nor is a file of the user's touched.
+TEST(ValveList, TwoWritersOnOneFileLeaveOneWholeList) {
+    TorqueT pneumatic(kSamples + "/varnox-rp.kav");
+    ListSizer sizer(pneumatic, nullptr, {false, 4.0f});
+    std::string a = "Tag,Action,Torque\n", b = a;
+    for (int r = 0; r < 500; ++r) {
+        a += Format("A-%i,FC,%i\n", r, 20 + r % 50);
+        b += Format("B-%i,DA,%i\n", r, 30 + r % 40);
+    }
+    const Sized first = SizeText(sizer, a);
+    const Sized second = SizeText(sizer, b);
+    const std::string dir = TestDir();
+    auto begin = [&](ListFileKind kind, const std::string& name) {
+        auto writer = MakeListWriter(kind, dir + "/" + name, first.result.format);
+        EXPECT_TRUE(writer->Begin(first.header, sizer.OutputKinds()));
+        return writer;
+    };
+    for (ListFileKind kind : {ListFileKind::Csv, ListFileKind::Json, ListFileKind::Xlsx}) {
+        // what the second list alone writes
+        auto alone = begin(kind, "alone");
+        for (const SizedRow& row : second.rows)
+            alone->Row(row.cells);
+        ASSERT_TRUE(alone->Commit());
+
+        WriteFile(dir, "same.~tmp", "the user's own");
+        auto one = begin(kind, "same");
+        auto two = begin(kind, "same");
+        for (std::size_t r = 0; r < first.rows.size(); ++r) {
+            ASSERT_TRUE(one->Row(first.rows[r].cells));
+            ASSERT_TRUE(two->Row(second.rows[r].cells));
+        }
+        EXPECT_TRUE(one->Commit()) << one->Error();
+        EXPECT_TRUE(two->Commit()) << two->Error();
+        const std::string written = ReadFile(dir + "/same");
+        if (kind == ListFileKind::Xlsx) // a workbook carries the time it was made: whole is a zip that ends
+            EXPECT_EQ(written.substr(written.size() - 22, 4), "PK\5\6");
+        else
+            EXPECT_EQ(written, ReadFile(dir + "/alone"));
+        EXPECT_EQ(FileNames(dir), (std::vector<std::string>{"alone", "same", "same.~tmp"}));
+        EXPECT_EQ(ReadFile(dir + "/same.~tmp"), "the user's own");
+    }
 }
 
 // A tag's datasheet is the sizing screen's, titled and referenced by the tag; the files
@@ -339,6 +387,43 @@ TEST(ValveList, DatasheetsPerTag) {
     EXPECT_EQ(error, "");
     WriteListDatasheets(dir + "/missing", sizer, s.rows, frame, error);
     EXPECT_NE(error.find("missing/XV_1.txt"), std::string::npos);
+    EXPECT_NE(error.find("(No such file or directory)"), std::string::npos) << error;
+    file_faults::FailWritesAfter(100);
+    WriteListDatasheets(dir + "/first", sizer, s.rows, frame, error);
+    file_faults::Reset();
+    EXPECT_NE(error.find("(No space left on device)"), std::string::npos) << error;
+    EXPECT_EQ(FileNames(dir + "/first"), std::vector<std::string>{"XV_1.txt"});
+}
+
+// A file name holds 255 bytes: a long tag is cut at a character, with room for the
+// number that tells a repeated tag's sheet apart, and every sheet is written.
+TEST(ValveList, LongTagsGetFileNamesThatFit) {
+    std::string euros, clefs;
+    for (int n = 0; n < 100; ++n) {
+        euros += "\u20AC";
+        clefs += "\U0001D11E";
+    }
+    std::string eighty;
+    for (int n = 0; n < 80; ++n)
+        eighty += "\u20AC";
+    EXPECT_EQ(TagFileName(euros), eighty + ".txt");
+    EXPECT_EQ(TagFileName("a" + euros), "a" + eighty.substr(3) + ".txt"); // no third of a character
+    EXPECT_EQ(TagFileName(clefs).size(), 240u + 4);
+    EXPECT_EQ(TagFileName(std::string(300, 'x')), std::string(100, 'x') + ".txt");
+
+    TorqueT pneumatic(kSamples + "/varnox-rp.kav");
+    ListSizer sizer(pneumatic, nullptr, {false, 5.5f});
+    const Sized s = SizeText(sizer, "Tag,Action,Torque\n" + euros + ",FC,45\n" + euros + ",DA,38\nXV-2,FC,45\n");
+    DatasheetFrame frame;
+    frame.banner = kPneumaticBanner;
+    frame.versionText = kPneumaticVersionText;
+    std::string error;
+    const std::string dir = TestDir();
+    const auto files = WriteListDatasheets(dir, sizer, s.rows, frame, error);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(files, (std::vector<std::string>{dir + "/" + eighty + ".txt", dir + "/" + eighty + "-2.txt",
+                                               dir + "/XV-2.txt"}));
+    EXPECT_EQ(FileNames(dir).size(), 3u);
 }
 
 // The valve type words of the list are those of the four languages' catalogues.

@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "report/file_faults.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -84,10 +85,11 @@ TEST(Settings, CountsRecognisedLines) {
 TEST(Settings, AFailedWriteKeepsTheOldFile) {
     std::string dir = TestDir();
     std::string path = WriteFile(dir, "sizkav.set", "PLACE = Old\r\n");
-    std::filesystem::create_directory(path + ".~tmp"); // the temporary file cannot be made
     Settings s(path);
     s.Place = "New";
+    file_faults::FailCreate(true); // the temporary file cannot be made
     EXPECT_EQ(s.WriteSettings(), -1);
+    file_faults::Reset();
     EXPECT_EQ(ReadFile(path), "PLACE = Old\r\n");
 
     Settings unnamed("");

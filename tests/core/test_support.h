@@ -9,6 +9,8 @@ std::string TestDir();
 // Writes content byte for byte and returns the path.
 std::string WriteFile(const std::string& dir, const std::string& name, const std::string& content);
 std::string ReadFile(const std::string& path);
+// The names in a folder, sorted: what a save left behind.
+std::vector<std::string> FileNames(const std::string& dir);
 // The lines of a file written with CR LF line ends.
 std::vector<std::string> ReadLines(const std::string& path);
 // Joins lines with CR LF, the way the programs write them.

@@ -111,7 +111,7 @@ TEST(SafeFile, ReplacesTheTargetOnlyOnCommit) {
         // abandoned without commit
     }
     EXPECT_EQ(ReadFile(target), "old\r\n");
-    EXPECT_FALSE(std::filesystem::exists(target + ".~tmp"));
+    EXPECT_EQ(FileNames(dir), std::vector<std::string>{"t.txt"});
 
     SafeFile out(target);
     ASSERT_TRUE(out.Open());
@@ -125,12 +125,63 @@ TEST(SafeFile, ReportsATargetThatCannotBeWritten) {
     SafeFile noFolder(dir + "/missing/t.txt");
     EXPECT_FALSE(noFolder.Open());
     EXPECT_FALSE(noFolder.Commit());
+    EXPECT_EQ(noFolder.Error(), "No such file or directory");
 
     std::filesystem::create_directory(dir + "/folder");
     SafeFile onFolder(dir + "/folder");
     ASSERT_TRUE(onFolder.Open());
     onFolder.WriteLine("x");
     EXPECT_FALSE(onFolder.Commit());
+    EXPECT_EQ(onFolder.Error(), "Is a directory");
     EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder"));
-    EXPECT_FALSE(std::filesystem::exists(dir + "/folder.~tmp"));
+    EXPECT_EQ(FileNames(dir), std::vector<std::string>{"folder"});
+
+    // a name of the longest a folder holds still has room for its temporary file
+    const std::string longest(255, 'n');
+    SafeFile full(dir + "/" + longest);
+    ASSERT_TRUE(full.Open()) << full.Error();
+    EXPECT_TRUE(full.Commit());
+    EXPECT_EQ(FileNames(dir), (std::vector<std::string>{"folder", longest}));
+}
+
+// Two saves of one file at once each write a temporary file of their own: the file left
+// is one of them whole, and a file of the user's that looks like a temporary name stays.
+TEST(SafeFile, TwoSavesAtOnceLeaveOneWholeFile) {
+    std::string dir = TestDir();
+    std::string target = WriteFile(dir, "t.txt", "old\r\n");
+    WriteFile(dir, "t.txt.~tmp", "the user's own\r\n");
+    SafeFile first(target);
+    SafeFile second(target);
+    ASSERT_TRUE(first.Open());
+    ASSERT_TRUE(second.Open());
+    for (int line = 0; line < 1000; ++line) {
+        ASSERT_TRUE(first.WriteLine("first " + std::to_string(line)));
+        ASSERT_TRUE(second.WriteLine("second " + std::to_string(line)));
+    }
+    EXPECT_TRUE(first.Commit());
+    EXPECT_TRUE(second.Commit());
+    const std::vector<std::string> lines = ReadLines(target);
+    ASSERT_EQ(lines.size(), 1000u);
+    EXPECT_EQ(lines.front(), "second 0");
+    EXPECT_EQ(lines.back(), "second 999");
+    EXPECT_EQ(FileNames(dir), (std::vector<std::string>{"t.txt", "t.txt.~tmp"}));
+    EXPECT_EQ(ReadFile(dir + "/t.txt.~tmp"), "the user's own\r\n");
+}
+
+// A replaced file keeps its mode; a new one gets what a plain create under the umask gives,
+// not the owner-only mode of a temporary file.
+TEST(SafeFile, FilesGetTheModeAPlainSaveGives) {
+    namespace fs = std::filesystem;
+    std::string dir = TestDir();
+    std::string kept = WriteFile(dir, "kept.txt", "old\r\n");
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string plain = WriteFile(dir, "plain.txt", "");
+    for (const std::string& target : {kept, dir + "/new.txt"}) {
+        SafeFile out(target);
+        ASSERT_TRUE(out.Open());
+        ASSERT_TRUE(out.WriteLine("new"));
+        ASSERT_TRUE(out.Commit());
+    }
+    EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(dir + "/new.txt").permissions(), fs::status(plain).permissions());
 }

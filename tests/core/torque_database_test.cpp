@@ -1,5 +1,6 @@
 #include "data/read_status.h"
 #include "data/torque_database.h"
+#include "report/file_faults.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -172,8 +173,9 @@ TEST(TorqueDatabase, AFailedWriteLeavesTheOldFile) {
     std::string path = WriteFile(dir, "v", content);
     TorqueDatabase db(path);
     db.pages[0].name = "Changed";
-    std::filesystem::create_directory(path + ".~tmp");
+    file_faults::FailCreate(true); // the temporary file cannot be made
     EXPECT_EQ(db.Write(), -1);
+    file_faults::Reset();
     EXPECT_EQ(ReadFile(path), content);
     EXPECT_EQ(db.pages[0].name, "Changed");
 }

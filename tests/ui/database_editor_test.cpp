@@ -8,6 +8,7 @@
 #include "data/read_status.h"
 #include "data/vn_dbase_edit_dlg.h"
 #include "modal.h"
+#include "report/file_faults.h"
 #include "resources/menu_table.h"
 #include "test_files.h"
 
@@ -472,15 +473,15 @@ private slots:
         Type(Control<QLineEdit>(screen.get(), 140), QStringLiteral("CHANGED"));
 
         // the temporary file cannot be made
-        QVERIFY(QDir().mkdir(QStringLiteral("ball-valves.~tmp")));
+        file_faults::FailCreate(true);
         answers_->ThenMessage(QMessageBox::Ok);
         Click(screen.get(), 117);
+        file_faults::Reset();
         CheckAnswered();
         QCOMPARE(answers_->Captions.value(0), QStringLiteral("An error occurred..."));
         QVERIFY(answers_->Texts.value(0).startsWith(QLatin1String("The file ball-valves could not be written.")));
         QCOMPARE(ReadText(QStringLiteral("ball-valves")), before);
         QVERIFY(screen->HasUnsavedChanges());
-        QVERIFY(QDir().rmdir(QStringLiteral("ball-valves.~tmp")));
 
         // a folder that does not exist: the database keeps its file
         const QString missing = QDir::current().absoluteFilePath(QStringLiteral("gone/ball-valves"));

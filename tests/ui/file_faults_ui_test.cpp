@@ -18,6 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 class SheetScreen : public VnScreen {
@@ -110,6 +113,10 @@ private slots:
             dialog.accept();
             file_faults::Reset();
             QVERIFY2(IsWriteError(answers.Texts.value(0), QStringLiteral("NOTES.TXT")), KindName(kind));
+            // and says why, in the system's words
+            const QString reason = QString::fromLocal8Bit(std::strerror(kind == 0 ? ENOSPC : EACCES));
+            QVERIFY2(answers.Texts.value(0).endsWith(QStringLiteral("\n\n") + reason),
+                     qPrintable(answers.Texts.value(0)));
             QVERIFY(dialog.isVisible()); // the typed note is still there to save again
             QCOMPARE(ReadText(QStringLiteral("NOTES.TXT")), QByteArray("Old note\r\n"));
         }
@@ -141,7 +148,7 @@ private slots:
             QVERIFY(answers_->AllAnswered());
         }
         QCOMPARE(answers_->Unexpected, 0);
-        QVERIFY(QDir().entryList({QStringLiteral("*.~tmp")}).isEmpty());
+        QVERIFY(QDir().entryList({QStringLiteral("*.~*")}).isEmpty());
     }
 
     void ValveDatabaseSaveAndSaveAs() {
