@@ -291,6 +291,17 @@
     </message>
 </context>
 <context>
+    <name>VnListColumnsDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>VnNoteInputDialog</name>
     <message>
         <source>Note Input</source>
@@ -1265,6 +1276,66 @@
         <source>No row of the list was sized, so there is no datasheet to write.</source>
         <comment>157</comment>
         <translation>Keine Zeile der Liste wurde ausgelegt, daher gibt es kein Datenblatt zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Warnings: %i</source>
+        <comment>158</comment>
+        <translation>Warnungen: %i</translation>
+    </message>
+    <message>
+        <source>The sized list cannot replace the valve list it was sized from (%s). Please choose another file name.</source>
+        <comment>159</comment>
+        <translation>Die ausgelegte Liste kann die Armaturenliste, aus der sie stammt (%s), nicht ersetzen. Wählen Sie einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns...</source>
+        <comment>160</comment>
+        <translation>&amp;Spalten...</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;mark:</source>
+        <comment>161</comment>
+        <translation>De&amp;zimaltrennzeichen:</translation>
+    </message>
+    <message>
+        <source>As the list shows</source>
+        <comment>162</comment>
+        <translation>Wie in der Liste</translation>
+    </message>
+    <message>
+        <source>Point (1,450.5)</source>
+        <comment>163</comment>
+        <translation>Punkt (1,450.5)</translation>
+    </message>
+    <message>
+        <source>Comma (1.450,5)</source>
+        <comment>164</comment>
+        <translation>Komma (1.450,5)</translation>
+    </message>
+    <message>
+        <source>Columns of the Valve List</source>
+        <comment>165</comment>
+        <translation>Spalten der Armaturenliste</translation>
+    </message>
+    <message>
+        <source>Choose the column of the list that holds each value. The sizing reads only these columns; the others pass through unchanged. The choice is kept for lists with the same header line.</source>
+        <comment>166</comment>
+        <translation>Wählen Sie je Wert die Spalte. Nur diese Spalten werden gelesen; die übrigen bleiben unverändert. Gespeichert je Kopfzeile.</translation>
+    </message>
+    <message>
+        <source>(no column)</source>
+        <comment>167</comment>
+        <translation>(keine Spalte)</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <comment>168</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <comment>169</comment>
+        <translation>Baureihe</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

@@ -291,6 +291,17 @@
     </message>
 </context>
 <context>
+    <name>VnListColumnsDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>VnNoteInputDialog</name>
     <message>
         <source>Note Input</source>
@@ -1265,6 +1276,66 @@
         <source>No row of the list was sized, so there is no datasheet to write.</source>
         <comment>157</comment>
         <translation>Aucune ligne de la liste n'a été dimensionnée : il n'y a aucune fiche technique à écrire.</translation>
+    </message>
+    <message>
+        <source>Warnings: %i</source>
+        <comment>158</comment>
+        <translation>Avertissements : %i</translation>
+    </message>
+    <message>
+        <source>The sized list cannot replace the valve list it was sized from (%s). Please choose another file name.</source>
+        <comment>159</comment>
+        <translation>La liste dimensionnée ne peut pas remplacer la liste de vannes dont elle provient (%s). Choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns...</source>
+        <comment>160</comment>
+        <translation>&amp;Colonnes...</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;mark:</source>
+        <comment>161</comment>
+        <translation>Séparateur &amp;décimal :</translation>
+    </message>
+    <message>
+        <source>As the list shows</source>
+        <comment>162</comment>
+        <translation>Comme dans la liste</translation>
+    </message>
+    <message>
+        <source>Point (1,450.5)</source>
+        <comment>163</comment>
+        <translation>Point (1,450.5)</translation>
+    </message>
+    <message>
+        <source>Comma (1.450,5)</source>
+        <comment>164</comment>
+        <translation>Virgule (1.450,5)</translation>
+    </message>
+    <message>
+        <source>Columns of the Valve List</source>
+        <comment>165</comment>
+        <translation>Colonnes de la liste de vannes</translation>
+    </message>
+    <message>
+        <source>Choose the column of the list that holds each value. The sizing reads only these columns; the others pass through unchanged. The choice is kept for lists with the same header line.</source>
+        <comment>166</comment>
+        <translation>Choisissez la colonne de chaque valeur. Seules ces colonnes sont lues ; les autres restent inchangées. Choix gardé par en-tête.</translation>
+    </message>
+    <message>
+        <source>(no column)</source>
+        <comment>167</comment>
+        <translation>(aucune colonne)</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <comment>168</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <comment>169</comment>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

@@ -291,6 +291,17 @@
     </message>
 </context>
 <context>
+    <name>VnListColumnsDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>VnNoteInputDialog</name>
     <message>
         <source>Note Input</source>
@@ -1265,6 +1276,66 @@
         <source>No row of the list was sized, so there is no datasheet to write.</source>
         <comment>157</comment>
         <translation>Geen enkele regel van de lijst is gedimensioneerd, dus er is geen datablad te schrijven.</translation>
+    </message>
+    <message>
+        <source>Warnings: %i</source>
+        <comment>158</comment>
+        <translation>Waarschuwingen: %i</translation>
+    </message>
+    <message>
+        <source>The sized list cannot replace the valve list it was sized from (%s). Please choose another file name.</source>
+        <comment>159</comment>
+        <translation>De gedimensioneerde lijst kan de afsluiterlijst waaruit hij komt (%s) niet vervangen. Kies een andere bestandsnaam.</translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns...</source>
+        <comment>160</comment>
+        <translation>&amp;Kolommen...</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;mark:</source>
+        <comment>161</comment>
+        <translation>Deci&amp;maalteken:</translation>
+    </message>
+    <message>
+        <source>As the list shows</source>
+        <comment>162</comment>
+        <translation>Zoals in de lijst</translation>
+    </message>
+    <message>
+        <source>Point (1,450.5)</source>
+        <comment>163</comment>
+        <translation>Punt (1,450.5)</translation>
+    </message>
+    <message>
+        <source>Comma (1.450,5)</source>
+        <comment>164</comment>
+        <translation>Komma (1.450,5)</translation>
+    </message>
+    <message>
+        <source>Columns of the Valve List</source>
+        <comment>165</comment>
+        <translation>Kolommen van de afsluiterlijst</translation>
+    </message>
+    <message>
+        <source>Choose the column of the list that holds each value. The sizing reads only these columns; the others pass through unchanged. The choice is kept for lists with the same header line.</source>
+        <comment>166</comment>
+        <translation>Kies per waarde de kolom. Alleen deze kolommen worden gelezen; de rest blijft ongewijzigd. De keuze wordt per kopregel bewaard.</translation>
+    </message>
+    <message>
+        <source>(no column)</source>
+        <comment>167</comment>
+        <translation>(geen kolom)</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <comment>168</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <comment>169</comment>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Stroke [°]</source>
