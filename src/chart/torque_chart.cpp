@@ -21,6 +21,8 @@ enum ChartString {
     kRunning = 187,
     kDemand = 188,
     kNoFit = 189,
+    kAir = 260,
+    kSpring = 261,
 };
 
 int DemandWord(Demand demand) {
@@ -152,6 +154,11 @@ TorqueChartData MakeTorqueChart(const SizingOutcome& o, const ChartInputs& in) {
 
     const int weakest = o.WeakestPoint();
     if (o.found) {
+        // a spring return checks the run on both strokes, on one marker: each label names its stroke
+        auto checkedTwice = [&](Demand demand) {
+            return std::count_if(o.points.begin(), o.points.end(),
+                                 [&](const CheckedPoint& p) { return p.demand == demand; }) > 1;
+        };
         for (std::size_t i = 0; i < o.points.size(); ++i) {
             const CheckedPoint& p = o.points[i];
             ChartMark mark;
@@ -163,6 +170,9 @@ TorqueChartData MakeTorqueChart(const SizingOutcome& o, const ChartInputs& in) {
             mark.delivered = shown(p.deliveredTorque);
             mark.weakest = static_cast<int>(i) == weakest;
             mark.label = LoadString(DemandWord(p.demand));
+            const bool air = mark.against == ChartSeries::AirStroke;
+            if (checkedTwice(p.demand) && (air || mark.against == ChartSeries::SpringStroke))
+                mark.label += " (" + LoadString(air ? kAir : kSpring) + ")";
             if (p.demandTorque > 0) {
                 mark.hasMargin = true;
                 mark.margin = (static_cast<double>(p.deliveredTorque) / p.demandTorque - 1.0) * 100.0;

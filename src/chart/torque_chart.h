@@ -31,7 +31,7 @@ struct ChartMark {
     double margin = 0; // percent, when checked and the demand is positive
     bool hasMargin = false;
     bool weakest = false;
-    std::string label; // "Break", or "Break +12.5 %"
+    std::string label; // "Break", "Break +12.5 %", or "Run (air) +8.1 %" where a demand is checked on both strokes
 };
 
 struct TorqueChartData {

@@ -1720,6 +1720,16 @@
         <translation>Verdrehung: der Winkel, um den sich die Welle über ihre Länge verdreht</translation>
     </message>
     <message>
+        <source>air</source>
+        <comment>260</comment>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>spring</source>
+        <comment>261</comment>
+        <translation>Feder</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>

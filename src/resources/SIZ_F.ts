@@ -1720,6 +1720,16 @@
         <translation>Déformation : l'angle dont l'arbre tourne sur sa longueur</translation>
     </message>
     <message>
+        <source>air</source>
+        <comment>260</comment>
+        <translation>air</translation>
+    </message>
+    <message>
+        <source>spring</source>
+        <comment>261</comment>
+        <translation>ressort</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>

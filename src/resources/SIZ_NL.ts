@@ -1720,6 +1720,16 @@
         <translation>Verdraaiing: de hoek waarover de as over zijn lengte verdraait</translation>
     </message>
     <message>
+        <source>air</source>
+        <comment>260</comment>
+        <translation>lucht</translation>
+    </message>
+    <message>
+        <source>spring</source>
+        <comment>261</comment>
+        <translation>veer</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>

@@ -263,6 +263,8 @@ constexpr Entry kEnglish[] = {
     {257, "Length: the shaft length"},
     {258, "Stress: the shear stress at the surface of the shaft"},
     {259, "Deflection: the angle the shaft twists over its length"},
+    {260, "air"},
+    {261, "spring"},
     {500,
      "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
     {501, "Datasheet"},

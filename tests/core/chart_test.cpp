@@ -58,6 +58,10 @@ TEST(TorqueChart, FailCloseFollowsTheRule) {
     ASSERT_TRUE(o.Margin(margin));
     EXPECT_EQ(chart.marks[static_cast<std::size_t>(o.WeakestPoint())].margin, margin);
     EXPECT_EQ(chart.marks[0].label, "Break +22.7 %");
+    // the two runs share the marker at 90 degrees; their labels say which stroke is which
+    EXPECT_EQ(chart.marks[1].label, "Run (air) +189.7 %");
+    EXPECT_EQ(chart.marks[2].label, "Run (spring) +296.3 %");
+    EXPECT_EQ(chart.marks[3].label, "Seat +28.7 %");
     EXPECT_TRUE(chart.noFitText.empty());
     EXPECT_GE(chart.torqueTop, o.airStart);
 }
@@ -71,6 +75,9 @@ TEST(TorqueChart, FailOpenIsTheMirror) {
     EXPECT_EQ(chart.lines[1].fromAngle, 0.0);
     EXPECT_EQ(Places(chart),
               (std::vector<std::pair<double, double>>{{90, o.run}, {0, o.seat}, {0, o.required}, {90, o.run}}));
+    EXPECT_EQ(chart.marks[0].label.rfind("Run (air) +", 0), 0u);
+    EXPECT_EQ(chart.marks[3].label.rfind("Run (spring) +", 0), 0u);
+    EXPECT_EQ(chart.marks[1].label.rfind("Seat +", 0), 0u);
     EXPECT_EQ(chart.title, "RPS 120, 5.5 bar, Fail Open");
 }
 

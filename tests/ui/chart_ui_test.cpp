@@ -139,6 +139,7 @@ private slots:
             QVERIFY2(chart.strokeAxis != english.strokeAxis && chart.closedText != english.closedText, name);
             for (std::size_t i = 0; i < chart.legend.size(); ++i)
                 QVERIFY2(chart.legend[i].text != english.legend[i].text || chart.legend[i].text.empty(), name);
+            QVERIFY2(chart.marks[1].label != chart.marks[2].label, name); // the run on either stroke
             for (const QRectF& rect : {QRectF(0, 0, 420, 300), QRectF(75, 0, 640, 397)})
                 QVERIFY2(Clipped(chart, rect).isEmpty(), qPrintable(name + Clipped(chart, rect).join(QLatin1Char(' '))));
             SetStringLookup({});
@@ -165,6 +166,8 @@ private slots:
         QVERIFY(pages[0].contains(QStringLiteral("LINE 0")) && pages[0].contains(QStringLiteral("LINE 57")));
         QVERIFY(pages[1].contains(QStringLiteral("RPS 120, 5.5 bar, Fail Close")));
         QVERIFY(pages[1].contains(QStringLiteral("Break +22.7 %")));
+        QVERIFY(pages[1].contains(QStringLiteral("Run (air) +189.7 %")));
+        QVERIFY(pages[1].contains(QStringLiteral("Run (spring) +296.3 %")));
 
         // a folder that cannot take the file leaves nothing behind and says which file
         QVERIFY(!WriteDatasheetPdf(QStringLiteral("missing/sheet.pdf"), lines, &chart, QString(), error));
