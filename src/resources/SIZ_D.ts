@@ -1318,7 +1318,7 @@
         <translation>Spalten der Armaturenliste</translation>
     </message>
     <message>
-        <source>Choose the column of the list that holds each value. The sizing reads only these columns; the others pass through unchanged. The choice is kept for lists with the same header line.</source>
+        <source>Choose the column that holds each value. Only these are read; the others pass through. Kept for lists with this header line.</source>
         <comment>166</comment>
         <translation>Wählen Sie je Wert die Spalte. Nur diese Spalten werden gelesen; die übrigen bleiben unverändert. Gespeichert je Kopfzeile.</translation>
     </message>
@@ -1336,6 +1336,11 @@
         <source>Series</source>
         <comment>169</comment>
         <translation>Baureihe</translation>
+    </message>
+    <message>
+        <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
+        <comment>170</comment>
+        <translation>%i Zellen waren länger, als eine Arbeitsmappenzelle fasst, und wurden gekürzt; die Warnings ihrer Zeilen nennen es.</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

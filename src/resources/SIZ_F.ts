@@ -1318,7 +1318,7 @@
         <translation>Colonnes de la liste de vannes</translation>
     </message>
     <message>
-        <source>Choose the column of the list that holds each value. The sizing reads only these columns; the others pass through unchanged. The choice is kept for lists with the same header line.</source>
+        <source>Choose the column that holds each value. Only these are read; the others pass through. Kept for lists with this header line.</source>
         <comment>166</comment>
         <translation>Choisissez la colonne de chaque valeur. Seules ces colonnes sont lues ; les autres restent inchangées. Choix gardé par en-tête.</translation>
     </message>
@@ -1336,6 +1336,11 @@
         <source>Series</source>
         <comment>169</comment>
         <translation>Série</translation>
+    </message>
+    <message>
+        <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
+        <comment>170</comment>
+        <translation>%i cellules dépassaient la taille d'une cellule de classeur et ont été coupées ; les Warnings de leurs lignes le disent.</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

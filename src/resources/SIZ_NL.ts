@@ -1318,7 +1318,7 @@
         <translation>Kolommen van de afsluiterlijst</translation>
     </message>
     <message>
-        <source>Choose the column of the list that holds each value. The sizing reads only these columns; the others pass through unchanged. The choice is kept for lists with the same header line.</source>
+        <source>Choose the column that holds each value. Only these are read; the others pass through. Kept for lists with this header line.</source>
         <comment>166</comment>
         <translation>Kies per waarde de kolom. Alleen deze kolommen worden gelezen; de rest blijft ongewijzigd. De keuze wordt per kopregel bewaard.</translation>
     </message>
@@ -1336,6 +1336,11 @@
         <source>Series</source>
         <comment>169</comment>
         <translation>Serie</translation>
+    </message>
+    <message>
+        <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
+        <comment>170</comment>
+        <translation>%i cellen waren langer dan een werkbladcel bevat en zijn ingekort; de Warnings van hun regels vermelden het.</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

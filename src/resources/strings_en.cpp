@@ -181,8 +181,8 @@ constexpr Entry kEnglish[] = {
     {163, "Point (1,450.5)"},
     {164, "Comma (1.450,5)"},
     {165, "Columns of the Valve List"},
-    {166, "Choose the column of the list that holds each value. The sizing reads only these columns; the others "
-          "pass through unchanged. The choice is kept for lists with the same header line."},
+    {166, "Choose the column that holds each value. Only these are read; the others pass through. Kept for lists "
+          "with this header line."},
     {167, "(no column)"},
     {168, "Tag"},
     {169, "Series"},
