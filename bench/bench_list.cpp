@@ -1,5 +1,7 @@
 // Opening a valve list of 10 000 rows in the list screen: reading, sizing every row and
 // filling the table, as long as the user waits for it.
+#include "work_folder.h"
+
 #include "app/vn_app.h"
 #include "lists/vn_valve_list_dlg.h"
 
@@ -7,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -33,35 +34,22 @@ QByteArray ProjectList(int rows) {
     return out;
 }
 
-// A working folder with the samples, a settings file and the list, made current for as
-// long as it lives, and the program's application object started in it.
-class ListFolder {
-public:
-    ListFolder() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(dir_.path());
-        for (const char* name : {"varnox-rp.kav", "ball-valves"})
-            QFile::copy(QStringLiteral(VN_SAMPLES "/") + QLatin1String(name), QLatin1String(name));
-        Write("sizkav.set", "ACTUATOR = varnox-rp.kav\r\nVALVE = ball-valves\r\nUNITS = METRIC\r\nPRESSURE = 5.500000\r\n");
-        Write("list.csv", ProjectList(10000));
-        app_.SetStartupProbe(true);
-        app_.InitMainWindow();
-    }
-    ~ListFolder() { QDir::setCurrent(previous_); }
-    VnApp& App() { return app_; }
+QByteArray Sample(const char* name) {
+    QFile file(QStringLiteral(VN_SAMPLES "/") + QLatin1String(name));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
 
-private:
-    static void Write(const char* name, const QByteArray& content) {
-        QFile file(QString::fromLatin1(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-    }
-    QTemporaryDir dir_;
-    QString previous_;
-    VnApp app_;
-};
+// The samples, a settings file naming them and the list.
+WorkFolder ListFolder() {
+    return WorkFolder({{"varnox-rp.kav", Sample("varnox-rp.kav")},
+                       {"ball-valves", Sample("ball-valves")},
+                       {"sizkav.set", "ACTUATOR = varnox-rp.kav\r\nVALVE = ball-valves\r\nUNITS = METRIC\r\nPRESSURE = 5.500000\r\n"},
+                       {"list.csv", ProjectList(10000)}});
+}
 
 void Open10000RowList(benchmark::State& state) {
-    ListFolder folder;
+    WorkFolder folder = ListFolder();
     VnValveListDlg screen(folder.App(), nullptr, "varnox-rp.kav", "ball-valves");
     screen.show();
     QApplication::processEvents();
@@ -78,7 +66,7 @@ BENCHMARK(Open10000RowList)->Unit(benchmark::kMillisecond);
 
 // A header click on a number column of the long list, both ways.
 void Sort10000RowsByTorque(benchmark::State& state) {
-    ListFolder folder;
+    WorkFolder folder = ListFolder();
     VnValveListDlg screen(folder.App(), nullptr, "varnox-rp.kav", "ball-valves");
     screen.show();
     if (!screen.OpenList(QStringLiteral("list.csv")))

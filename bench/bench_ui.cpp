@@ -1,6 +1,7 @@
 // The result table at the largest page a screen shows: filled on its own, and in the
 // screens as the user waits for them, from the button press to the table and chart drawn.
 #include "full_range.h"
+#include "work_folder.h"
 
 #include "app/vn_app.h"
 #include "chart/chart_view.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -42,31 +42,12 @@ QByteArray ThousandSizeDatabase() {
     return out;
 }
 
-// A working folder with the full range, the database and a settings file naming them,
-// made current for as long as it lives, and the program's application object started in it.
-class ScreenFolder {
-public:
-    ScreenFolder() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(dir_.path());
-        Write("range.kav", QByteArray::fromStdString(FullRangeText()));
-        Write("valves", ThousandSizeDatabase());
-        Write("sizkav.set", "ACTUATOR = range.kav\r\nVALVE = valves\r\nUNITS = METRIC\r\nPRESSURE = 5.500000\r\n");
-        app_.SetStartupProbe(true);
-        app_.InitMainWindow();
-    }
-    ~ScreenFolder() { QDir::setCurrent(previous_); }
-    VnApp& App() { return app_; }
-
-private:
-    static void Write(const char* name, const QByteArray& content) {
-        QFile file(QString::fromLatin1(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-    }
-    QTemporaryDir dir_;
-    QString previous_;
-    VnApp app_;
-};
+// The full range, the database and a settings file naming them.
+WorkFolder ScreenFolder() {
+    return WorkFolder({{"range.kav", QByteArray::fromStdString(FullRangeText())},
+                       {"valves", ThousandSizeDatabase()},
+                       {"sizkav.set", "ACTUATOR = range.kav\r\nVALVE = valves\r\nUNITS = METRIC\r\nPRESSURE = 5.500000\r\n"}});
+}
 
 // Shown as the user sees it; the chart beside the table too, when the screen has one.
 bool ShowScreen(VnTorSizDlg& screen) {
@@ -85,7 +66,7 @@ void Press(QPushButton* button) {
 }
 
 void ClickSizingOn1000SizePage(benchmark::State& state) {
-    ScreenFolder folder;
+    WorkFolder folder = ScreenFolder();
     VnDatabaseSizingDialog screen(folder.App(), nullptr, "range.kav", "valves");
     if (!ShowScreen(screen))
         state.SkipWithError("the chart pane is not shown");
@@ -99,7 +80,7 @@ void ClickSizingOn1000SizePage(benchmark::State& state) {
 BENCHMARK(ClickSizingOn1000SizePage)->Unit(benchmark::kMillisecond);
 
 void Calculate255RowTorqueTable(benchmark::State& state) {
-    ScreenFolder folder;
+    WorkFolder folder = ScreenFolder();
     VnTorSpringRetDlg screen(folder.App(), nullptr, "range.kav");
     ShowScreen(screen);
     auto* calculate = screen.findChild<QPushButton*>(QStringLiteral("button102"));

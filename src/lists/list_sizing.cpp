@@ -29,7 +29,9 @@ float AsField(float value) {
 
 // A cell quoted in a reason, kept short.
 std::string Quoted(const std::string& cell) {
-    return "'" + CutChars(TrimmedCell(cell), 80) + "'";
+    std::string quoted(1, '\'');
+    quoted += CutChars(TrimmedCell(cell), 80);
+    return quoted += '\'';
 }
 
 const char* const kValveWords[3] = {"ball valve", "butterfly valve", "plug valve"};
