@@ -119,7 +119,7 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
         return true;
     });
     if (!message.empty())
-        return failed(ListFault::Columns, headerLine, message);
+        return failed(sizer.Fault() == HeaderFault::Unit ? ListFault::Unit : ListFault::Columns, headerLine, message);
     if (!surveyed.ok)
         return failed(ListFault::Read, 0, surveyed.message.empty() ? "could not be read" : surveyed.message);
     if (!DecideMark(survey, sizer.Settings(), format, message))

@@ -27,6 +27,7 @@ enum class ListFault {
     None,
     Read,    // the file: it cannot be opened, is not text, or breaks the CSV rules
     Columns, // a needed column is missing, or columns are ambiguous
+    Unit,    // a header gives a unit its value cannot have
     Decimal, // the list's numbers do not show one decimal mark
 };
 

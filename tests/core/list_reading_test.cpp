@@ -290,7 +290,7 @@ TEST(ListJob, ValuesThatCannotBeMeant) {
     EXPECT_EQ(Whole(-0.4f), "0");
 
     const Sized h = SizeText(sizer, "Tag,Action,Torque [kNm]\nA,FC,4\n");
-    EXPECT_EQ(h.result.fault, ListFault::Columns);
+    EXPECT_EQ(h.result.fault, ListFault::Unit);
     EXPECT_NE(h.result.message.find("gives the unit 'kNm'"), std::string::npos) << h.result.message;
 }
 
