@@ -4,10 +4,25 @@
 #include "app/messages.h"
 
 #include <QComboBox>
+#include <QCryptographicHash>
+#include <QSettings>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace {
+
+// Where the choice of columns is kept for a header line.
+QString ColumnsKey(const std::vector<std::string>& header) {
+    QByteArray line;
+    for (const std::string& name : header)
+        line += QByteArray::fromStdString(name) + '\x1f';
+    return QStringLiteral("lists/columns/") +
+           QString::fromLatin1(QCryptographicHash::hash(line, QCryptographicHash::Sha1).toHex());
+}
+
+} // namespace
 
 VnListColumnsDlg::VnListColumnsDlg(const std::vector<std::string>& header, const ColumnMatch& found,
                                    const QString& reason, QWidget* parent)
@@ -70,4 +85,30 @@ int VnListColumnsDlg::RoleString(ListRole role) {
         break;
     }
     return 55;
+}
+
+bool VnListColumnsDlg::Ask(QWidget* parent, const std::vector<std::string>& header, const ColumnMatch& found,
+                           const QString& reason, std::vector<ColumnChoice>& choices) {
+    VnListColumnsDlg dialog(header, found, reason, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choices = dialog.Choices();
+    QStringList kept;
+    for (const ColumnChoice& choice : choices)
+        kept << QString::fromUtf8(RoleName(choice.role)) + QLatin1Char('=') + QString::fromStdString(choice.header);
+    QSettings().setValue(ColumnsKey(header), kept);
+    return true;
+}
+
+std::vector<ColumnChoice> VnListColumnsDlg::Remembered(const std::vector<std::string>& header) {
+    std::vector<ColumnChoice> choices;
+    if (header.empty())
+        return choices;
+    for (const QString& text : QSettings().value(ColumnsKey(header)).toStringList()) {
+        ColumnChoice choice;
+        std::string message;
+        if (ReadColumnChoice(text.toStdString(), choice, message))
+            choices.push_back(choice);
+    }
+    return choices;
 }

@@ -25,6 +25,12 @@ public:
     // A choice for every value: the header chosen, or empty for none.
     std::vector<ColumnChoice> Choices() const;
 
+    // Asks the user; true, with the choices kept for this header line, when they say.
+    static bool Ask(QWidget* parent, const std::vector<std::string>& header, const ColumnMatch& found,
+                    const QString& reason, std::vector<ColumnChoice>& choices);
+    // The choices kept for a header line; none when the user has made none for it.
+    static std::vector<ColumnChoice> Remembered(const std::vector<std::string>& header);
+
     // The string number of a value's name on the screen.
     static int RoleString(ListRole role);
 

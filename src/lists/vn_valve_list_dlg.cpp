@@ -10,6 +10,7 @@
 #include "lists/list_writers.h"
 #include "lists/valve_list_model.h"
 #include "lists/vn_list_columns_dlg.h"
+#include "lists/work_progress.h"
 #include "report/datasheet_flow.h"
 #include "report/page_render.h"
 
@@ -18,7 +19,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -29,7 +29,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -56,15 +55,6 @@ constexpr int kAccount = 248;
 constexpr int kDecimal = 249;
 constexpr int kColumnsButton = 250;
 constexpr int kCloseButton = 2;
-
-// Where the choice of columns is kept for a header line.
-QString ColumnsKey(const std::vector<std::string>& header) {
-    QByteArray line;
-    for (const std::string& name : header)
-        line += QByteArray::fromStdString(name) + '\x1f';
-    return QStringLiteral("lists/columns/") +
-           QString::fromLatin1(QCryptographicHash::hash(line, QCryptographicHash::Sha1).toHex());
-}
 
 // A status column may carry a long reason; past this the tool tip shows it whole.
 constexpr int kWidestColumn = 320;
@@ -95,37 +85,6 @@ QString WithSuffix(const QString& fileName, const QString& filter) {
     const QRegularExpressionMatch m = pattern.match(filter);
     return m.hasMatch() ? fileName + m.captured(1) : fileName;
 }
-
-// Long work behind a window that says what is going on and can be cancelled. It shows
-// only once the work takes a while, and moves in at most a thousand steps, so a long
-// list is not slowed by its own progress.
-class WorkProgress {
-public:
-    WorkProgress(QWidget* owner, const QString& label, unsigned long long total, int delay)
-        : dialog_(owner), total_(std::max(total, 1ULL)) {
-        dialog_.setObjectName(QStringLiteral("progress"));
-        dialog_.setWindowModality(Qt::WindowModal);
-        dialog_.setWindowTitle(owner->windowTitle());
-        dialog_.setLabelText(label);
-        dialog_.setAutoClose(false);
-        dialog_.setAutoReset(false);
-        dialog_.setMinimumDuration(delay);
-        dialog_.setRange(0, kSteps);
-        dialog_.setValue(0);
-    }
-    // False once the user has cancelled.
-    bool Step(unsigned long long done) {
-        const int step = static_cast<int>(std::min(done, total_) * kSteps / total_);
-        if (step > dialog_.value())
-            dialog_.setValue(step);
-        return !dialog_.wasCanceled();
-    }
-
-private:
-    static constexpr int kSteps = 1000;
-    QProgressDialog dialog_;
-    unsigned long long total_;
-};
 
 } // namespace
 
@@ -377,34 +336,8 @@ void VnValveListDlg::CmColumns() {
     if (!sizer_ || header_.empty())
         return;
     std::vector<ColumnChoice> choices;
-    if (AskColumns(header_, sizer_->Columns(), QString(), choices))
+    if (VnListColumnsDlg::Ask(this, header_, sizer_->Columns(), QString(), choices))
         OpenList(listFile_);
-}
-
-std::vector<ColumnChoice> VnValveListDlg::RememberedColumns(const std::vector<std::string>& header) {
-    std::vector<ColumnChoice> choices;
-    if (header.empty())
-        return choices;
-    for (const QString& text : QSettings().value(ColumnsKey(header)).toStringList()) {
-        ColumnChoice choice;
-        std::string message;
-        if (ReadColumnChoice(text.toStdString(), choice, message))
-            choices.push_back(choice);
-    }
-    return choices;
-}
-
-bool VnValveListDlg::AskColumns(const std::vector<std::string>& header, const ColumnMatch& found,
-                                const QString& reason, std::vector<ColumnChoice>& choices) {
-    VnListColumnsDlg dialog(header, found, reason, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    choices = dialog.Choices();
-    QStringList kept;
-    for (const ColumnChoice& choice : choices)
-        kept << QString::fromUtf8(RoleName(choice.role)) + QLatin1Char('=') + QString::fromStdString(choice.header);
-    QSettings().setValue(ColumnsKey(header), kept);
-    return true;
 }
 
 bool VnValveListDlg::AskDecimalMark(const QString& reason) {
@@ -421,7 +354,7 @@ bool VnValveListDlg::AskDecimalMark(const QString& reason) {
 
 bool VnValveListDlg::OpenList(const QString& fileName) {
     const std::vector<std::string> header = ReadListHeader(LocalName(fileName));
-    std::vector<ColumnChoice> choices = RememberedColumns(header);
+    std::vector<ColumnChoice> choices = VnListColumnsDlg::Remembered(header);
     std::unique_ptr<ListSizer> sizer;
     std::vector<SizedRow> rows;
     ListJobResult result;
@@ -443,7 +376,7 @@ bool VnValveListDlg::OpenList(const QString& fileName) {
         const QString reason = QString::fromStdString(result.message);
         // the user's word settles what the list itself cannot
         if (result.fault == ListFault::Columns && !header.empty() &&
-            AskColumns(header, sizer->Columns(), reason, choices))
+            VnListColumnsDlg::Ask(this, header, sizer->Columns(), reason, choices))
             continue;
         if (result.fault == ListFault::Decimal && AskDecimalMark(reason))
             continue;

@@ -73,13 +73,9 @@ private:
     std::unique_ptr<ListSizer> MakeSizer(const std::vector<ColumnChoice>& columns) const;
     QPushButton* AddButton(int controlId, int textId);
     void ShowSummary(const QString& fileName, const ListJobResult& result);
-    // Asks which column holds which value; true, with the choices kept for this header
-    // line, when the user says.
-    bool AskColumns(const std::vector<std::string>& header, const ColumnMatch& found, const QString& reason,
-                    std::vector<ColumnChoice>& choices);
     // Asks which decimal mark a list uses; false when the user cancels.
     bool AskDecimalMark(const QString& reason);
-    static std::vector<ColumnChoice> RememberedColumns(const std::vector<std::string>& header);
+
     void ShowWritten(const QString& text);
     // Says so when no row has a sheet (every row is an error); false then.
     bool CheckSheets();

@@ -1,0 +1,341 @@
+// One row of a list sized: its cells read as the list means them, the warnings they give,
+// the sizing, and the cells the sizing adds.
+#include "lists/list_sizing.h"
+
+#include "controls/edit_num_rules.h"
+#include "data/torque_database.h"
+#include "data/torque_e.h"
+#include "data/torque_t.h"
+#include "report/text_util.h"
+#include "screens/screen_rows.h"
+#include "screens/selection.h"
+#include "tools/conversions.h"
+
+#include <cmath>
+
+namespace {
+
+// Repeated tags: the lines a warning names before it only counts the rest.
+constexpr std::size_t kLinesNamed = 3;
+
+// A value as it reads back from a screen's field after the program put it there.
+float AsField(float value) {
+    return EditTextValue(FormatEditFloat(value));
+}
+
+// A cell quoted in a reason, kept short.
+std::string Quoted(const std::string& cell) {
+    std::string quoted(1, '\'');
+    quoted += CutChars(TrimmedCell(cell), 80);
+    return quoted += '\'';
+}
+
+const char* const kValveWords[3] = {"ball valve", "butterfly valve", "plug valve"};
+
+bool AllFinite(std::initializer_list<float> values) {
+    for (float v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+} // namespace
+
+// Reads the values of one row into it, with the warnings they give; the first cell that
+// cannot be read as meant leaves its reason.
+class ListSizer::RowReader {
+public:
+    RowReader(const ListSizer& sizer, SizedRow& row) : sizer_(sizer), row_(row) {}
+
+    bool Has(ListRole role) const { return sizer_.columns_[role].column >= 0; }
+    const std::string& Cell(ListRole role) const {
+        static const std::string none;
+        const int c = sizer_.columns_[role].column;
+        return c >= 0 ? row_.cells[static_cast<std::size_t>(c)] : none;
+    }
+    bool Empty(ListRole role) const { return TrimmedCell(Cell(role)).empty(); }
+
+    // A number cell in the list's units; a unit of the other system is converted. False,
+    // with the reason, for a cell that is no number in this list or carries a wrong unit.
+    bool Number(ListRole role, const Quantity* quantity, float& value, bool& asTyped) {
+        const std::string& text = Cell(role);
+        const std::string name = RoleName(role);
+        const CellNumber cell = ReadListNumber(text, sizer_.Mark());
+        switch (cell.fault) {
+        case NumberFault::None:
+            break;
+        case NumberFault::OtherMark:
+            return Fail(name + " " + Quoted(text) + " does not match this list's " + MarkName(sizer_.Mark()));
+        case NumberFault::NotFinite:
+            return Fail(name + " " + Quoted(text) + " is too large a number");
+        default:
+            return Fail(name + " " + Quoted(text) + " is not a number");
+        }
+        const std::string unit = cell.unit.empty() ? sizer_.columns_[role].unit : cell.unit;
+        value = static_cast<float>(cell.value);
+        asTyped = cell.plain;
+        if (unit.empty())
+            return true;
+        if (!quantity)
+            return Fail(name + " " + Quoted(text) + " has a unit ('" + unit + "'); " + name + " takes none");
+        bool imperial = false;
+        if (!ReadUnit(unit, *quantity, imperial))
+            return Fail(name + " " + Quoted(text) + ": the unit '" + unit + "' is not " + UnitChoices(*quantity));
+        asTyped = asTyped && imperial == sizer_.settings_.imperial;
+        value = ToListUnits(value, *quantity, imperial, sizer_.settings_.imperial);
+        return true;
+    }
+
+    // A factor from its cell when it gives one: above 0, and a warning below 1 for safety.
+    bool Factor(ListRole role, float& value, const std::string& defaultFrom) {
+        if (!Has(role))
+            return true;
+        if (Empty(role)) {
+            Warn(std::string(RoleName(role)) + " empty: " + sizer_.ValueText(value) + " used (" + defaultFrom + ")");
+            return true;
+        }
+        bool asTyped = false;
+        if (!Number(role, nullptr, value, asTyped))
+            return false;
+        if (!(value > 0))
+            return Fail(std::string(RoleName(role)) + " " + Quoted(Cell(role)) + " is not above 0");
+        if (role == ListRole::Safety && value < 1)
+            Warn("Safety " + TrimmedCell(Cell(role)) + " is below 1");
+        return true;
+    }
+
+    void Warn(std::string warning) { row_.warnings.push_back(std::move(warning)); }
+    bool Fail(std::string why) {
+        reason = std::move(why);
+        return false;
+    }
+
+    std::string reason;
+
+private:
+    const ListSizer& sizer_;
+    SizedRow& row_;
+};
+
+SizedRow ListSizer::Size(const ListRecord& record) const {
+    ListRecord copy = record;
+    return Size(std::move(copy));
+}
+
+SizedRow ListSizer::Size(ListRecord&& record) const {
+    SizedRow row;
+    row.line = record.line;
+    row.cells = std::move(record.fields);
+    std::string extra;
+    if (row.cells.size() > inputColumns_) {
+        for (std::size_t c = inputColumns_; c < row.cells.size() && extra.empty(); ++c)
+            if (!TrimmedCell(row.cells[c]).empty())
+                extra = ::Format("the row has %zu fields, the header %zu", row.cells.size(), inputColumns_);
+    }
+    row.cells.resize(inputColumns_);
+    const std::size_t added = outputHeader_.size() - inputColumns_;
+    RowReader in(*this, row);
+    row.tag = TrimmedCell(in.Cell(ListRole::Tag));
+    if (const auto found = repeated_.find(FoldedTag(row.tag)); !row.tag.empty() && found != repeated_.end()) {
+        std::string others;
+        std::size_t named = 0, more = 0;
+        for (long line : found->second) {
+            if (line == row.line)
+                continue;
+            if (named++ < kLinesNamed)
+                others += (others.empty() ? "" : ", ") + std::to_string(line);
+            else
+                ++more;
+        }
+        if (more > 0)
+            others += ::Format(" and %zu more", more);
+        in.Warn("tag " + row.tag + " is also on line" + (named > 1 ? "s " : " ") + others);
+    }
+    auto finish = [&](std::vector<std::string> results) {
+        results.resize(added);
+        std::string warnings;
+        for (const std::string& warning : row.warnings)
+            warnings += (warnings.empty() ? "" : "; ") + warning;
+        results[added - 2] = warnings;
+        row.cells.insert(row.cells.end(), results.begin(), results.end());
+        return row;
+    };
+    auto fail = [&](const std::string& why) {
+        row.status = RowStatus::Error;
+        std::vector<std::string> results(added);
+        results.back() = why;
+        return finish(results);
+    };
+    if (!extra.empty())
+        return fail(extra);
+    if (row.tag.empty())
+        return fail("Tag is empty");
+
+    // the action: pneumatic rows need one; an electric actuator has no fail-safe action
+    const ListAction action = ActionFromText(in.Cell(ListRole::Action));
+    std::string noFit;
+    if (action == ListAction::Unknown || (pneumatic_ && action == ListAction::None))
+        return fail("Action " + Quoted(in.Cell(ListRole::Action)) + " is not DA, FC or FO");
+    if (pneumatic_) {
+        row.doubleActing = action == ListAction::DoubleActing;
+        row.action = action == ListAction::FailOpen ? 1 : 0;
+    } else if (action == ListAction::FailClose || action == ListAction::FailOpen) {
+        noFit = "an electric actuator has no fail-safe action";
+    }
+
+    if (!in.Empty(ListRole::ValveType)) {
+        row.valveType = ValveTypeFromText(in.Cell(ListRole::ValveType));
+        if (row.valveType < 0)
+            return fail("Valve type " + Quoted(in.Cell(ListRole::ValveType)) + " is not Ball, Butterfly or Plug");
+    } else if (in.Has(ListRole::ValveType)) {
+        in.Warn(std::string("Valve type empty: ") + ValveTypeName(0) + " used (built in)");
+    }
+    row.safety = kDefaultSafety;
+    row.running = kValveTypePresets[row.valveType].running;
+    row.seating = kValveTypePresets[row.valveType].seating;
+    std::string factorsFrom = kValveWords[row.valveType];
+    std::string safetyFrom = "built in";
+
+    // the torque: typed in the list, or a size of a database series
+    const Quantity torqueQuantity = Quantity::Torque;
+    const bool byDatabase = in.Empty(ListRole::Torque) && !in.Empty(ListRole::Series);
+    if (!byDatabase) {
+        if (in.Empty(ListRole::Torque))
+            return fail(in.Has(ListRole::Torque) ? "Torque is empty" : "Series is empty");
+        bool asTyped = false;
+        if (!in.Number(ListRole::Torque, &torqueQuantity, row.typedValue, asTyped))
+            return fail(in.reason);
+        if (!(row.typedValue > 0))
+            return fail("Torque " + Quoted(in.Cell(ListRole::Torque)) + " is not above 0");
+        row.typedTorque = asTyped ? TrimmedCell(in.Cell(ListRole::Torque)) : ValueText(row.typedValue);
+        row.torqueNm = settings_.imperial ? InLbToNm(row.typedValue) : row.typedValue;
+    } else {
+        row.series = TrimmedCell(in.Cell(ListRole::Series));
+        if (!database_)
+            return fail("Series " + Quoted(row.series) + ": no valve database is in use");
+        if (!database_->IsUsable())
+            return fail("Series " + Quoted(row.series) + ": the valve database " + database_->GetFileName() +
+                        " does not read cleanly");
+        const ValvePage* page = nullptr;
+        for (const ValvePage& p : database_->pages)
+            if (FoldedTag(p.name) == FoldedTag(row.series)) {
+                page = &p;
+                break;
+            }
+        if (!page)
+            return fail("Series " + Quoted(row.series) + " not in the valve database");
+        float size = 0;
+        bool asTyped = false;
+        if (in.Empty(ListRole::Size))
+            return fail("Size is empty");
+        if (!in.Number(ListRole::Size, nullptr, size, asTyped))
+            return fail(in.reason);
+        const ValveSize* found = nullptr;
+        for (const ValveSize& v : page->sizes)
+            if (ValveSizeText(v.size) == ValveSizeText(size)) {
+                found = &v;
+                break;
+            }
+        if (!found)
+            return fail("Size " + ValveSizeText(size) + " not in series " + Quoted(row.series));
+        row.torqueNm = found->torque;
+        row.typedValue = settings_.imperial ? NmToInLb(found->torque) : found->torque;
+        row.typedTorque = Shown(found->torque, settings_.imperial);
+        row.safety = AsField(page->safetyFactor);
+        row.seating = AsField(page->seatFactor);
+        row.running = AsField(page->runFactor);
+        factorsFrom = safetyFrom = "series " + Quoted(row.series);
+    }
+
+    // factors given in the row win over the presets and the series
+    if (!in.Factor(ListRole::Safety, row.safety, safetyFrom) || !in.Factor(ListRole::Seating, row.seating, factorsFrom) ||
+        !in.Factor(ListRole::Running, row.running, factorsFrom))
+        return fail(in.reason);
+
+    if (pneumatic_) {
+        float pressure = AsField(settings_.pressure);
+        const Quantity pressureQuantity = Quantity::Pressure;
+        bool asTyped = false;
+        if (!in.Empty(ListRole::Pressure)) {
+            if (!in.Number(ListRole::Pressure, &pressureQuantity, pressure, asTyped))
+                return fail(in.reason);
+        } else if (in.Has(ListRole::Pressure)) {
+            in.Warn("Pressure empty: " + ValueText(pressure) + (settings_.imperial ? " psi" : " bar") + " used (" +
+                    SourceText(settings_.pressureSource, settings_.settingsFile) + ")");
+        }
+        row.typedPressure = pressure;
+        row.pressure = settings_.imperial ? PsiToBar(pressure) : pressure;
+        if (!(row.pressure >= 2.0f && row.pressure <= 10.0f))
+            return fail(::Format("Pressure %s %s is outside %s", NumberText(pressure, 1).c_str(),
+                                 settings_.imperial ? "psi" : "bar",
+                                 settings_.imperial ? "29 to 145 psi" : "2 to 10 bar"));
+    }
+
+    const bool imperial = settings_.imperial;
+    std::vector<std::string> r;
+    if (pneumatic_)
+        r.push_back(ValueText(row.typedPressure));
+    r.insert(r.end(), {ValveTypeName(row.valveType), ValueText(row.safety), ValueText(row.seating),
+                       ValueText(row.running)});
+    if (pneumatic_) {
+        const TorqueT& data = *pneumatic_;
+        if (row.doubleActing) {
+            row.outcome = SizeDoubleActing(data, row.pressure, row.torqueNm, row.safety);
+            row.outcome.run = row.outcome.required * row.running;
+            row.outcome.seat = row.outcome.required * row.seating;
+        } else {
+            row.outcome = SizeSpringReturn(Search(row.pressure, row.running, row.seating, row.action), row.torqueNm,
+                                           row.safety);
+        }
+    } else {
+        row.outcome = SizeElectric(*electric_, row.torqueNm, row.safety, row.running, row.seating);
+    }
+    // a demand beyond single precision sizes nothing: no actuator meets infinity
+    if (!AllFinite({row.typedValue * row.safety, row.outcome.required, row.outcome.run, row.outcome.seat}))
+        return fail("Torque " + Quoted(byDatabase ? row.typedTorque : in.Cell(ListRole::Torque)) +
+                    " is too large: its demand is beyond any number");
+    if (!noFit.empty()) {
+        const SizingOutcome demands = row.outcome;
+        row.outcome = SizingOutcome{};
+        row.outcome.rule = demands.rule;
+        row.outcome.required = demands.required;
+        row.outcome.run = demands.run;
+        row.outcome.seat = demands.seat;
+    }
+    const SizingOutcome& o = row.outcome;
+    if (pneumatic_) {
+        const TorqueT& data = *pneumatic_;
+        const bool sr = !row.doubleActing;
+        r.insert(r.end(), {byDatabase ? Shown(o.required, imperial) : Whole(row.typedValue * row.safety),
+                           Shown(o.run, imperial), Shown(o.seat, imperial)});
+        if (o.found) {
+            r.push_back(sr ? ModelText(data.GetSrModel(o.index), data.GetSize(o.index))
+                           : ModelText(data.GetDaModel(o.index), data.GetSize(o.index)));
+            if (sr)
+                r.insert(r.end(), {::Format("%i", o.springSet), Shown(o.airStart, imperial), Shown(o.airEnd, imperial),
+                                   Shown(o.springStart, imperial), Shown(o.springEnd, imperial), ""});
+            else
+                r.insert(r.end(), {"", "", "", "", "", Shown(o.output, imperial)});
+        } else {
+            r.insert(r.end(), {"---", "", "", "", "", "", ""});
+        }
+    } else {
+        const TorqueE& data = *electric_;
+        r.insert(r.end(), {Shown(o.required, imperial), Shown(o.run, imperial), Shown(o.seat, imperial)});
+        if (o.found) {
+            const TorqueEItem& item = data.Item(o.index);
+            auto own = [imperial](int nm) {
+                return ::Format("%i", imperial ? TruncToInt(NmToInLb(static_cast<float>(nm))) : nm);
+            };
+            r.insert(r.end(), {data.GetModel(o.index), own(item.breakSeatTorque), own(item.runTorque)});
+        } else {
+            r.insert(r.end(), {"---", "", ""});
+        }
+    }
+    double margin = 0;
+    r.push_back(o.found && o.Margin(margin) ? NumberText(margin, 1) : "");
+    r.push_back(""); // the warnings, filled in by finish
+    row.status = o.found ? RowStatus::Ok : RowStatus::NoFit;
+    r.push_back(o.found ? "ok" : noFit.empty() ? "no fit" : "no fit: " + noFit);
+    return finish(r);
+}
