@@ -2,11 +2,11 @@
 // 1000-size page against 255 records, a datasheet.
 #include "full_range.h"
 
-#include "data/torque_database.h"
-#include "data/torque_t.h"
-#include "report/datasheet.h"
-#include "report/text_util.h"
-#include "screens/screen_rows.h"
+#include "core/data/torque_database.h"
+#include "core/data/torque_t.h"
+#include "core/report/datasheet_frame.h"
+#include "core/sizing/result_rows.h"
+#include "core/text/text_util.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // filling the table, as long as the user waits for it.
 #include "work_folder.h"
 
-#include "app/vn_app.h"
-#include "lists/vn_valve_list_dlg.h"
+#include "gui/app/application.h"
+#include "gui/lists/valve_list_screen.h"
 
 #include <QApplication>
 #include <QDir>

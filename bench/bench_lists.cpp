@@ -1,6 +1,6 @@
 // A valve list at the size a large plant gives: 100 000 rows sized against a full
 // 255-record pneumatic range, the whole way from the CSV text to a CSV written out.
-#include "data/torque_t.h"
+#include "core/data/torque_t.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
 

@@ -3,11 +3,11 @@
 #include "full_range.h"
 #include "work_folder.h"
 
-#include "app/vn_app.h"
-#include "chart/chart_view.h"
-#include "controls/multi_list_box.h"
-#include "screens/database_sizing_dialog.h"
-#include "screens/tor_spring_ret_dlg.h"
+#include "gui/app/application.h"
+#include "gui/chart/chart_view.h"
+#include "gui/controls/multi_list_box.h"
+#include "gui/screens/database_sizing_screen.h"
+#include "gui/screens/spring_return_torque_screen.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // started in it, as a user starts the program in a working folder.
 #pragma once
 
-#include "app/vn_app.h"
+#include "gui/app/application.h"
 
 #include <QByteArray>
 #include <QDir>

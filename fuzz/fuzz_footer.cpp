@@ -1,5 +1,5 @@
+#include "core/report/datasheet_frame.h"
 #include "fuzz_support.h"
-#include "report/datasheet.h"
 
 #include <cstdlib>
 

@@ -3,9 +3,9 @@
 // small electric range with a valve database, and written out as CSV. Every field also
 // goes through the number, unit and header rules. Reading and sizing must end without a
 // fault, and what they hand on must hold together.
-#include "data/torque_database.h"
-#include "data/torque_e.h"
-#include "data/torque_t.h"
+#include "core/data/torque_database.h"
+#include "core/data/torque_e.h"
+#include "core/data/torque_t.h"
 #include "fuzz_support.h"
 #include "lists/list_job.h"
 #include "lists/list_reader.h"

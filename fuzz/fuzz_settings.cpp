@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "core/settings/settings.h"
+#include "core/text/text_util.h"
 #include "fuzz_support.h"
-#include "report/text_util.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
+#include "core/report/textfile.h"
+#include "core/text/text_util.h"
 #include "fuzz_support.h"
-#include "report/text_util.h"
-#include "report/textfile.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "data/torque_database.h"
+#include "core/data/torque_database.h"
 #include "fuzz_support.h"
 
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "data/torque_e.h"
+#include "core/data/torque_e.h"
+#include "core/sizing/selection.h"
+#include "core/text/text_util.h"
 #include "fuzz_support.h"
-#include "report/text_util.h"
-#include "screens/selection.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "data/torque_t.h"
+#include "core/data/torque_t.h"
+#include "core/sizing/selection.h"
 #include "fuzz_support.h"
-#include "screens/selection.h"
 
 #include <cstdlib>
 

@@ -19,6 +19,7 @@ import xml.etree.ElementTree as ET
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 RESOURCES = os.path.join(ROOT, 'src', 'resources')
+TEXT = os.path.join(ROOT, 'src', 'core', 'text')
 CATALOGUES = ['SIZ_NL.ts', 'SIZ_D.ts', 'SIZ_F.ts']
 LUPDATE = os.environ.get('LUPDATE', '/usr/lib/qt6/bin/lupdate')
 # contexts that no tr() call produces; numbers and menus are rebuilt from the sources
@@ -32,7 +33,7 @@ def unescape(text):
 
 
 def english_strings():
-    source = open(os.path.join(RESOURCES, 'strings_en.cpp'), encoding='utf-8').read()
+    source = open(os.path.join(TEXT, 'strings_en.cpp'), encoding='utf-8').read()
     table = []
     for m in re.finditer(r'\{(\d+),\s*((?:' + LITERAL + r'\s*)+)\}', source):
         text = ''.join(unescape(p) for p in re.findall(LITERAL, m.group(2)))
@@ -41,7 +42,7 @@ def english_strings():
 
 
 def menu_captions():
-    source = open(os.path.join(RESOURCES, 'menu_table.cpp'), encoding='utf-8').read()
+    source = open(os.path.join(TEXT, 'menu_table.cpp'), encoding='utf-8').read()
     captions = []
     for m in re.finditer(r'(?:Item|Popup)\(' + LITERAL, source):
         caption = unescape(m.group(1))

@@ -1,7 +1,7 @@
 #include "cli_options.h"
 
-#include "app/version_block.h"
-#include "tools/conversions.h"
+#include "core/settings/version_block.h"
+#include "core/tools/conversions.h"
 
 #include <CLI/CLI.hpp>
 

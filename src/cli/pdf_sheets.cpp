@@ -1,6 +1,6 @@
 #include "pdf_sheets.h"
 
-#include "report/page_render.h"
+#include "page/page_render.h"
 
 #include <QGuiApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "lists/list_account.h"
 
-#include "report/text_util.h"
-#include "screens/sizing.h"
+#include "core/sizing/sizing.h"
+#include "core/text/text_util.h"
 
 namespace {
 

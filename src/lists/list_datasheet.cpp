@@ -1,13 +1,13 @@
 #include "lists/list_datasheet.h"
 
-#include "app/load_string.h"
-#include "data/torque_e.h"
-#include "data/torque_t.h"
-#include "report/safe_file.h"
-#include "report/table_text.h"
-#include "report/text_util.h"
-#include "screens/screen_datasheets.h"
-#include "screens/screen_rows.h"
+#include "core/data/torque_e.h"
+#include "core/data/torque_t.h"
+#include "core/report/safe_file.h"
+#include "core/report/table_text.h"
+#include "core/sizing/datasheet_bodies.h"
+#include "core/sizing/result_rows.h"
+#include "core/text/load_string.h"
+#include "core/text/text_util.h"
 
 #include <set>
 

@@ -3,9 +3,9 @@
 // the footer's reference. Labels and words come from the active string table.
 #pragma once
 
-#include "chart/torque_chart.h"
+#include "core/chart/torque_chart.h"
+#include "core/report/datasheet_frame.h"
 #include "lists/list_sizing.h"
-#include "report/datasheet.h"
 
 #include <functional>
 #include <optional>

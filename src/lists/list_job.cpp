@@ -1,7 +1,7 @@
 #include "lists/list_job.h"
 
-#include "data/actuator_file.h"
-#include "report/text_util.h"
+#include "core/data/actuator_file.h"
+#include "core/text/text_util.h"
 
 #include <cstdio>
 #include <fstream>

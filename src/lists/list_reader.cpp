@@ -1,6 +1,6 @@
 #include "lists/list_reader.h"
 
-#include "report/text_util.h"
+#include "core/text/text_util.h"
 
 #include <csv.h>
 

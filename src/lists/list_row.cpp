@@ -2,14 +2,14 @@
 // the sizing, and the cells the sizing adds.
 #include "lists/list_sizing.h"
 
-#include "controls/edit_num_rules.h"
-#include "data/torque_database.h"
-#include "data/torque_e.h"
-#include "data/torque_t.h"
-#include "report/text_util.h"
-#include "screens/screen_rows.h"
-#include "screens/selection.h"
-#include "tools/conversions.h"
+#include "core/data/torque_database.h"
+#include "core/data/torque_e.h"
+#include "core/data/torque_t.h"
+#include "core/sizing/result_rows.h"
+#include "core/sizing/selection.h"
+#include "core/text/number_field_rules.h"
+#include "core/text/text_util.h"
+#include "core/tools/conversions.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "lists/list_sizing.h"
 
-#include "report/text_util.h"
-#include "screens/selection.h"
+#include "core/sizing/selection.h"
+#include "core/text/text_util.h"
 
 namespace {
 

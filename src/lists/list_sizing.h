@@ -3,10 +3,10 @@
 // record's own fields unchanged, followed by the columns the sizing adds.
 #pragma once
 
+#include "core/sizing/sizing.h"
 #include "lists/list_cells.h"
 #include "lists/list_columns.h"
 #include "lists/list_reader.h"
-#include "screens/sizing.h"
 
 #include <map>
 #include <memory>

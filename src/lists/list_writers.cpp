@@ -1,8 +1,8 @@
 #include "lists/list_writers.h"
 
-#include "report/file_faults.h"
-#include "report/temp_beside.h"
-#include "report/text_util.h"
+#include "core/report/file_faults.h"
+#include "core/report/temp_beside.h"
+#include "core/text/text_util.h"
 
 #include <xlsxwriter.h>
 

@@ -1,6 +1,6 @@
 #include "actuator_files.h"
 
-#include "report/text_util.h"
+#include "core/text/text_util.h"
 #include "test_support.h"
 
 std::vector<std::string> KavRecordLines(const TorqueTItem& it) {

@@ -1,8 +1,8 @@
 // Actuator files written the way the programs read them, for the reader and rule tests.
 #pragma once
 
-#include "data/torque_e.h"
-#include "data/torque_t.h"
+#include "core/data/torque_e.h"
+#include "core/data/torque_t.h"
 
 #include <string>
 #include <vector>

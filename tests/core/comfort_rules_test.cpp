@@ -1,7 +1,7 @@
 // The rules behind the programs' comforts that need no window: the name a save dialog
 // proposes, and where a window opens again on the desktop of a later session.
-#include "app/window_place.h"
-#include "report/file_name.h"
+#include "core/report/file_name.h"
+#include "core/settings/window_place.h"
 
 #include <gtest/gtest.h>
 

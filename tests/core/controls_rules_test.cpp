@@ -1,5 +1,5 @@
-#include "controls/edit_num_rules.h"
-#include "controls/list_layout.h"
+#include "core/tables/result_table_layout.h"
+#include "core/text/number_field_rules.h"
 
 #include <gtest/gtest.h>
 

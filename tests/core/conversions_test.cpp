@@ -1,4 +1,4 @@
-#include "tools/conversions.h"
+#include "core/tools/conversions.h"
 
 #include <gtest/gtest.h>
 

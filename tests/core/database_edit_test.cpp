@@ -1,5 +1,5 @@
-#include "data/database_edit.h"
-#include "data/read_status.h"
+#include "core/data/database_edit.h"
+#include "core/data/read_status.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

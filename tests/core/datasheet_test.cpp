@@ -1,5 +1,5 @@
-#include "report/datasheet.h"
-#include "report/text_util.h"
+#include "core/report/datasheet_frame.h"
+#include "core/text/text_util.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Every save of the core under a failing disk: the failure is reported and the previous
 // file stays byte for byte.
-#include "app/settings.h"
-#include "data/torque_database.h"
-#include "report/datasheet.h"
-#include "report/file_faults.h"
+#include "core/data/torque_database.h"
+#include "core/report/datasheet_frame.h"
+#include "core/report/file_faults.h"
+#include "core/settings/settings.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/load_string.h"
+#include "core/text/load_string.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "actuator_files.h"
-#include "data/torque_database.h"
-#include "screens/screen_rows.h"
-#include "screens/selection.h"
+#include "core/data/torque_database.h"
+#include "core/sizing/result_rows.h"
+#include "core/sizing/selection.h"
 
 #include <gtest/gtest.h>
 

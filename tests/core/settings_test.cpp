@@ -1,5 +1,5 @@
-#include "app/settings.h"
-#include "report/file_faults.h"
+#include "core/report/file_faults.h"
+#include "core/settings/settings.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

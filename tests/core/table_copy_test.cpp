@@ -1,4 +1,4 @@
-#include "controls/table_copy.h"
+#include "core/tables/table_copy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/table_text.h"
+#include "core/report/table_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/text_util.h"
+#include "core/text/text_util.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "report/safe_file.h"
-#include "report/textfile.h"
+#include "core/report/safe_file.h"
+#include "core/report/textfile.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // What the conversion windows show: units, captions, formulas as the edit field writes
 // them, and where a new window goes.
-#include "app/load_string.h"
-#include "controls/edit_num_rules.h"
-#include "tools/conversion_kinds.h"
-#include "tools/conversions.h"
+#include "core/text/load_string.h"
+#include "core/text/number_field_rules.h"
+#include "core/tools/conversion_kinds.h"
+#include "core/tools/conversions.h"
 
 #include <gtest/gtest.h>
 

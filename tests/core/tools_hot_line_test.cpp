@@ -1,7 +1,7 @@
-#include "app/load_string.h"
-#include "report/datasheet.h"
+#include "core/report/datasheet_frame.h"
+#include "core/text/load_string.h"
+#include "core/tools/hot_line.h"
 #include "test_support.h"
-#include "tools/hot_line.h"
 
 #include <gtest/gtest.h>
 

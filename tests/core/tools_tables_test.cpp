@@ -1,14 +1,14 @@
 // The three tools with a result table: actuator speed, air tank and shaft torsion.
 #include "actuator_files.h"
-#include "app/load_string.h"
-#include "data/torque_t.h"
-#include "report/datasheet.h"
-#include "report/text_util.h"
+#include "core/data/torque_t.h"
+#include "core/report/datasheet_frame.h"
+#include "core/text/load_string.h"
+#include "core/text/text_util.h"
+#include "core/tools/actuator_speed.h"
+#include "core/tools/air_tank.h"
+#include "core/tools/conversions.h"
+#include "core/tools/torsion.h"
 #include "test_support.h"
-#include "tools/actuator_speed.h"
-#include "tools/air_tank.h"
-#include "tools/conversions.h"
-#include "tools/torsion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "data/read_status.h"
-#include "data/torque_database.h"
-#include "report/file_faults.h"
+#include "core/data/read_status.h"
+#include "core/data/torque_database.h"
+#include "core/report/file_faults.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "actuator_files.h"
-#include "data/read_status.h"
-#include "data/torque_t.h"
+#include "core/data/read_status.h"
+#include "core/data/torque_t.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,15 @@
+#include "core/text/menu_table.h"
+#include "gui/app/application.h"
+#include "gui/app/client_area.h"
+#include "gui/app/flavour.h"
+#include "gui/lists/valve_list_screen.h"
+
+// The list sizes with the program's range and database, so it is guarded like the
+// sizing screens.
+void RegisterValveList(VnClient& client) {
+    const int command = flavour::kPneumatic ? cmd::ValveList : cmd::ElectricValveList;
+    client.SetScreen(command, VnClient::Check::DataGuard, [](VnClient& c) -> std::unique_ptr<VnScreen> {
+        const Settings& settings = c.App().GetSettings();
+        return std::make_unique<VnValveListDlg>(c.App(), &c, settings.ActuatorFile, settings.ValveFile);
+    });
+}

@@ -1,0 +1,548 @@
+#include "gui/lists/valve_list_screen.h"
+
+#include "core/tables/table_copy.h"
+#include "gui/app/application.h"
+#include "gui/app/messages.h"
+#include "gui/chart/chart_view.h"
+#include "gui/lists/list_columns_dialog.h"
+#include "gui/lists/valve_list_model.h"
+#include "gui/lists/work_progress.h"
+#include "gui/report/datasheet_flow.h"
+#include "lists/list_account.h"
+#include "lists/list_datasheet.h"
+#include "lists/list_job.h"
+#include "lists/list_writers.h"
+#include "page/page_render.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// Control numbers of the screen.
+constexpr int kOpenButton = 241;
+constexpr int kExportButton = 242;
+constexpr int kDatasheetsButton = 243;
+constexpr int kTable = 244;
+constexpr int kSummary = 245;
+constexpr int kListName = 246;
+constexpr int kWritten = 247;
+constexpr int kAccount = 248;
+constexpr int kDecimal = 249;
+constexpr int kColumnsButton = 250;
+constexpr int kCloseButton = 2;
+
+// A status column may carry a long reason; past this the tool tip shows it whole.
+constexpr int kWidestColumn = 320;
+
+// A string's %s and %i filled in order.
+QString Filled(QString text, const QStringList& values) {
+    static const QRegularExpression conversion(QStringLiteral("%[is]"));
+    qsizetype from = 0;
+    for (const QString& value : values) {
+        const QRegularExpressionMatch m = conversion.match(text, from);
+        if (!m.hasMatch())
+            break;
+        text.replace(m.capturedStart(), m.capturedLength(), value);
+        from = m.capturedStart() + value.size();
+    }
+    return text;
+}
+
+std::string LocalName(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+// A name without a suffix takes the one of the filter chosen in the save dialog.
+QString WithSuffix(const QString& fileName, const QString& filter) {
+    if (!QFileInfo(fileName).suffix().isEmpty())
+        return fileName;
+    static const QRegularExpression pattern(QStringLiteral("\\*(\\.\\w+)"));
+    const QRegularExpressionMatch m = pattern.match(filter);
+    return m.hasMatch() ? fileName + m.captured(1) : fileName;
+}
+
+} // namespace
+
+VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile,
+                               const std::string& valveFile)
+    : VnScreen(app, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)),
+      Database(std::make_unique<TorqueDatabase>(valveFile)), model_(new ValveListModel(this)),
+      sorted_(new ValveListSortModel(this)) {
+    setObjectName(QStringLiteral("dialog%1").arg(kDialog));
+    setProperty("dialogId", kDialog);
+    setWindowTitle(Str(138) + QStringLiteral(" - ") + QString::fromStdString(ActuatorData->GetTitle()));
+    setSizeGripEnabled(true);
+
+    auto* layout = new QVBoxLayout(this);
+    auto label = [this, layout](int id) {
+        auto* text = new QLabel(this);
+        text->setProperty("controlId", id);
+        text->setObjectName(QStringLiteral("label%1").arg(id));
+        // file names and counts, never markup
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(text);
+        return text;
+    };
+    fileLabel_ = label(kListName);
+    fileLabel_->setText(Str(152));
+    summary_ = label(kSummary);
+    QFont bold = summary_->font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+    summary_->hide();
+    // how the list was read: the same account vnsize gives
+    account_ = label(kAccount);
+    account_->hide();
+
+    sorted_->setSourceModel(model_);
+    table_ = new QTableView(this);
+    table_->setProperty("controlId", kTable);
+    table_->setObjectName(QStringLiteral("table%1").arg(kTable));
+    table_->setModel(sorted_);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setWordWrap(false);
+    table_->setTextElideMode(Qt::ElideRight);
+    table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // rows of one height need no measuring, however long the list
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setHighlightSections(false);
+    table_->horizontalHeader()->setSectionsMovable(true);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    // the list's own order until a header is clicked
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    table_->setMinimumSize(480, 200);
+    // the chart of the selected row beside the table, as in the sizing screens
+    chart_ = new VnChartView(this);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(table_, 1);
+    panes->addWidget(chart_, 0);
+    layout->addLayout(panes, 1);
+    // Ctrl+C copies the selected rows as tab-separated text, Ctrl+A then Ctrl+C the whole list
+    connect(new QShortcut(QKeySequence::Copy, table_), &QShortcut::activated, this, [this] { CopyRows(false); });
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { ShowChart(current); });
+    chartToggle_ = new QCheckBox(Str(190), this);
+    chartToggle_->setObjectName(QStringLiteral("chartToggle"));
+    chartToggle_->setChecked(QSettings().value(QStringLiteral("chart/visible"), true).toBool());
+    chart_->setVisible(chartToggle_->isChecked());
+    connect(chartToggle_, &QCheckBox::toggled, this, [this](bool on) {
+        chart_->setVisible(on);
+        QSettings().setValue(QStringLiteral("chart/visible"), on);
+        ShowChart(table_->currentIndex());
+    });
+    written_ = label(kWritten);
+    written_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    QPushButton* open = AddButton(kOpenButton, 139);
+    open->setDefault(true);
+    connect(open, &QPushButton::clicked, this, &VnValveListDlg::CmOpen);
+    columns_ = AddButton(kColumnsButton, 160);
+    connect(columns_, &QPushButton::clicked, this, &VnValveListDlg::CmColumns);
+    decimal_ = new QComboBox(this);
+    decimal_->setProperty("controlId", kDecimal);
+    decimal_->setObjectName(QStringLiteral("list%1").arg(kDecimal));
+    decimal_->addItems({Str(162), Str(163), Str(164)});
+    auto* decimalLabel = new QLabel(Str(161), this);
+    decimalLabel->setBuddy(decimal_);
+    // another mark reads the open list again
+    connect(decimal_, &QComboBox::activated, this, [this] {
+        if (!listFile_.isEmpty())
+            OpenList(listFile_);
+    });
+    export_ = AddButton(kExportButton, 140);
+    connect(export_, &QPushButton::clicked, this, &VnValveListDlg::CmExport);
+    datasheets_ = AddButton(kDatasheetsButton, 141);
+    auto* kinds = new QMenu(datasheets_);
+    QAction* pdf = kinds->addAction(Str(142), this, &VnValveListDlg::CmPdfDatasheets);
+    pdf->setObjectName(QStringLiteral("pdfDatasheets"));
+    QAction* text = kinds->addAction(Str(143), this, &VnValveListDlg::CmTextDatasheets);
+    text->setObjectName(QStringLiteral("textDatasheets"));
+    datasheets_->setMenu(kinds);
+    buttons->addWidget(open);
+    for (QPushButton* button : {export_, datasheets_}) {
+        button->setEnabled(false);
+        buttons->addWidget(button);
+    }
+    // how the list is read, above the table
+    auto* reading = new QHBoxLayout;
+    reading->addWidget(decimalLabel);
+    reading->addWidget(decimal_);
+    reading->addWidget(columns_);
+    columns_->setEnabled(false);
+    reading->addStretch(1);
+    layout->insertLayout(layout->indexOf(account_) + 1, reading);
+    buttons->addStretch(1);
+    buttons->addWidget(chartToggle_);
+    QPushButton* close = AddButton(kCloseButton, 154);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(close);
+}
+
+VnValveListDlg::~VnValveListDlg() = default;
+
+QString VnValveListDlg::CopiedRows(bool whole) const {
+    const QAbstractItemModel* shown = table_->model();
+    std::vector<int> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    whole = whole || (!rows.empty() && static_cast<int>(rows.size()) == shown->rowCount());
+    if (whole) {
+        rows.resize(static_cast<std::size_t>(shown->rowCount()));
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    std::vector<TableColumn> columns;
+    for (int c = 0; c < shown->columnCount(); ++c) {
+        TableColumn column;
+        column.header = {shown->headerData(c, Qt::Horizontal).toString().toStdString()};
+        for (int r : rows)
+            column.cells.push_back(shown->index(r, c).data().toString().toStdString());
+        columns.push_back(std::move(column));
+    }
+    QStringList lines;
+    if (whole && !columns.empty()) {
+        // one header line: a list's columns have no unit line
+        std::vector<TableColumn> header = columns;
+        for (TableColumn& column : header)
+            column.cells = column.header;
+        lines << QString::fromStdString(CopiedRow(header, 0));
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        lines << QString::fromStdString(CopiedRow(columns, r));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void VnValveListDlg::CopyRows(bool whole) const {
+    const QString text = CopiedRows(whole);
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+void VnValveListDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (!table_->geometry().contains(table_->parentWidget()->mapFrom(this, event->pos())) || !sizer_) {
+        VnScreen::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(Str(200), this, [this] { CopyRows(false); });
+    menu.addAction(Str(201), this, [this] { CopyRows(true); });
+    menu.exec(event->globalPos());
+}
+
+void VnValveListDlg::ShowChart(const QModelIndex& index) {
+    const QModelIndex source = sorted_->mapToSource(index);
+    const std::vector<SizedRow>& rows = model_->Rows();
+    if (!sizer_ || chart_->isHidden() || !source.isValid() || source.row() >= static_cast<int>(rows.size())) {
+        chart_->ClearChart();
+        return;
+    }
+    const std::optional<TorqueChartData> chart = ListRowChart(*sizer_, rows[static_cast<std::size_t>(source.row())]);
+    if (chart)
+        chart_->SetChart(*chart);
+    else
+        chart_->ClearChart();
+}
+
+QPushButton* VnValveListDlg::AddButton(int controlId, int textId) {
+    auto* button = new QPushButton(Str(textId), this);
+    button->setProperty("controlId", controlId);
+    button->setObjectName(QStringLiteral("button%1").arg(controlId));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void VnValveListDlg::showEvent(QShowEvent* event) {
+    if (!sizedOnce_) {
+        sizedOnce_ = true;
+        // a list is wide: take most of the room the desktop has, before the dialog
+        // centres itself
+        if (const QScreen* shown = screen()) {
+            const QSize room = QSize(1400, 900).boundedTo(shown->availableGeometry().size() * 0.9);
+            // the chart stands beside the table only where both fit; the switch shows it later
+            if (!chart_->isHidden() && table_->minimumWidth() + chart_->sizeHint().width() + 60 > room.width()) {
+                const QSignalBlocker quiet(chartToggle_);
+                chartToggle_->setChecked(false);
+                chart_->hide();
+            }
+            resize(room);
+        }
+    }
+    VnScreen::showEvent(event);
+}
+
+std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer(const std::vector<ColumnChoice>& columns) const {
+    const Settings& settings = App.GetSettings();
+    ListSettings list;
+    list.imperial = settings.Units == Settings::Imperial;
+    list.pressure = settings.Pressure;
+    list.pressureSource = ValueSource::Settings;
+    list.settingsFile = flavour::kSettingsFile;
+    list.decimal = static_cast<DecimalChoice>(std::max(decimal_->currentIndex(), 0));
+    list.columns = columns;
+    // an unusable database is still handed over: the rows that name a series then say why
+    return std::make_unique<ListSizer>(*ActuatorData, Database.get(), list);
+}
+
+QString VnValveListDlg::StartFolder() const {
+    return listFile_.isEmpty() ? QDir::currentPath() : QFileInfo(listFile_).absolutePath();
+}
+
+void VnValveListDlg::CmOpen() {
+    const QString chosen = QFileDialog::getOpenFileName(this, Str(144), StartFolder(),
+                                                        QStringLiteral("Valve Lists (*.csv *.txt);;All Files (*)"));
+    if (chosen.isEmpty())
+        return;
+    // a new list shows its own decimal mark; a mark chosen for the last one is no guide
+    const int shown = decimal_->currentIndex();
+    decimal_->setCurrentIndex(0);
+    if (!OpenList(chosen))
+        decimal_->setCurrentIndex(shown);
+}
+
+void VnValveListDlg::CmColumns() {
+    if (!sizer_ || header_.empty())
+        return;
+    std::vector<ColumnChoice> choices;
+    if (VnListColumnsDlg::Ask(this, header_, sizer_->Columns(), QString(), choices))
+        OpenList(listFile_);
+}
+
+bool VnValveListDlg::AskDecimalMark(const QString& reason) {
+    QMessageBox box(QMessageBox::Question, Str(20), reason, QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* point = box.addButton(Str(163), QMessageBox::AcceptRole);
+    QPushButton* comma = box.addButton(Str(164), QMessageBox::AcceptRole);
+    box.exec();
+    if (box.clickedButton() != point && box.clickedButton() != comma)
+        return false;
+    decimal_->setCurrentIndex(box.clickedButton() == point ? 1 : 2);
+    return true;
+}
+
+bool VnValveListDlg::OpenList(const QString& fileName) {
+    const std::vector<std::string> header = ReadListHeader(LocalName(fileName));
+    std::vector<ColumnChoice> choices = VnListColumnsDlg::Remembered(header);
+    std::unique_ptr<ListSizer> sizer;
+    std::vector<SizedRow> rows;
+    ListJobResult result;
+    const auto bytes = static_cast<unsigned long long>(std::max<qint64>(QFileInfo(fileName).size(), 0));
+    for (;;) {
+        sizer = MakeSizer(choices);
+        rows.clear();
+        {
+            WorkProgress progress(this, Str(148), bytes, progressDelay_);
+            result = SizeListFile(
+                LocalName(fileName), *sizer, [](const ListSizer&) { return true; },
+                [&](SizedRow&& row, unsigned long long read) {
+                    rows.push_back(std::move(row));
+                    return progress.Step(read);
+                });
+        }
+        if (result.cancelled)
+            return false;
+        const QString reason = QString::fromStdString(result.message);
+        // the user's word settles what the list itself cannot
+        if (result.fault == ListFault::Columns && !header.empty() &&
+            VnListColumnsDlg::Ask(this, header, sizer->Columns(), reason, choices))
+            continue;
+        if (result.fault == ListFault::Decimal && AskDecimalMark(reason))
+            continue;
+        break;
+    }
+    if (!result.ok) {
+        ShowError(this, Filled(Str(153), {QDir::toNativeSeparators(fileName)}) + QStringLiteral("\n\n") +
+                            QString::fromStdString(result.message));
+        return false;
+    }
+    model_->SetList(sizer->OutputHeader(), sizer->OutputKinds(), sizer->Format().decimalComma, std::move(rows));
+    sizer_ = std::move(sizer);
+    listFile_ = fileName;
+    header_ = header;
+    // the first row is selected, so the chart has something to show
+    table_->setCurrentIndex(sorted_->index(0, 0));
+    ShowChart(table_->currentIndex());
+    ShowSummary(fileName, result);
+    written_->hide();
+    for (QPushButton* button : {export_, datasheets_, columns_})
+        button->setEnabled(true);
+
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    sorted_->sort(-1);
+    table_->resizeColumnsToContents();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), kWidestColumn));
+    table_->scrollToTop();
+    return true;
+}
+
+void VnValveListDlg::ShowSummary(const QString& fileName, const ListJobResult& result) {
+    fileLabel_->setText(QDir::toNativeSeparators(fileName));
+    summary_->setText(Filled(Str(151), {QString::number(result.rows), QString::number(result.sized),
+                                         QString::number(result.noFit), QString::number(result.errors)}) +
+                      QStringLiteral("   ") + Filled(Str(158), {QString::number(result.warned)}));
+    summary_->show();
+    QStringList account;
+    for (const std::string& line : AccountLines(AccountOf(*sizer_)))
+        account << QString::fromStdString(line);
+    account_->setText(account.join(QLatin1Char('\n')));
+    account_->show();
+}
+
+void VnValveListDlg::ShowWritten(const QString& text) {
+    written_->setText(text);
+    written_->show();
+}
+
+void VnValveListDlg::CmExport() {
+    if (!sizer_)
+        return;
+    QString filter;
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, Str(145), StartFolder(),
+        QStringLiteral("CSV Files (*.csv);;Excel Workbooks (*.xlsx);;JSON Files (*.json)"), &filter);
+    if (!chosen.isEmpty())
+        ExportList(WithSuffix(chosen, filter));
+}
+
+bool VnValveListDlg::ExportList(const QString& fileName) {
+    if (!sizer_)
+        return false;
+    // the sized list over the list itself would leave nothing to size again from
+    const QFileInfo replaced(fileName), list(listFile_);
+    if (replaced.exists() && replaced.canonicalFilePath() == list.canonicalFilePath()) {
+        ShowError(this, Filled(Str(159), {QDir::toNativeSeparators(fileName)}));
+        return false;
+    }
+    const std::string target = LocalName(fileName);
+    // an abandoned writer takes its temporary file with it: a cancel leaves no file
+    std::unique_ptr<ListWriter> writer = MakeListWriter(ListFileKindOf(target), target, sizer_->Format());
+    const std::vector<SizedRow>& rows = model_->Rows();
+    bool ok = writer->Begin(sizer_->OutputHeader(), sizer_->OutputKinds());
+    {
+        WorkProgress progress(this, Filled(Str(149), {QFileInfo(fileName).fileName()}), rows.size(), progressDelay_);
+        for (std::size_t r = 0; ok && r < rows.size(); ++r) {
+            if (!progress.Step(r))
+                return false;
+            ok = writer->Row(rows[r].cells);
+        }
+    }
+    if (!ok || !writer->Commit()) {
+        ShowWriteError(this, QDir::toNativeSeparators(fileName), QString::fromStdString(writer->Error()));
+        return false;
+    }
+    QString written = Filled(Str(155), {QDir::toNativeSeparators(fileName)});
+    if (writer->CutCells() > 0)
+        written += QLatin1Char('\n') + Filled(Str(170), {QString::number(writer->CutCells())});
+    ShowWritten(written);
+    return true;
+}
+
+bool VnValveListDlg::CheckSheets() {
+    const std::vector<SizedRow>& rows = model_->Rows();
+    if (std::any_of(rows.begin(), rows.end(), [](const SizedRow& row) { return row.status != RowStatus::Error; }))
+        return true;
+    ShowError(this, Str(157));
+    return false;
+}
+
+void VnValveListDlg::CmPdfDatasheets() {
+    if (!sizer_ || !CheckSheets())
+        return;
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, Str(146), StartFolder(), QStringLiteral("PDF Files (*.pdf)"));
+    if (chosen.isEmpty())
+        return;
+    AddNotes = AskAddNotes(this);
+    WritePdfDatasheets(WithSuffix(chosen, QStringLiteral("(*.pdf)")));
+}
+
+bool VnValveListDlg::WritePdfDatasheets(const QString& fileName) {
+    if (!sizer_)
+        return false;
+    const DatasheetFrame frame = MakeDatasheetFrame();
+    const std::vector<SizedRow>& rows = model_->Rows();
+    // each sheet is made as it is drawn
+    const std::vector<std::size_t> sheetRows = RowsWithSheets(rows);
+    const bool withCharts = chartToggle_->isChecked();
+    const SheetMaker sheetAt = [&](std::size_t index) {
+        ListSheet made = MakeListSheet(*sizer_, rows[sheetRows[index]], frame, withCharts);
+        return MakePrintSheet(made.lines, std::move(made.chart));
+    };
+    WorkProgress progress(this, Str(150), sheetRows.size(), progressDelay_);
+    QString error;
+    const bool written = WriteDatasheetsPdf(fileName, sheetRows.size(), sheetAt, QFileInfo(listFile_).completeBaseName(),
+                                            error, [&](int done) { return progress.Step(static_cast<std::size_t>(done)); });
+    if (!written) {
+        if (!error.isEmpty())
+            ShowWriteError(this, QDir::toNativeSeparators(fileName));
+        return false;
+    }
+    ShowWritten(Filled(Str(155), {QDir::toNativeSeparators(fileName)}));
+    return true;
+}
+
+void VnValveListDlg::CmTextDatasheets() {
+    if (!sizer_ || !CheckSheets())
+        return;
+    const QString folder = QFileDialog::getExistingDirectory(this, Str(147), StartFolder());
+    if (folder.isEmpty())
+        return;
+    AddNotes = AskAddNotes(this);
+    WriteTextDatasheets(folder);
+}
+
+bool VnValveListDlg::WriteTextDatasheets(const QString& folder) {
+    if (!sizer_)
+        return false;
+    std::string error;
+    std::vector<std::string> files;
+    bool stopped = false;
+    {
+        WorkProgress progress(this, Str(150), model_->Rows().size(), progressDelay_);
+        files = WriteListDatasheets(LocalName(folder), *sizer_, model_->Rows(), MakeDatasheetFrame(), error,
+                                    [&](std::size_t done) {
+                                        stopped = !progress.Step(done);
+                                        return !stopped;
+                                    });
+    }
+    if (!error.empty()) {
+        ShowWriteError(this, QString::fromStdString(error));
+        return false;
+    }
+    // a stop keeps the sheets already written, each of them whole, and says how many
+    ShowWritten(Filled(Str(156), {QString::number(files.size()), QDir::toNativeSeparators(folder)}));
+    return !stopped;
+}

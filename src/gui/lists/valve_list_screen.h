@@ -1,0 +1,112 @@
+// VnValveListDlg: Sizing > Valve List. Opens a valve list (CSV), sizes every row with the
+// program's actuator range and valve database, and shows the result in a table that sorts
+// by any column. The sized list goes out as CSV, a workbook or JSON, and as one datasheet
+// per tag: a PDF with a page per tag, or a text file per tag in a folder.
+#pragma once
+
+#include "core/data/torque_database.h"
+#include "gui/app/flavour.h"
+#include "gui/screens/screen.h"
+#include "lists/list_job.h"
+#include "lists/list_sizing.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QContextMenuEvent;
+class QLabel;
+class QModelIndex;
+class QPushButton;
+class VnChartView;
+class QTableView;
+class ValveListModel;
+class ValveListSortModel;
+
+class VnValveListDlg : public VnScreen {
+    Q_OBJECT
+public:
+    static constexpr int kDialog = 240;
+
+    // Reads the actuator file and the valve database; a database that cannot be used
+    // leaves the rows that name a series to say so.
+    VnValveListDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile, const std::string& valveFile);
+    ~VnValveListDlg() override;
+
+    bool HasActuatorData() const override { return ActuatorData && ActuatorData->HasItems(); }
+
+    // Sizes the list into the table. When the list's columns need the user's word, or its
+    // numbers do not show their decimal mark, it asks and sizes again. False when it could
+    // not be read or was cancelled; the table then keeps what it showed.
+    bool OpenList(const QString& fileName);
+    // Writes the sized list; the kind follows the name's suffix. False when cancelled or
+    // not written (the old file then stays).
+    bool ExportList(const QString& fileName);
+    // One PDF with a page per tag, or a text file per tag in folder.
+    bool WritePdfDatasheets(const QString& fileName);
+    bool WriteTextDatasheets(const QString& folder);
+
+    QTableView* Table() const { return table_; }
+    VnChartView* ChartView() const { return chart_; }
+    // The selected rows as tab-separated text, in the order shown; every row and the header
+    // line when all are selected, or when whole is set.
+    QString CopiedRows(bool whole) const;
+    void CopyRows(bool whole) const;
+    ValveListModel* Model() const { return model_; }
+    // The progress window shows once work takes longer than this; tests show it at once.
+    void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
+
+public slots:
+    void CmOpen();
+    void CmColumns();
+    void CmExport();
+    void CmPdfDatasheets();
+    void CmTextDatasheets();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<ListSizer> MakeSizer(const std::vector<ColumnChoice>& columns) const;
+    QPushButton* AddButton(int controlId, int textId);
+    void ShowSummary(const QString& fileName, const ListJobResult& result);
+    // Asks which decimal mark a list uses; false when the user cancels.
+    bool AskDecimalMark(const QString& reason);
+
+    void ShowWritten(const QString& text);
+    // Says so when no row has a sheet (every row is an error); false then.
+    bool CheckSheets();
+    // The folder the file dialogs start in: the open list's, or the working folder.
+    QString StartFolder() const;
+    // The chart of the row at a table index; an error row has none.
+    void ShowChart(const QModelIndex& index);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+
+    std::unique_ptr<::ActuatorData> ActuatorData;
+    std::unique_ptr<TorqueDatabase> Database;
+    std::unique_ptr<ListSizer> sizer_; // the sizer of the list shown; null before one is open
+    QString listFile_;
+    std::vector<std::string> header_; // the header line of the list shown
+    ValveListModel* model_ = nullptr;
+    ValveListSortModel* sorted_ = nullptr;
+    QTableView* table_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QLabel* written_ = nullptr;
+    QLabel* account_ = nullptr;
+    QComboBox* decimal_ = nullptr;
+    QPushButton* columns_ = nullptr;
+    QPushButton* export_ = nullptr;
+    QPushButton* datasheets_ = nullptr;
+    VnChartView* chart_ = nullptr;
+    QCheckBox* chartToggle_ = nullptr;
+    int progressDelay_ = 500;
+    bool sizedOnce_ = false;
+};
