@@ -1,7 +1,7 @@
 #include "cli_options.h"
 
 #include "core/settings/version_block.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,7 +1,7 @@
 #include "run_settings.h"
 
 #include "core/settings/settings.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <filesystem>
 #include <fstream>

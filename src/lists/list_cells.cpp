@@ -1,6 +1,6 @@
 #include "lists/list_cells.h"
 
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <array>
 #include <cmath>

@@ -9,7 +9,7 @@
 #include "core/sizing/selection.h"
 #include "core/text/number_field_rules.h"
 #include "core/text/text_util.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <cmath>
 

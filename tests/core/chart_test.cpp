@@ -1,7 +1,7 @@
 #include "core/chart/torque_chart.h"
 #include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <gtest/gtest.h>
 

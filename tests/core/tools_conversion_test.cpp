@@ -3,7 +3,7 @@
 #include "core/text/load_string.h"
 #include "core/text/number_field_rules.h"
 #include "core/tools/conversion_kinds.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <gtest/gtest.h>
 

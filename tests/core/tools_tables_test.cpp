@@ -6,8 +6,8 @@
 #include "core/text/text_util.h"
 #include "core/tools/actuator_speed.h"
 #include "core/tools/air_tank.h"
-#include "core/tools/conversions.h"
 #include "core/tools/torsion.h"
+#include "core/units/conversions.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

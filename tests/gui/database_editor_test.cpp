@@ -5,7 +5,7 @@
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
 #include "gui/editor/database_editor.h"

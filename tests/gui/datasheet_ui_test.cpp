@@ -1,6 +1,6 @@
 #include "core/report/print_layout.h"
 #include "gui/app/application.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/report/datasheet_flow.h"
 #include "gui/report/printing.h"
 #include "gui/screens/screen.h"

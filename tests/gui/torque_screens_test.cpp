@@ -3,7 +3,7 @@
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
 #include "gui/screens/double_acting_sizing_screen.h"

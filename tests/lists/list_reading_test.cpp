@@ -4,7 +4,7 @@
 #include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
 #include "core/sizing/result_rows.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 #include "list_support.h"
 #include "lists/list_account.h"
 #include "test_support.h"

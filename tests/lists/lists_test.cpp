@@ -4,7 +4,7 @@
 #include "core/report/file_faults.h"
 #include "core/sizing/result_rows.h"
 #include "core/text/text_util.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 #include "list_support.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"

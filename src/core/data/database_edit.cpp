@@ -1,7 +1,7 @@
 #include "core/data/database_edit.h"
 
 #include "core/text/text_util.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 namespace {
 

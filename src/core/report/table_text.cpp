@@ -1,7 +1,7 @@
 #include "core/report/table_text.h"
 
 #include "core/text/text_util.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <algorithm>
 

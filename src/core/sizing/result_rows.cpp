@@ -7,7 +7,7 @@
 #include "core/sizing/sizing.h"
 #include "core/text/load_string.h"
 #include "core/text/text_util.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 #include <charconv>
 #include <cmath>

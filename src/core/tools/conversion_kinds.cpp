@@ -2,7 +2,7 @@
 
 #include "core/text/load_string.h"
 #include "core/text/text_util.h"
-#include "core/tools/conversions.h"
+#include "core/units/conversions.h"
 
 namespace {
 

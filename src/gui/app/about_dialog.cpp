@@ -1,10 +1,10 @@
 #include "gui/app/about_dialog.h"
 
 #include "core/settings/version_info.h"
-#include "gui/app/dialog_buttons.h"
-#include "gui/app/flavour.h"
 #include "gui/app/language.h"
 #include "gui/app/main_frame.h"
+#include "gui/common/dialog_buttons.h"
+#include "gui/common/flavour.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

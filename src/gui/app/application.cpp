@@ -5,12 +5,12 @@
 #include "core/text/text_util.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
 #include "gui/app/language.h"
 #include "gui/app/main_frame.h"
-#include "gui/app/messages.h"
 #include "gui/app/setup_dialog.h"
 #include "gui/app/user_guide.h"
+#include "gui/common/flavour.h"
+#include "gui/common/messages.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -169,4 +169,8 @@ DatasheetDate VnApp::Today() const {
         return today_();
     const QDate d = QDate::currentDate();
     return {d.day(), d.month(), d.year()};
+}
+
+int VnApp::ConversionCount() const {
+    return frame_ && frame_->GetClient() ? frame_->GetClient()->ConversionCount() : 0;
 }

@@ -5,6 +5,7 @@
 
 #include "core/report/datasheet_frame.h"
 #include "core/settings/settings.h"
+#include "gui/screens/screen_context.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +19,7 @@ class QWidget;
 class VnFrame;
 class VnClient;
 
-class VnApp : public QObject {
+class VnApp : public QObject, public ScreenContext {
     Q_OBJECT
 public:
     VnApp();
@@ -30,7 +31,7 @@ public:
     void InitMainWindow();
 
     Settings& GetSettings() { return *settings_; }
-    const Settings& GetSettings() const { return *settings_; }
+    const Settings& GetSettings() const override { return *settings_; }
     VnFrame* GetFrame() { return frame_.get(); }
     VnClient* GetClient();
     // The catalogue that supplies strings, dialogs and menus; null while English.
@@ -47,24 +48,26 @@ public:
     void CmAbout();
     void CmPrintSetup();
     // Help > User Guide (F1): the guide in the desktop's web browser.
-    void CmUserGuide(QWidget* owner);
+    void CmUserGuide(QWidget* owner) override;
     // The folder the program runs from, where the guide is looked for; tests set another.
     QString ProgramFolder() const;
     void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
     // The shared printer, made on first use and made anew when the default printer
     // of the system changed since.
-    QPrinter& GetPrinter();
+    QPrinter& GetPrinter() override;
     // A default printer is configured (Print Setup is enabled only then).
     bool HasDefaultPrinter() const;
     // While the printer prints into a PDF file, the print dialog offers a file named after
     // the sheet's title in the working folder. A name the user gave stays until changed.
-    void ProposePrintFile(const QString& title);
+    void ProposePrintFile(const QString& title) override;
 
     // Today's date for datasheets; tests fix it.
-    DatasheetDate Today() const;
+    DatasheetDate Today() const override;
     void SetToday(std::function<DatasheetDate()> today) { today_ = std::move(today); }
 
     int PrintingCount = 0;
+    void CountPrinting(int step) override { PrintingCount += step; }
+    int ConversionCount() const override;
 
     // For the start-up benchmark: the start-up setup answers itself with OK and the
     // program ends as soon as its main window is shown.

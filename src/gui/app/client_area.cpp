@@ -2,9 +2,9 @@
 
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
-#include "gui/app/flavour.h"
-#include "gui/app/messages.h"
 #include "gui/app/note_dialog.h"
+#include "gui/common/flavour.h"
+#include "gui/common/messages.h"
 #include "gui/screens/screen.h"
 
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 #include "core/text/load_string.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
 #include "gui/app/language.h"
-#include "gui/app/messages.h"
-#include "gui/app/remembered.h"
+#include "gui/common/flavour.h"
+#include "gui/common/messages.h"
+#include "gui/common/remembered.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 
 #include "core/report/safe_file.h"
 #include "core/report/textfile.h"
-#include "gui/app/dialog_buttons.h"
-#include "gui/app/messages.h"
+#include "gui/common/dialog_buttons.h"
+#include "gui/common/messages.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "gui/app/program.h"
 
 #include "gui/app/application.h"
-#include "gui/app/flavour.h"
 #include "gui/app/style.h"
+#include "gui/common/flavour.h"
 
 #include <QApplication>
 #include <QMessageBox>

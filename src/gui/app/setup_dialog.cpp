@@ -1,11 +1,11 @@
 #include "gui/app/setup_dialog.h"
 
 #include "core/settings/settings.h"
-#include "core/tools/conversions.h"
-#include "gui/app/dialog_buttons.h"
+#include "core/units/conversions.h"
 #include "gui/app/language.h"
-#include "gui/app/messages.h"
-#include "gui/app/remembered.h"
+#include "gui/common/dialog_buttons.h"
+#include "gui/common/messages.h"
+#include "gui/common/remembered.h"
 #include "gui/controls/number_edit.h"
 
 #include <QComboBox>

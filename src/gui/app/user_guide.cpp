@@ -1,6 +1,6 @@
 #include "gui/app/user_guide.h"
 
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "gui/chart/chart_view.h"
 
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "page/chart_painter.h"
 
 #include <QApplication>

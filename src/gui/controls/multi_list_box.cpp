@@ -1,7 +1,7 @@
 #include "gui/controls/multi_list_box.h"
 
 #include "core/tables/table_copy.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "gui/controls/number_edit.h"
 
 #include "core/text/number_field_rules.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 #include "gui/editor/database_editor.h"
 
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
-#include "gui/app/remembered.h"
+#include "gui/common/messages.h"
+#include "gui/common/remembered.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -36,8 +36,8 @@ bool SameFile(const QString& a, const QString& b) {
 
 } // namespace
 
-VnDBaseEditDlg::VnDBaseEditDlg(VnApp& app, QWidget* parent, const std::string& valveFile)
-    : VnScreen(app, parent), Database(std::make_unique<TorqueDatabase>(valveFile)) {
+VnDBaseEditDlg::VnDBaseEditDlg(ScreenContext& context, QWidget* parent, const std::string& valveFile)
+    : VnScreen(context, parent), Database(std::make_unique<TorqueDatabase>(valveFile)) {
     setObjectName(QStringLiteral("dialog%1").arg(kDialogId));
     setProperty("dialogId", kDialogId);
     setWindowTitle(tr("Database Edit"));
@@ -54,7 +54,7 @@ VnDBaseEditDlg::VnDBaseEditDlg(VnApp& app, QWidget* parent, const std::string& v
 VnDBaseEditDlg::~VnDBaseEditDlg() = default;
 
 bool VnDBaseEditDlg::Imperial() const {
-    return App.GetSettings().Units == Settings::Imperial;
+    return Context.GetSettings().Units == Settings::Imperial;
 }
 
 bool VnDBaseEditDlg::HasPage() const {

@@ -25,7 +25,7 @@ public:
     static constexpr int kDialogId = 104;
 
     // Reads its own database from valveFile at once.
-    VnDBaseEditDlg(VnApp& app, QWidget* parent, const std::string& valveFile);
+    VnDBaseEditDlg(ScreenContext& context, QWidget* parent, const std::string& valveFile);
     ~VnDBaseEditDlg() override;
 
     const TorqueDatabase& GetDatabase() const { return *Database; }

@@ -2,7 +2,7 @@
 // of a new size beside it, and its buttons, each with its control number.
 #include "gui/editor/database_editor.h"
 
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
 

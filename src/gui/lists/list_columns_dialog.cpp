@@ -1,7 +1,7 @@
 #include "gui/lists/list_columns_dialog.h"
 
-#include "gui/app/dialog_buttons.h"
-#include "gui/app/messages.h"
+#include "gui/common/dialog_buttons.h"
+#include "gui/common/messages.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>

@@ -1,13 +1,13 @@
 #include "gui/lists/valve_list_screen.h"
 
 #include "core/tables/table_copy.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
 #include "gui/chart/chart_view.h"
+#include "gui/common/messages.h"
 #include "gui/lists/list_columns_dialog.h"
 #include "gui/lists/valve_list_model.h"
 #include "gui/lists/work_progress.h"
 #include "gui/report/datasheet_flow.h"
+#include "gui/screens/screen_context.h"
 #include "lists/list_account.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
@@ -88,9 +88,9 @@ QString WithSuffix(const QString& fileName, const QString& filter) {
 
 } // namespace
 
-VnValveListDlg::VnValveListDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile,
+VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile,
                                const std::string& valveFile)
-    : VnScreen(app, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)),
+    : VnScreen(context, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)),
       Database(std::make_unique<TorqueDatabase>(valveFile)), model_(new ValveListModel(this)),
       sorted_(new ValveListSortModel(this)) {
     setObjectName(QStringLiteral("dialog%1").arg(kDialog));
@@ -304,7 +304,7 @@ void VnValveListDlg::showEvent(QShowEvent* event) {
 }
 
 std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer(const std::vector<ColumnChoice>& columns) const {
-    const Settings& settings = App.GetSettings();
+    const Settings& settings = Context.GetSettings();
     ListSettings list;
     list.imperial = settings.Units == Settings::Imperial;
     list.pressure = settings.Pressure;

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/data/torque_database.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/screens/screen.h"
 #include "lists/list_job.h"
 #include "lists/list_sizing.h"
@@ -33,7 +33,7 @@ public:
 
     // Reads the actuator file and the valve database; a database that cannot be used
     // leaves the rows that name a series to say so.
-    VnValveListDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile, const std::string& valveFile);
+    VnValveListDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile, const std::string& valveFile);
     ~VnValveListDlg() override;
 
     bool HasActuatorData() const override { return ActuatorData && ActuatorData->HasItems(); }

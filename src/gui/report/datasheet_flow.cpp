@@ -3,8 +3,8 @@
 #include "core/report/datasheet_frame.h"
 #include "core/report/file_name.h"
 #include "core/report/textfile.h"
-#include "gui/app/messages.h"
-#include "gui/app/remembered.h"
+#include "gui/common/messages.h"
+#include "gui/common/remembered.h"
 
 #include <QDir>
 #include <QFileDialog>

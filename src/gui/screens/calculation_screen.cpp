@@ -1,12 +1,12 @@
 #include "gui/screens/calculation_screen.h"
 
 #include "core/sizing/sizing.h"
-#include "core/tools/conversions.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
+#include "core/units/conversions.h"
 #include "gui/chart/chart_view.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,8 +21,8 @@
 
 #include <algorithm>
 
-VnTorSizDlg::VnTorSizDlg(VnApp& app, QWidget* parent, int dialogId, const std::string& actuatorFile)
-    : VnScreen(app, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)), Form(new QGridLayout),
+VnTorSizDlg::VnTorSizDlg(ScreenContext& context, QWidget* parent, int dialogId, const std::string& actuatorFile)
+    : VnScreen(context, parent), ActuatorData(std::make_unique<::ActuatorData>(actuatorFile)), Form(new QGridLayout),
       ButtonRow(new QHBoxLayout), MainLayout(new QVBoxLayout(this)) {
     setObjectName(QStringLiteral("dialog%1").arg(dialogId));
     setProperty("dialogId", dialogId);
@@ -40,7 +40,7 @@ VnTorSizDlg::VnTorSizDlg(VnApp& app, QWidget* parent, int dialogId, const std::s
 VnTorSizDlg::~VnTorSizDlg() = default;
 
 bool VnTorSizDlg::Imperial() const {
-    return App.GetSettings().Units == Settings::Imperial;
+    return Context.GetSettings().Units == Settings::Imperial;
 }
 
 QString VnTorSizDlg::TorqueUnit() const {
@@ -248,7 +248,7 @@ void VnTorSizDlg::WidenForHeaders() {
 
 void VnTorSizDlg::SetupWindow() {
     if (PressureEdit) {
-        PressureEdit->SetValue(App.GetSettings().Pressure);
+        PressureEdit->SetValue(Context.GetSettings().Pressure);
         PressureAtFocus = PressureEdit->GetValue();
     }
     if (PressureUnitLabel)

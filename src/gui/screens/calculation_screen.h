@@ -7,7 +7,7 @@
 #include "core/chart/torque_chart.h"
 #include "core/data/torque_database.h"
 #include "core/sizing/datasheet_bodies.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/screens/screen.h"
 
 #include <QString>
@@ -33,7 +33,7 @@ class VnTorSizDlg : public VnScreen {
 public:
     // Reads the actuator file into ActuatorData; in the pneumatic program it also makes
     // the pressure field.
-    VnTorSizDlg(VnApp& app, QWidget* parent, int dialogId, const std::string& actuatorFile);
+    VnTorSizDlg(ScreenContext& context, QWidget* parent, int dialogId, const std::string& actuatorFile);
     ~VnTorSizDlg() override;
 
     bool HasActuatorData() const override { return ActuatorData && ActuatorData->HasItems(); }

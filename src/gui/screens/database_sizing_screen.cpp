@@ -6,11 +6,11 @@
 #include "core/sizing/result_rows.h"
 #include "core/sizing/selection.h"
 #include "core/sizing/sizing.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
-#include "gui/app/remembered.h"
+#include "gui/common/messages.h"
+#include "gui/common/remembered.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -99,9 +99,9 @@ struct SizingInputs {
 
 } // namespace
 
-VnDatabaseSizingDialog::VnDatabaseSizingDialog(VnApp& app, QWidget* parent, const std::string& actuatorFile,
+VnDatabaseSizingDialog::VnDatabaseSizingDialog(ScreenContext& context, QWidget* parent, const std::string& actuatorFile,
                                                const std::string& valveFile)
-    : VnTorSizDlg(app, parent, flavour::kPneumatic ? kPneumaticDialog : kElectricDialog, actuatorFile) {
+    : VnTorSizDlg(context, parent, flavour::kPneumatic ? kPneumaticDialog : kElectricDialog, actuatorFile) {
     Database = std::make_unique<TorqueDatabase>(valveFile);
 
     SafetyEdit = AddNumberField(202, tr("Safe&ty factor:"));
@@ -253,7 +253,7 @@ void VnDatabaseSizingDialog::ApplyPage(int index) {
         return;
     const ValvePage& page = Database->pages[static_cast<std::size_t>(index)];
     if (PressureEdit) {
-        PressureEdit->SetValue(App.GetSettings().Pressure);
+        PressureEdit->SetValue(Context.GetSettings().Pressure);
         PressureAtFocus = PressureEdit->GetValue();
     }
     SafetyEdit->SetValue(page.safetyFactor);
@@ -318,7 +318,7 @@ void VnDatabaseSizingDialog::CmSizing() {
 }
 
 void VnDatabaseSizingDialog::CmSelectValve() {
-    const QString current = FromStd(Database ? Database->GetFileName() : App.GetSettings().ValveFile);
+    const QString current = FromStd(Database ? Database->GetFileName() : Context.GetSettings().ValveFile);
     const QString folder = RememberedFolder(
         dialog_folder::SelectValve, current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath());
     const QString chosen =

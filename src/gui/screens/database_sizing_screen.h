@@ -18,7 +18,7 @@ public:
     static constexpr int kElectricDialog = 120;
 
     // Reads the actuator file (in the base) and the valve database.
-    VnDatabaseSizingDialog(VnApp& app, QWidget* parent, const std::string& actuatorFile, const std::string& valveFile);
+    VnDatabaseSizingDialog(ScreenContext& context, QWidget* parent, const std::string& actuatorFile, const std::string& valveFile);
     ~VnDatabaseSizingDialog() override;
 
     const TorqueDatabase* GetDatabase() const { return Database.get(); }

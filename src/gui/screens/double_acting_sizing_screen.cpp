@@ -4,7 +4,7 @@
 #include "core/data/torque_t.h"
 #include "core/sizing/result_rows.h"
 #include "core/sizing/sizing.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
 
@@ -34,8 +34,8 @@ SizingOutcome Outcome(const Data& data, float torqueNm, float safety, float pres
 
 } // namespace
 
-VnSizDoubleActingDlg::VnSizDoubleActingDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile)
-    : VnTorSizDlg(app, parent, kDialog, actuatorFile) {
+VnSizDoubleActingDlg::VnSizDoubleActingDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile)
+    : VnTorSizDlg(context, parent, kDialog, actuatorFile) {
     SafetyEdit = AddNumberField(202, tr("&Safety factor:"));
     WatchChanges(SafetyEdit, SafetyAtFocus);
     TorqueEdit = AddNumberField(203, tr("&Torque:"), &TorqueUnitLabel);

@@ -10,7 +10,7 @@ class VnSizDoubleActingDlg : public VnTorSizDlg {
 public:
     static constexpr int kDialog = 200;
 
-    VnSizDoubleActingDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile);
+    VnSizDoubleActingDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile);
 
 public slots:
     void CmCalculate() override;

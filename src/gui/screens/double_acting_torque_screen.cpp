@@ -3,7 +3,7 @@
 #include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
 #include "core/sizing/result_rows.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 
 #include <QTimer>
@@ -22,8 +22,8 @@ template <class Data> std::vector<Row> TorqueRows(const Data& data, float pressu
 
 } // namespace
 
-VnTorDouble::VnTorDouble(VnApp& app, QWidget* parent, const std::string& actuatorFile)
-    : VnTorSizDlg(app, parent, kDialog, actuatorFile) {
+VnTorDouble::VnTorDouble(ScreenContext& context, QWidget* parent, const std::string& actuatorFile)
+    : VnTorSizDlg(context, parent, kDialog, actuatorFile) {
     SetResultList(new ptMultiListBox(this, 103, 2));
     // the whole range of a usual file fits without scrolling
     ResultList->setMinimumSize(420, 360);

@@ -10,7 +10,7 @@ class VnTorDouble : public VnTorSizDlg {
 public:
     static constexpr int kDialog = 102;
 
-    VnTorDouble(VnApp& app, QWidget* parent, const std::string& actuatorFile);
+    VnTorDouble(ScreenContext& context, QWidget* parent, const std::string& actuatorFile);
 
 public slots:
     void CmCalculate() override;

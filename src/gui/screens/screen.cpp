@@ -1,12 +1,12 @@
 #include "gui/screens/screen.h"
 
 #include "core/report/safe_file.h"
-#include "gui/app/application.h"
-#include "gui/app/flavour.h"
-#include "gui/app/messages.h"
-#include "gui/app/remembered.h"
+#include "gui/common/flavour.h"
+#include "gui/common/messages.h"
+#include "gui/common/remembered.h"
 #include "gui/report/datasheet_flow.h"
 #include "gui/report/printing.h"
+#include "gui/screens/screen_context.h"
 
 #include <QAbstractButton>
 #include <QDate>
@@ -18,10 +18,10 @@
 #include <QShortcut>
 #include <QShowEvent>
 
-VnScreen::VnScreen(VnApp& app, QWidget* parent) : QDialog(parent), App(app) {
+VnScreen::VnScreen(ScreenContext& context, QWidget* parent) : QDialog(parent), Context(context) {
     // the frame waits behind a screen, so the screen answers F1 itself
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { App.CmUserGuide(this); });
+            [this] { Context.CmUserGuide(this); });
 }
 
 void VnScreen::AddPrintKey(QAbstractButton* print) {
@@ -63,9 +63,9 @@ DatasheetFrame VnScreen::MakeDatasheetFrame() const {
     DatasheetFrame frame;
     frame.banner = flavour::Banner();
     frame.versionText = flavour::VersionText();
-    frame.place = App.GetSettings().Place;
+    frame.place = Context.GetSettings().Place;
     frame.reference = DatasheetReference();
-    frame.date = App.Today();
+    frame.date = Context.Today();
     frame.addNotes = AddNotes;
     return frame;
 }
@@ -91,12 +91,12 @@ void VnScreen::CmPrint() {
         ShowWriteError(this, ListFileName);
         return;
     }
-    App.ProposePrintFile(windowTitle());
-    ++App.PrintingCount;
+    Context.ProposePrintFile(windowTitle());
+    Context.CountPrinting(1);
     const std::optional<TorqueChartData> chart = DatasheetChart();
     const PrintResult result =
-        PrintListFile(this, App.GetPrinter(), ListFileName, windowTitle(), chart ? &*chart : nullptr);
-    --App.PrintingCount;
+        PrintListFile(this, Context.GetPrinter(), ListFileName, windowTitle(), chart ? &*chart : nullptr);
+    Context.CountPrinting(-1);
     if (result == PrintResult::Failed)
         QMessageBox::warning(this, QStringLiteral("Print Error"),
                              QStringLiteral("'%1' not printed. Error encountered during print.").arg(windowTitle()));

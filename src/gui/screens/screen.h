@@ -6,6 +6,7 @@
 
 #include "core/chart/torque_chart.h"
 #include "core/report/datasheet_frame.h"
+#include "gui/screens/screen_context.h"
 
 #include <QDialog>
 #include <QString>
@@ -15,12 +16,11 @@
 #include <vector>
 
 class QAbstractButton;
-class VnApp;
 
 class VnScreen : public QDialog {
     Q_OBJECT
 public:
-    VnScreen(VnApp& app, QWidget* parent);
+    VnScreen(ScreenContext& context, QWidget* parent);
 
     // The data guard: false when the screen's actuator data holds no records.
     virtual bool HasActuatorData() const { return true; }
@@ -67,7 +67,7 @@ protected:
     // Header and footer texts of this program, the place and today's date.
     DatasheetFrame MakeDatasheetFrame() const;
 
-    VnApp& App;
+    ScreenContext& Context;
     QString ListFileName;
     bool AddNotes = false;
 

@@ -5,10 +5,10 @@
 #include "core/report/table_text.h"
 #include "core/sizing/result_rows.h"
 #include "core/sizing/sizing.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -69,8 +69,8 @@ std::vector<std::string> RowSuffixes(const TorqueE& data, const std::vector<int>
 
 } // namespace
 
-VnSizSpringReturnDlg::VnSizSpringReturnDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile)
-    : VnTorSizDlg(app, parent, flavour::kPneumatic ? kPneumaticDialog : kElectricDialog, actuatorFile) {
+VnSizSpringReturnDlg::VnSizSpringReturnDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile)
+    : VnTorSizDlg(context, parent, flavour::kPneumatic ? kPneumaticDialog : kElectricDialog, actuatorFile) {
     ValveTypeCombo = AddList(104, tr("&Valve type:"));
     FillValveTypes();
     SafetyEdit = AddNumberField(202, tr("&Safety factor:"));

@@ -14,7 +14,7 @@ public:
     static constexpr int kPneumaticDialog = 220;
     static constexpr int kElectricDialog = 230;
 
-    VnSizSpringReturnDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile);
+    VnSizSpringReturnDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile);
 
     // The record chosen on each row (-1: none), electric program only.
     const std::vector<int>& RowRecords() const { return rowRecords_; }

@@ -4,7 +4,7 @@
 #include "core/data/torque_t.h"
 #include "core/sizing/result_rows.h"
 #include "core/text/text_util.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
 
@@ -30,8 +30,8 @@ template <class Data> std::vector<Row> TorqueRows(const Data& data, float pressu
 
 } // namespace
 
-VnTorSpringRetDlg::VnTorSpringRetDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile)
-    : VnTorSizDlg(app, parent, kDialog, actuatorFile) {
+VnTorSpringRetDlg::VnTorSpringRetDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile)
+    : VnTorSizDlg(context, parent, kDialog, actuatorFile) {
     // Add spring, the offset and Remove Spring on one row below the pressure
     auto* offsetRow = new QHBoxLayout;
     auto* add = new QPushButton(tr("&Add spring"), this);

@@ -11,7 +11,7 @@ public:
     static constexpr int kDialog = 103;
     static constexpr int kMaxOffset = 100;
 
-    VnTorSpringRetDlg(VnApp& app, QWidget* parent, const std::string& actuatorFile);
+    VnTorSpringRetDlg(ScreenContext& context, QWidget* parent, const std::string& actuatorFile);
 
     int GetSpringOffset() const { return SpringOffset; }
 

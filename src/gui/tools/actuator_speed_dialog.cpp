@@ -2,10 +2,10 @@
 
 #include "core/text/load_string.h"
 #include "core/tools/actuator_speed.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 #include "gui/tools/tool_widgets.h"
 
 #include <QGridLayout>
@@ -14,15 +14,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-VnActuatorSpeedDialog::VnActuatorSpeedDialog(VnApp& app, QWidget* parent, const std::string& actuatorFile)
-    : VnScreen(app, parent), Data(actuatorFile) {
+VnActuatorSpeedDialog::VnActuatorSpeedDialog(ScreenContext& context, QWidget* parent, const std::string& actuatorFile)
+    : VnScreen(context, parent), Data(actuatorFile) {
     setObjectName(QStringLiteral("dialog107"));
     setWindowTitle(QText(RangeCaption(42, 79, Data.GetTitle())));
     const bool imperial = Units() == 1;
 
     PressureEdit = new ptEditNum(this, 105, 8);
     PressureEdit->setObjectName(QStringLiteral("pressure"));
-    PressureEdit->SetValue(App.GetSettings().Pressure);
+    PressureEdit->SetValue(Context.GetSettings().Pressure);
     FlowEdit = new ptEditNum(this, 101, 8);
     FlowEdit->setObjectName(QStringLiteral("flowCoefficient"));
     PressureUnit = ToolLabel(this, Str(imperial ? 46 : 45), 106, QStringLiteral("pressureUnit"));
@@ -69,7 +69,7 @@ VnActuatorSpeedDialog::VnActuatorSpeedDialog(VnApp& app, QWidget* parent, const 
 }
 
 int VnActuatorSpeedDialog::Units() const {
-    return App.GetSettings().Units;
+    return Context.GetSettings().Units;
 }
 
 void VnActuatorSpeedDialog::CmCalculate() {

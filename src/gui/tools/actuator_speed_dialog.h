@@ -14,7 +14,7 @@ class ptMultiListBox;
 class VnActuatorSpeedDialog : public VnScreen {
     Q_OBJECT
 public:
-    VnActuatorSpeedDialog(VnApp& app, QWidget* parent, const std::string& actuatorFile);
+    VnActuatorSpeedDialog(ScreenContext& context, QWidget* parent, const std::string& actuatorFile);
 
 public slots:
     void CmCalculate();

@@ -2,10 +2,10 @@
 
 #include "core/text/load_string.h"
 #include "core/tools/air_tank.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 #include "gui/tools/tool_widgets.h"
 
 #include <QComboBox>
@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-VnAirTankDialog::VnAirTankDialog(VnApp& app, QWidget* parent, const std::string& actuatorFile)
-    : VnScreen(app, parent), Data(actuatorFile) {
+VnAirTankDialog::VnAirTankDialog(ScreenContext& context, QWidget* parent, const std::string& actuatorFile)
+    : VnScreen(context, parent), Data(actuatorFile) {
     setObjectName(QStringLiteral("dialog108"));
     setWindowTitle(QText(RangeCaption(82, 83, Data.GetTitle())));
     const bool imperial = Units() == 1;
@@ -29,7 +29,7 @@ VnAirTankDialog::VnAirTankDialog(VnApp& app, QWidget* parent, const std::string&
 
     PressureEdit = new ptEditNum(this, 105, 8);
     PressureEdit->setObjectName(QStringLiteral("pressure"));
-    PressureEdit->SetValue(App.GetSettings().Pressure);
+    PressureEdit->SetValue(Context.GetSettings().Pressure);
     TankSizeEdit = new ptEditNum(this, 101, 8);
     TankSizeEdit->setObjectName(QStringLiteral("tankSize"));
     OperationsEdit = new ptEditNum(this, 107, 8);
@@ -87,7 +87,7 @@ VnAirTankDialog::VnAirTankDialog(VnApp& app, QWidget* parent, const std::string&
 }
 
 int VnAirTankDialog::Units() const {
-    return App.GetSettings().Units;
+    return Context.GetSettings().Units;
 }
 
 void VnAirTankDialog::CmCalculate() {

@@ -15,7 +15,7 @@ class ptMultiListBox;
 class VnAirTankDialog : public VnScreen {
     Q_OBJECT
 public:
-    VnAirTankDialog(VnApp& app, QWidget* parent, const std::string& actuatorFile);
+    VnAirTankDialog(ScreenContext& context, QWidget* parent, const std::string& actuatorFile);
 
 public slots:
     void CmCalculate();

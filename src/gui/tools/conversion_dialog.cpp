@@ -1,9 +1,8 @@
 #include "gui/tools/conversion_dialog.h"
 
-#include "gui/app/application.h"
-#include "gui/app/client_area.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +19,8 @@ constexpr int kInputChars = 14;
 
 } // namespace
 
-VnConvertDialog::VnConvertDialog(VnApp& app, ConversionKind kind) : QDialog(nullptr), App(app), Kind(kind) {
+VnConvertDialog::VnConvertDialog(ScreenContext& context, ConversionKind kind)
+    : QDialog(nullptr), Context(context), Kind(kind) {
     setObjectName(QStringLiteral("dialog111"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // an open conversion must not keep the program running once the frame is closed
@@ -69,8 +69,7 @@ VnConvertDialog::VnConvertDialog(VnApp& app, ConversionKind kind) : QDialog(null
 }
 
 int VnConvertDialog::ConversionCount() const {
-    const VnClient* client = App.GetClient();
-    return client ? std::max(1, client->ConversionCount()) : 1;
+    return std::max(1, Context.ConversionCount());
 }
 
 void VnConvertDialog::showEvent(QShowEvent* event) {
@@ -81,7 +80,7 @@ void VnConvertDialog::showEvent(QShowEvent* event) {
 }
 
 void VnConvertDialog::SetupWindow() {
-    Direction = App.GetSettings().Units == 1 ? 1 : 0;
+    Direction = Context.GetSettings().Units == 1 ? 1 : 0;
     WriteLabels();
     // the caption keeps the units of this moment; Direction does not change it
     setWindowTitle(QString::fromStdString(

@@ -5,13 +5,13 @@
 #pragma once
 
 #include "core/tools/conversion_kinds.h"
+#include "gui/screens/screen_context.h"
 
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 class QShowEvent;
-class VnApp;
 class ptEditNum;
 
 class VnConvertDialog : public QDialog {
@@ -19,7 +19,7 @@ class VnConvertDialog : public QDialog {
 public:
     // A conversion window has no parent: the screens block the frame and every window
     // that hangs from it, and this one must stay live beside them. The client deletes it.
-    VnConvertDialog(VnApp& app, ConversionKind kind);
+    VnConvertDialog(ScreenContext& context, ConversionKind kind);
 
     ConversionKind GetKind() const { return Kind; }
 
@@ -48,7 +48,7 @@ protected:
     // The conversion objects that exist beside this one, this one included.
     int ConversionCount() const;
 
-    VnApp& App;
+    ScreenContext& Context;
     const ConversionKind Kind;
     int Direction = 0;
 };

@@ -7,36 +7,36 @@
 class VnConvertPressureDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    explicit VnConvertPressureDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Pressure) {}
+    explicit VnConvertPressureDialog(ScreenContext& context) : VnConvertDialog(context, ConversionKind::Pressure) {}
 };
 
 // Variant 1 in.lb and Nm, 2 ft.lb and Nm, 3 in.lb and kg.m, 4 ft.lb and kg.m.
 class VnConvertTorqueDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    VnConvertTorqueDialog(VnApp& app, int variant) : VnConvertDialog(app, TorqueVariant(variant)) {}
+    VnConvertTorqueDialog(ScreenContext& context, int variant) : VnConvertDialog(context, TorqueVariant(variant)) {}
 };
 
 class VnConvertLengthDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    explicit VnConvertLengthDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Length) {}
+    explicit VnConvertLengthDialog(ScreenContext& context) : VnConvertDialog(context, ConversionKind::Length) {}
 };
 
 class VnConvertWeightDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    explicit VnConvertWeightDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Weight) {}
+    explicit VnConvertWeightDialog(ScreenContext& context) : VnConvertDialog(context, ConversionKind::Weight) {}
 };
 
 class VnConvertVolumeDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    explicit VnConvertVolumeDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Volume) {}
+    explicit VnConvertVolumeDialog(ScreenContext& context) : VnConvertDialog(context, ConversionKind::Volume) {}
 };
 
 class VnConvertTemperatureDialog : public VnConvertDialog {
     Q_OBJECT
 public:
-    explicit VnConvertTemperatureDialog(VnApp& app) : VnConvertDialog(app, ConversionKind::Temperature) {}
+    explicit VnConvertTemperatureDialog(ScreenContext& context) : VnConvertDialog(context, ConversionKind::Temperature) {}
 };

@@ -2,9 +2,9 @@
 
 #include "core/text/load_string.h"
 #include "core/tools/hot_line.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 #include "gui/tools/tool_widgets.h"
 
 #include <QGridLayout>
@@ -13,7 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-VnHotLineActuatorDialog::VnHotLineActuatorDialog(VnApp& app, QWidget* parent) : VnScreen(app, parent) {
+VnHotLineActuatorDialog::VnHotLineActuatorDialog(ScreenContext& context, QWidget* parent) : VnScreen(context, parent) {
     setObjectName(QStringLiteral("dialog106"));
     setWindowTitle(tr("Hot Line Actuators"));
 
@@ -84,7 +84,7 @@ VnHotLineActuatorDialog::VnHotLineActuatorDialog(VnApp& app, QWidget* parent) : 
 }
 
 int VnHotLineActuatorDialog::Units() const {
-    return App.GetSettings().Units;
+    return Context.GetSettings().Units;
 }
 
 void VnHotLineActuatorDialog::CmCalculate() {

@@ -11,7 +11,7 @@ class ptEditNum;
 class VnHotLineActuatorDialog : public VnScreen {
     Q_OBJECT
 public:
-    VnHotLineActuatorDialog(VnApp& app, QWidget* parent);
+    VnHotLineActuatorDialog(ScreenContext& context, QWidget* parent);
 
     // The height of the last calculation in mm or inch; 0 after a verdict.
     float GetHeight() const { return Height; }

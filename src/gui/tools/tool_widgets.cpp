@@ -1,6 +1,6 @@
 #include "gui/tools/tool_widgets.h"
 
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 
 #include <QLabel>

@@ -2,10 +2,10 @@
 
 #include "core/text/load_string.h"
 #include "core/tools/torsion.h"
-#include "gui/app/application.h"
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 #include "gui/tools/tool_widgets.h"
 
 #include <QGridLayout>
@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-VnTorsionDialog::VnTorsionDialog(VnApp& app, QWidget* parent) : VnScreen(app, parent) {
+VnTorsionDialog::VnTorsionDialog(ScreenContext& context, QWidget* parent) : VnScreen(context, parent) {
     setObjectName(QStringLiteral("dialog109"));
     setWindowTitle(tr("Calculations for Shaft Torsion"));
     const bool imperial = Units() == 1;
@@ -78,7 +78,7 @@ VnTorsionDialog::VnTorsionDialog(VnApp& app, QWidget* parent) : VnScreen(app, pa
 }
 
 int VnTorsionDialog::Units() const {
-    return App.GetSettings().Units;
+    return Context.GetSettings().Units;
 }
 
 void VnTorsionDialog::CmCalculate() {

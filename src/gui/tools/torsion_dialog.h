@@ -10,7 +10,7 @@ class ptMultiListBox;
 class VnTorsionDialog : public VnScreen {
     Q_OBJECT
 public:
-    VnTorsionDialog(VnApp& app, QWidget* parent);
+    VnTorsionDialog(ScreenContext& context, QWidget* parent);
 
 public slots:
     void CmCalculate();

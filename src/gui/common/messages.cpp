@@ -1,4 +1,4 @@
-#include "gui/app/messages.h"
+#include "gui/common/messages.h"
 
 #include "core/text/load_string.h"
 

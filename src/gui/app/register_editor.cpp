@@ -1,7 +1,7 @@
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/editor/database_editor.h"
 
 // The editor reads no actuator data, so it runs the file check only.

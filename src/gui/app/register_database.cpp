@@ -1,7 +1,7 @@
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/screens/database_sizing_screen.h"
 
 void RegisterDatabaseSizing(VnClient& client) {

@@ -1,4 +1,4 @@
-#include "gui/app/remembered.h"
+#include "gui/common/remembered.h"
 
 #include "core/settings/window_place.h"
 

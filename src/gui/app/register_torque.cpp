@@ -1,7 +1,7 @@
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/screens/double_acting_sizing_screen.h"
 #include "gui/screens/double_acting_torque_screen.h"
 #include "gui/screens/spring_return_torque_screen.h"

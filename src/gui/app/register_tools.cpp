@@ -1,7 +1,7 @@
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/tools/actuator_speed_dialog.h"
 #include "gui/tools/air_tank_dialog.h"
 #include "gui/tools/conversion_dialogs.h"

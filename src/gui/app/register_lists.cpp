@@ -1,7 +1,7 @@
 #include "core/text/menu_table.h"
 #include "gui/app/application.h"
 #include "gui/app/client_area.h"
-#include "gui/app/flavour.h"
+#include "gui/common/flavour.h"
 #include "gui/lists/valve_list_screen.h"
 
 // The list sizes with the program's range and database, so it is guarded like the

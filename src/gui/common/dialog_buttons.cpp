@@ -1,4 +1,4 @@
-#include "gui/app/dialog_buttons.h"
+#include "gui/common/dialog_buttons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
