@@ -6,6 +6,7 @@
 #include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/screens/screen_context.h"
 #include "gui/screens/spring_return_sizing_screen.h"
 #include "modal.h"
 #include "test_files.h"
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +50,29 @@ QStringList RowTexts(ptMultiListBox* list, int row) {
         cells << list->Column[c]->GetString(row);
     return cells;
 }
+
+// A screen's surroundings without the application: its settings, a fixed day, and a
+// count of the prints it starts.
+class TestContext : public ScreenContext {
+public:
+    explicit TestContext(const char* units) : settings_(flavour::kSettingsFile) {
+        settings_.Units = QByteArray(units).contains("IMPERIAL") ? Settings::Imperial : Settings::Metric;
+        settings_.Pressure = 5.0f;
+        settings_.Place = "Gouda";
+    }
+    const Settings& GetSettings() const override { return settings_; }
+    DatasheetDate Today() const override { return {1, 2, 2027}; }
+    QPrinter& GetPrinter() override { return printer_; }
+    void ProposePrintFile(const QString&) override {}
+    void CountPrinting(int step) override { printing_ += step; }
+    void CmUserGuide(QWidget*) override {}
+    int ConversionCount() const override { return 0; }
+
+private:
+    Settings settings_;
+    QPrinter printer_;
+    int printing_ = 0;
+};
 
 } // namespace
 
@@ -153,6 +178,25 @@ private slots:
         QCOMPARE(list->RowCount(), 3);
         Retype(Field(screen.get(), 202), "1.3");
         QCOMPARE(list->RowCount(), 0);
+    }
+
+    // A screen needs no application: its context gives the settings and the day, and the
+    // datasheet carries them.
+    void AScreenRunsOnAContextOfItsOwn() {
+        WriteText(QStringLiteral("range.act"), flavour::kPneumatic ? PneumaticRange() : ElectricRange());
+        TestContext context("UNITS = METRIC");
+        answers_ = std::make_unique<ModalAnswers>();
+        VnSizSpringReturnDlg screen(context, nullptr, "range.act");
+        screen.show();
+        if (flavour::kPneumatic)
+            QCOMPARE(Field(&screen, 105)->text(), QStringLiteral("5.0"));
+        Size(&screen, "20");
+        QCOMPARE(screen.GetResultList()->RowCount(), 1);
+        QVERIFY(screen.WriteDatasheet(QStringLiteral("sheet.txt")));
+        const QByteArray sheet = ReadText(QStringLiteral("sheet.txt"));
+        QVERIFY(sheet.contains("Gouda"));
+        QVERIFY(sheet.contains("01-02-2027"));
+        QCOMPARE(answers_->Unexpected, 0);
     }
 
     void ValveTypePresets() {
