@@ -99,8 +99,11 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
         ->type_name("FILE");
     app.add_option("--valves", options.valves,
                    "A valve torque database, for rows that give Series\n"
-                   "and Size; the settings file's when not given")
-        ->type_name("FILE");
+                   "and Size; give it again for more databases, where\n"
+                   "a series is looked up in all; the settings file's\n"
+                   "when not given")
+        ->type_name("FILE")
+        ->allow_extra_args(false);
     app.add_option("--pressure", options.pressureText,
                    "Supply pressure for rows without one, in bar (psi\n"
                    "with --imperial), 2 to 10 bar; the settings file's,\n"

@@ -16,7 +16,7 @@ constexpr int kExitStopped = 130;
 
 struct CliOptions {
     std::string actuators; // empty: the settings file's
-    std::string valves;    // empty: the settings file's, if it names one
+    std::vector<std::string> valves; // empty: the settings file's, if it names one
     std::string list;
     std::string output;     // empty: CSV on standard output
     std::string datasheets; // a folder of text sheets, or a file ending in ".pdf"

@@ -78,7 +78,7 @@ bool ResolveRunSettings(const CliOptions& options, RunSettings& run, std::string
             run.actuatorsFrom = from;
         }
         if (!settings.ValveFile.empty()) {
-            run.valves = BesideSettings(run.settingsFile, settings.ValveFile);
+            run.valves = {BesideSettings(run.settingsFile, settings.ValveFile)};
             run.valvesFrom = from;
         }
         settingsImperial = settings.Units == Settings::Imperial;
@@ -131,7 +131,11 @@ std::vector<std::string> RunAccount(const RunSettings& run) {
     lines.push_back("settings: " + (run.settingsFile.empty() ? std::string("none read") : run.settingsFile));
     lines.push_back("actuator range: " + run.actuators + " (" +
                     (run.kind == ActuatorKind::Electric ? "electric" : "pneumatic") + ", " + run.actuatorsFrom + ")");
-    lines.push_back("valve database: " + (run.valves.empty() ? std::string("none") : run.valves + " (" + run.valvesFrom + ")"));
+    std::string valves;
+    for (const std::string& file : run.valves)
+        valves += (valves.empty() ? "" : ", ") + file;
+    lines.push_back((run.valves.size() > 1 ? "valve databases: " : "valve database: ") +
+                    (run.valves.empty() ? std::string("none") : valves + " (" + run.valvesFrom + ")"));
     lines.push_back(std::string("units: ") + (run.list.imperial ? "imperial, in.lb and psi" : "metric, Nm and bar") +
                     " (" + run.unitsFrom + ")");
     return lines;

@@ -12,7 +12,7 @@
 struct RunSettings {
     std::string actuators;
     ActuatorKind kind = ActuatorKind::Unknown;
-    std::string valves; // empty: no valve database
+    std::vector<std::string> valves; // the valve databases, the settings' first; empty: none
     std::string place;
     ListSettings list;
     // where each came from, in words, for the run's account

@@ -137,7 +137,7 @@ bool WriteSheets(const CliOptions& options, const RunSettings& run, const ListSi
 
 // The data files of a run and the sizer over them; the sizer points into the others.
 struct SizingData {
-    std::unique_ptr<TorqueDatabase> database;
+    std::vector<std::unique_ptr<TorqueDatabase>> databases;
     std::unique_ptr<TorqueT> pneumatic;
     std::unique_ptr<TorqueE> electric;
     std::unique_ptr<ListSizer> sizer;
@@ -147,24 +147,27 @@ struct SizingData {
 // message given, when either cannot be used.
 bool LoadData(const RunSettings& run, SizingData& data) {
     std::string message;
-    if (!run.valves.empty()) {
-        data.database = std::make_unique<TorqueDatabase>(run.valves);
-        if (!data.database->IsUsable()) {
-            const int status = data.database->status;
-            Fail(run.valves + ": not a usable valve torque database: it " +
+    ValveDatabases databases;
+    for (const std::string& file : run.valves) {
+        data.databases.push_back(std::make_unique<TorqueDatabase>(file));
+        const TorqueDatabase& database = *data.databases.back();
+        if (!database.IsUsable()) {
+            const int status = database.status;
+            Fail(file + ": not a usable valve torque database: it " +
                  (status == ReadComplete ? std::string("holds no valve series") : ReadStatusText(status)) +
                  (run.valvesFrom == "option" ? "" : " (named by " + run.valvesFrom + ")"));
             return false;
         }
+        databases.push_back(&database);
     }
     if (run.kind == ActuatorKind::Pneumatic) {
         data.pneumatic = std::make_unique<TorqueT>(run.actuators);
         if (RangeUsable(*data.pneumatic, run.actuators, message))
-            data.sizer = std::make_unique<ListSizer>(*data.pneumatic, data.database.get(), run.list);
+            data.sizer = std::make_unique<ListSizer>(*data.pneumatic, databases, run.list);
     } else {
         data.electric = std::make_unique<TorqueE>(run.actuators);
         if (RangeUsable(*data.electric, run.actuators, message))
-            data.sizer = std::make_unique<ListSizer>(*data.electric, data.database.get(), run.list);
+            data.sizer = std::make_unique<ListSizer>(*data.electric, databases, run.list);
     }
     if (!data.sizer)
         Fail(message);

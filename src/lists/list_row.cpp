@@ -183,11 +183,14 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
         noFit = "an electric actuator has no fail-safe action";
     }
 
-    if (!in.Empty(ListRole::ValveType)) {
+    // a size of a database series takes its factors from the series, not from a valve type
+    const bool byDatabase = in.Empty(ListRole::Torque) && !in.Empty(ListRole::Series);
+    const bool typeGiven = !in.Empty(ListRole::ValveType);
+    if (typeGiven) {
         row.valveType = ValveTypeFromText(in.Cell(ListRole::ValveType));
         if (row.valveType < 0)
             return fail("Valve type " + Quoted(in.Cell(ListRole::ValveType)) + " is not Ball, Butterfly or Plug");
-    } else if (in.Has(ListRole::ValveType)) {
+    } else if (in.Has(ListRole::ValveType) && !byDatabase) {
         in.Warn(std::string("Valve type empty: ") + ValveTypeName(0) + " used (built in)");
     }
     row.safety = kDefaultSafety;
@@ -198,7 +201,6 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
 
     // the torque: typed in the list, or a size of a database series
     const Quantity torqueQuantity = Quantity::Torque;
-    const bool byDatabase = in.Empty(ListRole::Torque) && !in.Empty(ListRole::Series);
     if (!byDatabase) {
         if (in.Empty(ListRole::Torque))
             return fail(in.Has(ListRole::Torque) ? "Torque is empty" : "Series is empty");
@@ -211,19 +213,10 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
         row.torqueNm = settings_.imperial ? InLbToNm(row.typedValue) : row.typedValue;
     } else {
         row.series = TrimmedCell(in.Cell(ListRole::Series));
-        if (!database_)
-            return fail("Series " + Quoted(row.series) + ": no valve database is in use");
-        if (!database_->IsUsable())
-            return fail("Series " + Quoted(row.series) + ": the valve database " + database_->GetFileName() +
-                        " does not read cleanly");
-        const ValvePage* page = nullptr;
-        for (const ValvePage& p : database_->pages)
-            if (FoldedTag(p.name) == FoldedTag(row.series)) {
-                page = &p;
-                break;
-            }
+        std::string reason;
+        const ValvePage* page = FindSeries(row.series, reason);
         if (!page)
-            return fail("Series " + Quoted(row.series) + " not in the valve database");
+            return fail(reason);
         float size = 0;
         bool asTyped = false;
         if (in.Empty(ListRole::Size))
@@ -275,7 +268,7 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     std::vector<std::string> r;
     if (pneumatic_)
         r.push_back(ValueText(row.typedPressure));
-    r.insert(r.end(), {ValveTypeName(row.valveType), ValueText(row.safety), ValueText(row.seating),
+    r.insert(r.end(), {byDatabase && !typeGiven ? "" : ValveTypeName(row.valveType), ValueText(row.safety), ValueText(row.seating),
                        ValueText(row.running)});
     if (pneumatic_) {
         const TorqueT& data = *pneumatic_;

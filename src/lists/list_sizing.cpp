@@ -1,5 +1,6 @@
 #include "lists/list_sizing.h"
 
+#include "core/data/torque_database.h"
 #include "core/sizing/selection.h"
 #include "core/text/text_util.h"
 
@@ -27,11 +28,73 @@ std::string ListSizer::FoldedTag(std::string_view tag) {
     return ToUpperText(TrimmedCell(tag));
 }
 
+namespace {
+
+ValveDatabases OneDatabase(const TorqueDatabase* database) {
+    return database ? ValveDatabases{database} : ValveDatabases{};
+}
+
+std::string Names(const ValveDatabases& databases) {
+    std::string names;
+    for (std::size_t d = 0; d < databases.size(); ++d)
+        names += (d == 0 ? "" : d + 1 == databases.size() ? " and " : ", ") + databases[d]->GetFileName();
+    return names;
+}
+
+} // namespace
+
 ListSizer::ListSizer(const TorqueT& actuators, const TorqueDatabase* database, ListSettings settings)
-    : pneumatic_(&actuators), database_(database), settings_(std::move(settings)) {}
+    : ListSizer(actuators, OneDatabase(database), std::move(settings)) {}
 
 ListSizer::ListSizer(const TorqueE& actuators, const TorqueDatabase* database, ListSettings settings)
-    : electric_(&actuators), database_(database), settings_(std::move(settings)) {}
+    : ListSizer(actuators, OneDatabase(database), std::move(settings)) {}
+
+ListSizer::ListSizer(const TorqueT& actuators, ValveDatabases databases, ListSettings settings)
+    : pneumatic_(&actuators), databases_(std::move(databases)), settings_(std::move(settings)) {
+    IndexSeries();
+}
+
+ListSizer::ListSizer(const TorqueE& actuators, ValveDatabases databases, ListSettings settings)
+    : electric_(&actuators), databases_(std::move(databases)), settings_(std::move(settings)) {
+    IndexSeries();
+}
+
+void ListSizer::IndexSeries() {
+    for (const TorqueDatabase* database : databases_)
+        if (database->IsUsable())
+            for (const ValvePage& page : database->pages) {
+                auto& holders = series_[FoldedTag(page.name)];
+                // a database naming a series twice holds it once: its first page, as before
+                if (holders.empty() || holders.back().first != database)
+                    holders.emplace_back(database, &page);
+            }
+}
+
+const ValvePage* ListSizer::FindSeries(const std::string& series, std::string& reason) const {
+    const std::string quoted = "Series '" + CutChars(series, 80) + "'";
+    if (databases_.empty()) {
+        reason = quoted + ": no valve database is in use";
+        return nullptr;
+    }
+    const auto found = series_.find(FoldedTag(series));
+    if (found != series_.end() && found->second.size() == 1)
+        return found->second.front().second;
+    if (found != series_.end()) {
+        ValveDatabases holders;
+        for (const auto& [database, page] : found->second)
+            holders.push_back(database);
+        reason = quoted + " is in " + std::to_string(holders.size()) + " valve databases, " + Names(holders) +
+                 "; a series must be in one";
+        return nullptr;
+    }
+    for (const TorqueDatabase* database : databases_)
+        if (!database->IsUsable()) {
+            reason = quoted + ": the valve database " + database->GetFileName() + " does not read cleanly";
+            return nullptr;
+        }
+    reason = quoted + " not in the valve database" + (databases_.size() > 1 ? "s " : " ") + Names(databases_);
+    return nullptr;
+}
 
 ListSizer::~ListSizer() = default;
 

@@ -19,6 +19,10 @@ class TorqueT;
 class TorqueE;
 class TorqueDatabase;
 class SpringReturnSearch;
+struct ValvePage;
+
+// The valve databases a list's Series are looked up in, the settings' first.
+using ValveDatabases = std::vector<const TorqueDatabase*>;
 
 enum class DecimalChoice { FromList, Point, Comma };
 
@@ -87,6 +91,9 @@ public:
     ListSizer(const TorqueT& actuators, const TorqueDatabase* database, ListSettings settings);
     // Electric sizing.
     ListSizer(const TorqueE& actuators, const TorqueDatabase* database, ListSettings settings);
+    // The same with several valve databases: a Series is looked up in all of them.
+    ListSizer(const TorqueT& actuators, ValveDatabases databases, ListSettings settings);
+    ListSizer(const TorqueE& actuators, ValveDatabases databases, ListSettings settings);
     ~ListSizer();
     ListSizer(const ListSizer&) = delete;
     ListSizer& operator=(const ListSizer&) = delete;
@@ -143,10 +150,16 @@ private:
     class RowReader;
     void BuildOutputHeader(const std::vector<std::string>& header);
     const SpringReturnSearch& Search(float pressure, float running, float seating, int action) const;
+    // The page of a series in the databases; null, with the reason, when it is in none of
+    // them, in two, or a database cannot be used.
+    const ValvePage* FindSeries(const std::string& series, std::string& reason) const;
+    void IndexSeries();
 
     const TorqueT* pneumatic_ = nullptr;
     const TorqueE* electric_ = nullptr;
-    const TorqueDatabase* database_ = nullptr;
+    ValveDatabases databases_;
+    // every series by its folded name, with the databases that hold it
+    std::map<std::string, std::vector<std::pair<const TorqueDatabase*, const ValvePage*>>> series_;
     ListSettings settings_;
     ListFormat format_;
     ColumnMatch columns_;

@@ -108,6 +108,10 @@
 <context>
     <name>VnDBaseEditDlg</name>
     <message>
+        <source>Database Edit</source>
+        <translation>Datenbank bearbeiten</translation>
+    </message>
+    <message>
         <source>Browse</source>
         <translation>Durchsuchen</translation>
     </message>
@@ -182,10 +186,6 @@
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
-    </message>
-    <message>
-        <source>Database Edit</source>
-        <translation>Datenbank bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -488,6 +488,17 @@
     <message>
         <source>C&amp;lose</source>
         <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
+    <name>VnValveDatabasesDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1288,7 +1299,7 @@
         <translation>Die ausgelegte Liste kann die Armaturenliste, aus der sie stammt (%s), nicht ersetzen. Wählen Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
-        <source>Co&amp;lumns...</source>
+        <source>Col&amp;umns...</source>
         <comment>160</comment>
         <translation>&amp;Spalten...</translation>
     </message>
@@ -1341,6 +1352,41 @@
         <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
         <comment>170</comment>
         <translation>%i Zellen waren länger, als eine Arbeitsmappenzelle fasst, und wurden gekürzt; die Warnings ihrer Zeilen nennen es.</translation>
+    </message>
+    <message>
+        <source>Valve data&amp;bases...</source>
+        <comment>171</comment>
+        <translation>Armaturendaten&amp;banken...</translation>
+    </message>
+    <message>
+        <source>Valve Databases for Lists</source>
+        <comment>172</comment>
+        <translation>Armaturendatenbanken für Listen</translation>
+    </message>
+    <message>
+        <source>A list's Series is looked up in every database here; the database of the settings comes first.</source>
+        <comment>173</comment>
+        <translation>Die Baureihe einer Liste wird in jeder Datenbank hier gesucht; die Datenbank der Einstellungen kommt zuerst.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <comment>174</comment>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <comment>175</comment>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>The valve database %s does not read completely, so it is not added.</source>
+        <comment>176</comment>
+        <translation>Die Armaturendatenbank %s lässt sich nicht vollständig lesen und wird daher nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>(settings)</source>
+        <comment>177</comment>
+        <translation>(Einstellungen)</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

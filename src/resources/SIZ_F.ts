@@ -108,6 +108,10 @@
 <context>
     <name>VnDBaseEditDlg</name>
     <message>
+        <source>Database Edit</source>
+        <translation>Modification de la base de données</translation>
+    </message>
+    <message>
         <source>Browse</source>
         <translation>Parcourir</translation>
     </message>
@@ -182,10 +186,6 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>Database Edit</source>
-        <translation>Modification de la base de données</translation>
     </message>
 </context>
 <context>
@@ -488,6 +488,17 @@
     <message>
         <source>C&amp;lose</source>
         <translation>Fer&amp;mer</translation>
+    </message>
+</context>
+<context>
+    <name>VnValveDatabasesDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1288,7 +1299,7 @@
         <translation>La liste dimensionnée ne peut pas remplacer la liste de vannes dont elle provient (%s). Choisissez un autre nom de fichier.</translation>
     </message>
     <message>
-        <source>Co&amp;lumns...</source>
+        <source>Col&amp;umns...</source>
         <comment>160</comment>
         <translation>&amp;Colonnes...</translation>
     </message>
@@ -1341,6 +1352,41 @@
         <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
         <comment>170</comment>
         <translation>%i cellules dépassaient la taille d'une cellule de classeur et ont été coupées ; les Warnings de leurs lignes le disent.</translation>
+    </message>
+    <message>
+        <source>Valve data&amp;bases...</source>
+        <comment>171</comment>
+        <translation>&amp;Bases de vannes...</translation>
+    </message>
+    <message>
+        <source>Valve Databases for Lists</source>
+        <comment>172</comment>
+        <translation>Bases de données de vannes pour les listes</translation>
+    </message>
+    <message>
+        <source>A list's Series is looked up in every database here; the database of the settings comes first.</source>
+        <comment>173</comment>
+        <translation>La série d'une liste est cherchée dans chaque base ici ; la base des réglages vient en premier.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <comment>174</comment>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <comment>175</comment>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>The valve database %s does not read completely, so it is not added.</source>
+        <comment>176</comment>
+        <translation>La base de vannes %s ne se lit pas entièrement ; elle n'est donc pas ajoutée.</translation>
+    </message>
+    <message>
+        <source>(settings)</source>
+        <comment>177</comment>
+        <translation>(réglages)</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

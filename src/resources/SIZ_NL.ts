@@ -108,6 +108,10 @@
 <context>
     <name>VnDBaseEditDlg</name>
     <message>
+        <source>Database Edit</source>
+        <translation>Database bewerken</translation>
+    </message>
+    <message>
         <source>Browse</source>
         <translation>Bladeren</translation>
     </message>
@@ -182,10 +186,6 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Sluiten</translation>
-    </message>
-    <message>
-        <source>Database Edit</source>
-        <translation>Database bewerken</translation>
     </message>
 </context>
 <context>
@@ -488,6 +488,17 @@
     <message>
         <source>C&amp;lose</source>
         <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>VnValveDatabasesDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -1288,7 +1299,7 @@
         <translation>De gedimensioneerde lijst kan de afsluiterlijst waaruit hij komt (%s) niet vervangen. Kies een andere bestandsnaam.</translation>
     </message>
     <message>
-        <source>Co&amp;lumns...</source>
+        <source>Col&amp;umns...</source>
         <comment>160</comment>
         <translation>&amp;Kolommen...</translation>
     </message>
@@ -1341,6 +1352,41 @@
         <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
         <comment>170</comment>
         <translation>%i cellen waren langer dan een werkbladcel bevat en zijn ingekort; de Warnings van hun regels vermelden het.</translation>
+    </message>
+    <message>
+        <source>Valve data&amp;bases...</source>
+        <comment>171</comment>
+        <translation>Afsluiterdata&amp;bases...</translation>
+    </message>
+    <message>
+        <source>Valve Databases for Lists</source>
+        <comment>172</comment>
+        <translation>Afsluiterdatabases voor lijsten</translation>
+    </message>
+    <message>
+        <source>A list's Series is looked up in every database here; the database of the settings comes first.</source>
+        <comment>173</comment>
+        <translation>De Serie van een lijst wordt in elke database hier gezocht; de database van de instellingen komt eerst.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <comment>174</comment>
+        <translation>&amp;Toevoegen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <comment>175</comment>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>The valve database %s does not read completely, so it is not added.</source>
+        <comment>176</comment>
+        <translation>De afsluiterdatabase %s is niet volledig te lezen en wordt daarom niet toegevoegd.</translation>
+    </message>
+    <message>
+        <source>(settings)</source>
+        <comment>177</comment>
+        <translation>(instellingen)</translation>
     </message>
     <message>
         <source>Stroke [°]</source>

@@ -9,6 +9,7 @@
 #include "gui/common/messages.h"
 #include "gui/controls/multi_list_box.h"
 #include "gui/controls/number_edit.h"
+#include "gui/lists/valve_databases_dialog.h"
 #include "gui/lists/valve_list_model.h"
 #include "gui/lists/valve_list_screen.h"
 #include "gui/screens/double_acting_sizing_screen.h"
@@ -26,6 +27,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
@@ -308,6 +310,34 @@ private slots:
         answers_->ThenMessage(QMessageBox::Ok);
         QVERIFY(!screen->ExportList(QStringLiteral("./project-valves.csv")));
         QVERIFY(answers_->Texts.last().contains(QStringLiteral("cannot replace the valve list")));
+        QCOMPARE(answers_->Unexpected, 0);
+    }
+
+    // A series of another valve database sizes once that database is added for lists; the
+    // program keeps it for the next time the screen opens.
+    void SeriesFromSeveralValveDatabases() {
+        auto screen = OpenSample();
+        QFile::copy(QStringLiteral(VN_SAMPLES "/butterfly-valves"), QStringLiteral("butterfly-valves"));
+        WriteText(QStringLiteral("flaps.csv"), "Tag,Action,Series,Size\nFV-1,DA,\"Concentric, EPDM liner, wafer, "
+                                               "PN16\",100\n");
+        QVERIFY(screen->OpenList(QStringLiteral("flaps.csv")));
+        QVERIFY(QString::fromStdString(screen->Model()->Rows().at(0).cells.back()).contains(QStringLiteral("not in")));
+
+        answers_->Then([](QWidget* modal) {
+            auto* dialog = qobject_cast<VnValveDatabasesDlg*>(modal);
+            QVERIFY(dialog);
+            QVERIFY(dialog->AddDatabase(QStringLiteral("butterfly-valves")));
+            QVERIFY(dialog->AddDatabase(QStringLiteral("ball-valves"))); // the settings' one: no second entry
+            QCOMPARE(dialog->findChild<QListWidget*>(QStringLiteral("databases"))->count(), 2);
+            dialog->accept();
+        });
+        Click(screen.get(), 251);
+        QCOMPARE(QString::fromStdString(screen->Model()->Rows().at(0).cells.back()), QStringLiteral("ok"));
+
+        auto again = std::make_unique<VnValveListDlg>(*app_, app_->GetClient(), ActuatorSample(), "ball-valves");
+        QVERIFY(again->OpenList(QStringLiteral("flaps.csv")));
+        QCOMPARE(QString::fromStdString(again->Model()->Rows().at(0).cells.back()), QStringLiteral("ok"));
+        VnValveDatabasesDlg::Remember({});
         QCOMPARE(answers_->Unexpected, 0);
     }
 

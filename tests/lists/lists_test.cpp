@@ -181,7 +181,7 @@ TEST(ValveList, BadRowsGetTheirReason) {
                                               "Torque 'nan' is not a number",
                                               "Torque 'inf' is not a number",
                                               "Torque '-5' is not above 0",
-                                              "Series 'XY' not in the valve database",
+                                              "Series 'XY' not in the valve database " + kSamples + "/ball-valves",
                                               "Size 55 not in series 'Floating ball, full bore, PTFE seats, PN40'",
                                               "Tag is empty",
                                               "Valve type 'Gate' is not Ball, Butterfly or Plug",
@@ -200,6 +200,32 @@ TEST(ValveList, BadRowsGetTheirReason) {
     ListSizer noDatabase(pneumatic, &missing, {false, 4.0f});
     const Sized m = SizeText(noDatabase, "Tag,Action,Series,Size\nA,FC,X,50\n");
     EXPECT_NE(Status(m.rows.at(0)).find("does not read cleanly"), std::string::npos);
+}
+
+// A series is looked up in every valve database of the run; one that two databases name,
+// or none, is refused naming the files.
+TEST(ValveList, SeveralValveDatabases) {
+    TorqueT pneumatic(kSamples + "/varnox-rp.kav");
+    TorqueDatabase ball(kSamples + "/ball-valves");
+    TorqueDatabase butterfly(kSamples + "/butterfly-valves");
+    const std::string copy = WriteFile(TestDir(), "more-balls", ReadFile(kSamples + "/ball-valves"));
+    TorqueDatabase again(copy);
+    ListSizer sizer(pneumatic, ValveDatabases{&ball, &butterfly}, {false, 5.5f});
+    const std::string list = "Tag,Action,Series,Size\n"
+                             "A,FC,\"Floating ball, full bore, PTFE seats, PN40\",50\n"
+                             "B,FC,\"Concentric, EPDM liner, wafer, PN16\",100\n"
+                             "C,FC,Gate,50\n";
+    const Sized s = SizeText(sizer, list);
+    ASSERT_EQ(s.rows.size(), 3u);
+    EXPECT_EQ(Status(s.rows[0]), "ok");
+    EXPECT_EQ(Status(s.rows[1]), "ok");
+    EXPECT_EQ(Status(s.rows[2]), "Series 'Gate' not in the valve databases " + kSamples + "/ball-valves and " +
+                                     kSamples + "/butterfly-valves");
+
+    ListSizer twice(pneumatic, ValveDatabases{&ball, &butterfly, &again}, {false, 5.5f});
+    EXPECT_EQ(Status(SizeText(twice, list).rows[0]),
+              "Series 'Floating ball, full bore, PTFE seats, PN40' is in 2 valve databases, " + kSamples +
+                  "/ball-valves and " + copy + "; a series must be in one");
 }
 
 // Whole-file faults give one message naming the file and the line.

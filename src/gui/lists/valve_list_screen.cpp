@@ -4,6 +4,7 @@
 #include "gui/chart/chart_view.h"
 #include "gui/common/messages.h"
 #include "gui/lists/list_columns_dialog.h"
+#include "gui/lists/valve_databases_dialog.h"
 #include "gui/lists/valve_list_model.h"
 #include "gui/lists/work_progress.h"
 #include "gui/report/datasheet_flow.h"
@@ -54,6 +55,7 @@ constexpr int kWritten = 247;
 constexpr int kAccount = 248;
 constexpr int kDecimal = 249;
 constexpr int kColumnsButton = 250;
+constexpr int kDatabasesButton = 251;
 constexpr int kCloseButton = 2;
 
 // A status column may carry a long reason; past this the tool tip shows it whole.
@@ -171,6 +173,9 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     connect(open, &QPushButton::clicked, this, &VnValveListDlg::CmOpen);
     columns_ = AddButton(kColumnsButton, 160);
     connect(columns_, &QPushButton::clicked, this, &VnValveListDlg::CmColumns);
+    databases_ = AddButton(kDatabasesButton, 171);
+    connect(databases_, &QPushButton::clicked, this, &VnValveListDlg::CmValveDatabases);
+    LoadAddedDatabases(VnValveDatabasesDlg::Remembered());
     decimal_ = new QComboBox(this);
     decimal_->setProperty("controlId", kDecimal);
     decimal_->setObjectName(QStringLiteral("list%1").arg(kDecimal));
@@ -201,6 +206,7 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     reading->addWidget(decimalLabel);
     reading->addWidget(decimal_);
     reading->addWidget(columns_);
+    reading->addWidget(databases_);
     columns_->setEnabled(false);
     reading->addStretch(1);
     layout->insertLayout(layout->indexOf(account_) + 1, reading);
@@ -313,7 +319,10 @@ std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer(const std::vector<ColumnCho
     list.decimal = static_cast<DecimalChoice>(std::max(decimal_->currentIndex(), 0));
     list.columns = columns;
     // an unusable database is still handed over: the rows that name a series then say why
-    return std::make_unique<ListSizer>(*ActuatorData, Database.get(), list);
+    ValveDatabases databases{Database.get()};
+    for (const auto& database : added_)
+        databases.push_back(database.get());
+    return std::make_unique<ListSizer>(*ActuatorData, std::move(databases), list);
 }
 
 QString VnValveListDlg::StartFolder() const {
@@ -330,6 +339,28 @@ void VnValveListDlg::CmOpen() {
     decimal_->setCurrentIndex(0);
     if (!OpenList(chosen))
         decimal_->setCurrentIndex(shown);
+}
+
+void VnValveListDlg::LoadAddedDatabases(const QStringList& files) {
+    added_.clear();
+    for (const QString& file : files) {
+        auto database = std::make_unique<TorqueDatabase>(LocalName(file));
+        if (database->IsUsable())
+            added_.push_back(std::move(database));
+    }
+}
+
+void VnValveListDlg::CmValveDatabases() {
+    QStringList added;
+    for (const auto& database : added_)
+        added << QFile::decodeName(QByteArray::fromStdString(database->GetFileName()));
+    VnValveDatabasesDlg dialog(QString::fromStdString(Database->GetFileName()), added, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    VnValveDatabasesDlg::Remember(dialog.Added());
+    LoadAddedDatabases(dialog.Added());
+    if (!listFile_.isEmpty())
+        OpenList(listFile_);
 }
 
 void VnValveListDlg::CmColumns() {

@@ -62,6 +62,7 @@ public:
 public slots:
     void CmOpen();
     void CmColumns();
+    void CmValveDatabases();
     void CmExport();
     void CmPdfDatasheets();
     void CmTextDatasheets();
@@ -71,6 +72,8 @@ protected:
 
 private:
     std::unique_ptr<ListSizer> MakeSizer(const std::vector<ColumnChoice>& columns) const;
+    // Reads the databases added for lists (a file that no longer reads cleanly stays out).
+    void LoadAddedDatabases(const QStringList& files);
     QPushButton* AddButton(int controlId, int textId);
     void ShowSummary(const QString& fileName, const ListJobResult& result);
     // Asks which decimal mark a list uses; false when the user cancels.
@@ -91,6 +94,8 @@ private:
 
     std::unique_ptr<::ActuatorData> ActuatorData;
     std::unique_ptr<TorqueDatabase> Database;
+    // the valve databases added for lists, after the settings' one
+    std::vector<std::unique_ptr<TorqueDatabase>> added_;
     std::unique_ptr<ListSizer> sizer_; // the sizer of the list shown; null before one is open
     QString listFile_;
     std::vector<std::string> header_; // the header line of the list shown
@@ -103,6 +108,7 @@ private:
     QLabel* account_ = nullptr;
     QComboBox* decimal_ = nullptr;
     QPushButton* columns_ = nullptr;
+    QPushButton* databases_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* datasheets_ = nullptr;
     VnChartView* chart_ = nullptr;
