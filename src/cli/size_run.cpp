@@ -231,11 +231,15 @@ int RunSizing(const CliOptions& options) {
             std::fprintf(stderr, "vnsize: %s\n", line.c_str());
         writer = toStandardOutput ? MakeCsvStreamWriter(stdout, ready.Format())
                                   : MakeListWriter(ListFileKindOf(options.output), options.output, ready.Format());
-        writeFailed = !writer || !writer->Begin(ready.OutputHeader(), ready.OutputKinds());
+        // a workbook's Assumptions sheet holds the same, with the list and the day it was sized
+        const DatasheetDate today = Today();
+        account.insert(account.begin(), {"list: " + options.list,
+                                         Format("sized: %04d-%02d-%02d", today.year, today.month, today.day)});
+        writeFailed = !writer || !BeginSizedList(*writer, ready, account);
         return !writeFailed && stopRequested == 0;
     };
     const auto onRow = [&](SizedRow&& row, unsigned long long bytesRead) {
-        if (!writer->Row(row.cells)) {
+        if (!WriteSizedRow(*writer, row)) {
             writeFailed = true;
             return false;
         }

@@ -3,6 +3,7 @@
 #include "core/data/actuator_file.h"
 #include "core/text/text_util.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -37,7 +38,38 @@ struct Survey {
     MarkCell point, comma, either;
     std::map<std::string, std::vector<long>> tags; // every tag's lines, folded
     long records = 0;
+    // per column: its widest cell, whether any cell is filled, and whether every filled one
+    // is a number with a decimal point, or with a decimal comma
+    std::vector<double> widths;
+    std::vector<bool> filled, byPoint, byComma;
 };
+
+// A cell a spreadsheet would keep as a number: no unit, and no leading zero ("007" is a
+// name, not seven).
+bool NumberCell(const std::string& cell, DecimalMark mark) {
+    double value = 0;
+    if (!ParseListNumber(cell, mark, value))
+        return false;
+    const std::string text = TrimmedCell(cell);
+    const std::size_t digits = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    return !(text.size() > digits + 1 && text[digits] == '0' && text[digits + 1] >= '0' && text[digits + 1] <= '9');
+}
+
+void SurveyCells(const std::vector<std::string>& fields, Survey& survey) {
+    // a long remark says nothing more of its column's width past this
+    constexpr double kWidest = 200;
+    for (std::size_t c = 0; c < fields.size() && c < survey.widths.size(); ++c) {
+        const std::string& cell = fields[c];
+        survey.widths[c] = std::max(survey.widths[c], std::min(kWidest, static_cast<double>(Utf8Length(cell))));
+        if (cell.find_first_not_of(" \t\r\n") == std::string::npos)
+            continue;
+        survey.filled[c] = true;
+        if (survey.byPoint[c])
+            survey.byPoint[c] = NumberCell(cell, DecimalMark::Point);
+        if (survey.byComma[c])
+            survey.byComma[c] = NumberCell(cell, DecimalMark::Comma);
+    }
+}
 
 // Settles the decimal mark, or says why the list cannot be read with one.
 bool DecideMark(const Survey& survey, const ListSettings& settings, ListFormat& format, std::string& message) {
@@ -94,11 +126,17 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
                 return false;
             numbers = sizer.NumberColumns();
             tagColumn = sizer.Columns()[ListRole::Tag].column;
+            const std::size_t columns = record.fields.size();
+            survey.widths.assign(columns, 0);
+            survey.filled.assign(columns, false);
+            survey.byPoint.assign(columns, true);
+            survey.byComma.assign(columns, true);
             return true;
         }
         if (BlankRecord(record))
             return true;
         ++survey.records;
+        SurveyCells(record.fields, survey);
         auto field = [&record](int c) -> const std::string& {
             static const std::string none;
             return c >= 0 && static_cast<std::size_t>(c) < record.fields.size() ? record.fields[static_cast<std::size_t>(c)]
@@ -127,6 +165,10 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
     format.byteOrderMark = surveyed.format.byteOrderMark;
     result.format = format;
     sizer.SetDecimalMark(format.decimalComma, format.decimalSource);
+    std::vector<bool> numeric(survey.filled.size());
+    for (std::size_t c = 0; c < numeric.size(); ++c)
+        numeric[c] = survey.filled[c] && (format.decimalComma ? survey.byComma[c] : survey.byPoint[c]);
+    sizer.SetColumnSurvey(survey.widths, numeric);
     std::map<std::string, std::vector<long>> repeated;
     for (auto& [tag, lines] : survey.tags)
         if (lines.size() > 1)

@@ -12,6 +12,7 @@
 #include "core/units/conversions.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -153,6 +154,7 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     }
     auto finish = [&](std::vector<std::string> results) {
         results.resize(added);
+        row.exact.resize(added, std::numeric_limits<float>::quiet_NaN());
         std::string warnings;
         for (const std::string& warning : row.warnings)
             warnings += (warnings.empty() ? "" : "; ") + warning;
@@ -264,12 +266,29 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
                                  settings_.imperial ? "29 to 145 psi" : "2 to 10 bar"));
     }
 
+    // the added cells, and beside each torque the value it was rounded from: a workbook
+    // keeps the value and shows it as the screens do
     const bool imperial = settings_.imperial;
     std::vector<std::string> r;
+    const float none = std::numeric_limits<float>::quiet_NaN();
+    auto text = [&](std::string cell) {
+        r.push_back(std::move(cell));
+        row.exact.push_back(none);
+    };
+    auto torque = [&](float nm) { // in Nm, shown in the list's unit
+        const float shown = imperial ? NmToInLb(nm) : nm;
+        r.push_back(Whole(shown));
+        row.exact.push_back(shown);
+    };
+    auto whole = [&](float value) { // already in the list's unit
+        r.push_back(Whole(value));
+        row.exact.push_back(value);
+    };
     if (pneumatic_)
-        r.push_back(ValueText(row.typedPressure));
-    r.insert(r.end(), {byDatabase && !typeGiven ? "" : ValveTypeName(row.valveType), ValueText(row.safety), ValueText(row.seating),
-                       ValueText(row.running)});
+        text(ValueText(row.typedPressure));
+    text(byDatabase && !typeGiven ? "" : ValveTypeName(row.valveType));
+    for (float factor : {row.safety, row.seating, row.running})
+        text(ValueText(factor));
     if (pneumatic_) {
         const TorqueT& data = *pneumatic_;
         if (row.doubleActing) {
@@ -299,36 +318,54 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     if (pneumatic_) {
         const TorqueT& data = *pneumatic_;
         const bool sr = !row.doubleActing;
-        r.insert(r.end(), {byDatabase ? Shown(o.required, imperial) : Whole(row.typedValue * row.safety),
-                           Shown(o.run, imperial), Shown(o.seat, imperial)});
+        if (byDatabase)
+            torque(o.required);
+        else
+            whole(row.typedValue * row.safety);
+        torque(o.run);
+        torque(o.seat);
         if (o.found) {
-            r.push_back(sr ? ModelText(data.GetSrModel(o.index), data.GetSize(o.index))
-                           : ModelText(data.GetDaModel(o.index), data.GetSize(o.index)));
-            if (sr)
-                r.insert(r.end(), {::Format("%i", o.springSet), Shown(o.airStart, imperial), Shown(o.airEnd, imperial),
-                                   Shown(o.springStart, imperial), Shown(o.springEnd, imperial), ""});
-            else
-                r.insert(r.end(), {"", "", "", "", "", Shown(o.output, imperial)});
+            text(sr ? ModelText(data.GetSrModel(o.index), data.GetSize(o.index))
+                    : ModelText(data.GetDaModel(o.index), data.GetSize(o.index)));
+            if (sr) {
+                text(::Format("%i", o.springSet));
+                for (float nm : {o.airStart, o.airEnd, o.springStart, o.springEnd})
+                    torque(nm);
+                text("");
+            } else {
+                for (int blank = 0; blank < 5; ++blank)
+                    text("");
+                torque(o.output);
+            }
         } else {
-            r.insert(r.end(), {"---", "", "", "", "", "", ""});
+            text("---");
+            for (int blank = 0; blank < 6; ++blank)
+                text("");
         }
     } else {
         const TorqueE& data = *electric_;
-        r.insert(r.end(), {Shown(o.required, imperial), Shown(o.run, imperial), Shown(o.seat, imperial)});
+        for (float nm : {o.required, o.run, o.seat})
+            torque(nm);
         if (o.found) {
             const TorqueEItem& item = data.Item(o.index);
             auto own = [imperial](int nm) {
                 return ::Format("%i", imperial ? TruncToInt(NmToInLb(static_cast<float>(nm))) : nm);
             };
-            r.insert(r.end(), {data.GetModel(o.index), own(item.breakSeatTorque), own(item.runTorque)});
+            text(data.GetModel(o.index));
+            text(own(item.breakSeatTorque));
+            text(own(item.runTorque));
         } else {
-            r.insert(r.end(), {"---", "", ""});
+            text("---");
+            text("");
+            text("");
         }
     }
     double margin = 0;
-    r.push_back(o.found && o.Margin(margin) ? NumberText(margin, 1) : "");
-    r.push_back(""); // the warnings, filled in by finish
+    const bool hasMargin = o.found && o.Margin(margin);
+    r.push_back(hasMargin ? NumberText(margin, 1) : "");
+    row.exact.push_back(hasMargin ? static_cast<float>(margin) : none);
+    text(""); // the warnings, filled in by finish
     row.status = o.found ? RowStatus::Ok : RowStatus::NoFit;
-    r.push_back(o.found ? "ok" : noFit.empty() ? "no fit" : "no fit: " + noFit);
+    text(o.found ? "ok" : noFit.empty() ? "no fit" : "no fit: " + noFit);
     return finish(r);
 }

@@ -4,6 +4,8 @@
 #include "core/sizing/selection.h"
 #include "core/text/text_util.h"
 
+#include <algorithm>
+
 namespace {
 
 // A list repeats a few pressure and factor sets; a list with a new set on every row keeps
@@ -134,6 +136,16 @@ bool ListSizer::SetHeader(const std::vector<std::string>& header, const ListForm
     return fault_ == HeaderFault::None;
 }
 
+void ListSizer::SetColumnSurvey(const std::vector<double>& widths, const std::vector<bool>& numbers) {
+    for (std::size_t c = 0; c < inputColumns_; ++c) {
+        if (c < widths.size())
+            widths_[c] = std::max(widths_[c], widths[c]);
+        // a tag is a name, whatever its digits
+        if (c < numbers.size() && numbers[c] && static_cast<int>(c) != columns_[ListRole::Tag].column)
+            outputKinds_[c] = CellKind::Number;
+    }
+}
+
 void ListSizer::SetDecimalMark(bool decimalComma, DecimalSource source) {
     format_.decimalComma = decimalComma;
     format_.decimalSource = source;
@@ -164,6 +176,7 @@ void ListSizer::BuildOutputHeader(const std::vector<std::string>& header) {
     else
         added.insert(added.end(), {"Break", "Run", "Seat", lc::kActuator, "Break/Seat", "Actuator run"});
     added.insert(added.end(), {"Margin", lc::kWarnings, lc::kStatus});
+    widths_.assign(header.size(), 0);
     for (const std::string& name : added) {
         if (name == lc::kActuator)
             actuatorColumn_ = outputHeader_.size();
@@ -171,6 +184,9 @@ void ListSizer::BuildOutputHeader(const std::vector<std::string>& header) {
         const bool text = name == lc::kActuator || name == lc::kStatus || name == lc::kWarnings ||
                           name == lc::kValveTypeUsed;
         outputKinds_.push_back(text ? CellKind::Text : CellKind::Number);
+        // the added cells' widths are known before the rows: a reason or warnings run long
+        const bool reasons = name == lc::kStatus || name == lc::kWarnings;
+        widths_.push_back(reasons ? 50 : name == lc::kActuator ? 12 : 8);
     }
 }
 

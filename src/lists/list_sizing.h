@@ -54,6 +54,9 @@ struct SizedRow {
     std::vector<std::string> cells;
     std::string tag;
     std::vector<std::string> warnings; // also in the Warnings cell
+    // Per added column, the value a rounded number cell shows (in the list's units); NaN
+    // for the others. A workbook stores it and shows it rounded as the cell reads.
+    std::vector<float> exact;
     SizingOutcome outcome; // the answer behind the cells, for a chart or a datasheet
     // What went into the sizing, as the screens would have it (valid unless an error).
     std::string typedTorque; // the torque text as the list gives it, or the database torque
@@ -109,6 +112,12 @@ public:
     // The tags that stand on more than one row (as FoldedTag compares them), with their
     // lines: each such row gets a warning naming the others.
     void SetRepeatedTags(std::map<std::string, std::vector<long>> lines) { repeated_ = std::move(lines); }
+    // What the whole list shows of its own columns: per input column the widest cell, in
+    // characters, and whether every cell that is not empty is a number in the list's
+    // convention (such a column is written as numbers where a format knows them).
+    void SetColumnSurvey(const std::vector<double>& widths, const std::vector<bool>& numbers);
+    // Per output column, how wide its cells are, in characters.
+    const std::vector<double>& ColumnWidths() const { return widths_; }
     // A tag as repeated tags are compared: blanks cut, upper case.
     static std::string FoldedTag(std::string_view tag);
 
@@ -169,6 +178,7 @@ private:
     std::size_t actuatorColumn_ = 0;
     std::vector<std::string> outputHeader_;
     std::vector<CellKind> outputKinds_;
+    std::vector<double> widths_;
     std::map<std::string, std::vector<long>> repeated_;
     // spring-return searches by pressure, factors and action: a list mostly repeats a few
     mutable std::map<std::tuple<float, float, float, int>, std::unique_ptr<SpringReturnSearch>> searches_;

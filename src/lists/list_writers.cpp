@@ -6,6 +6,7 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -239,18 +240,35 @@ public:
             error_ = temp_.Target() + ": the workbook could not be started";
             return false;
         }
+        // the Assumptions sheet comes second; in constant memory a sheet is written row by
+        // row, so it is made now and filled at the end
+        if (!layout_.assumptions.empty())
+            assumptions_ = workbook_add_worksheet(book_, "Assumptions");
         bold_ = workbook_add_format(book_);
         format_set_bold(bold_);
-        worksheet_freeze_panes(sheet_, 1, 0);
+        for (int decimals = 0; decimals < 2; ++decimals) {
+            rounded_[decimals] = workbook_add_format(book_);
+            format_set_num_format(rounded_[decimals], decimals == 0 ? "0" : "0.0");
+        }
+        worksheet_freeze_panes(sheet_, 1, static_cast<lxw_col_t>(std::max(layout_.frozenColumns, 0)));
         // the sizing's own Warnings column is the last of that name
         for (std::size_t c = header.size(); c-- > 0 && warnings_ < 0;)
             if (header[c] == list_columns::kWarnings)
                 warnings_ = static_cast<int>(c);
         for (std::size_t c = 0; c < header.size() && c < LXW_COL_MAX; ++c) {
-            const double width = std::max<double>(10, static_cast<double>(Utf8Length(header[c])) + 2);
+            const double content = c < layout_.widths.size() ? layout_.widths[c] : 0;
+            const double width =
+                std::min(kWidestColumn, std::max({10.0, static_cast<double>(Utf8Length(header[c])), content}) + 2);
             worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
         }
         return Write(header, true);
+    }
+    void SetLayout(const SheetLayout& layout) override { layout_ = layout; }
+    bool Row(const std::vector<std::string>& cells, const std::vector<float>& exact) override {
+        exact_ = &exact;
+        const bool written = Row(cells);
+        exact_ = nullptr;
+        return written;
     }
     bool Row(const std::vector<std::string>& cells) override {
         // a workbook cell holds at most 32767 characters: a longer one is cut, and the row
@@ -271,6 +289,10 @@ public:
     bool Commit() override {
         if (!book_ || !error_.empty())
             return false;
+        if (row_ > 1 && !header_.empty())
+            worksheet_autofilter(sheet_, 0, 0, row_ - 1,
+                                 static_cast<lxw_col_t>(std::min<std::size_t>(header_.size(), LXW_COL_MAX) - 1));
+        WriteAssumptions();
         const lxw_error result = workbook_close(book_);
         book_ = nullptr;
         if (result != LXW_NO_ERROR) {
@@ -290,11 +312,20 @@ private:
             error_ = temp_.Target() + ": a workbook holds at most 1048576 rows";
             return false;
         }
+        const std::size_t exactFrom = exact_ && exact_->size() <= cells.size() ? cells.size() - exact_->size() : 0;
         for (std::size_t c = 0; c < cells.size() && c < LXW_COL_MAX; ++c) {
             const auto col = static_cast<lxw_col_t>(c);
             double value = 0;
-            if (!header && c < kinds_.size() && kinds_[c] == CellKind::Number &&
-                NumberCell(cells[c], format_.decimalComma, value)) {
+            const bool number = !header && c < kinds_.size() && kinds_[c] == CellKind::Number &&
+                                NumberCell(cells[c], format_.decimalComma, value);
+            const float more = exact_ && c >= exactFrom ? (*exact_)[c - exactFrom] : std::nanf("");
+            if (number && std::isfinite(more)) {
+                // the value the cell was rounded from, shown as the cell reads
+                // as the single-precision value reads, not its binary tail (50.292, not 50.29199981...)
+                const bool decimal = cells[c].find_first_of(".,") != std::string::npos;
+                const double shown = std::strtod(ShortestFloat(more).c_str(), nullptr);
+                worksheet_write_number(sheet_, row_, col, shown, rounded_[decimal ? 1 : 0]);
+            } else if (number) {
                 worksheet_write_number(sheet_, row_, col, value, nullptr);
             } else if (!cells[c].empty()) {
                 const std::string text = CutChars(cells[c], kCellChars);
@@ -305,7 +336,27 @@ private:
         return true;
     }
 
+    void WriteAssumptions() {
+        if (!assumptions_)
+            return;
+        lxw_row_t row = 0;
+        for (const std::string& line : layout_.assumptions) {
+            const std::size_t colon = line.find(": ");
+            const std::string label = CutChars(line.substr(0, colon), kCellChars);
+            worksheet_write_string(assumptions_, row, 0, label.c_str(), bold_);
+            if (colon != std::string::npos) {
+                const std::string text = CutChars(line.substr(colon + 2), kCellChars);
+                worksheet_write_string(assumptions_, row, 1, text.c_str(), nullptr);
+            }
+            ++row;
+        }
+        worksheet_set_column(assumptions_, 0, 0, 28, nullptr);
+        worksheet_set_column(assumptions_, 1, 1, 100, nullptr);
+    }
+
     static constexpr std::size_t kCellChars = 32767;
+    // a column no wider than this many characters: a long remark wraps out of sight
+    static constexpr double kWidestColumn = 60;
 
     TempFile temp_;
     ListFormat format_;
@@ -315,6 +366,10 @@ private:
     lxw_workbook* book_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;
+    lxw_format* rounded_[2] = {nullptr, nullptr};
+    lxw_worksheet* assumptions_ = nullptr;
+    SheetLayout layout_;
+    const std::vector<float>* exact_ = nullptr;
     lxw_row_t row_ = 0;
 };
 
@@ -385,4 +440,17 @@ std::string JsonString(const std::string& text) {
         }
     }
     return out + '"';
+}
+
+bool BeginSizedList(ListWriter& writer, const ListSizer& sizer, const std::vector<std::string>& assumptions) {
+    SheetLayout layout;
+    layout.frozenColumns = sizer.Columns()[ListRole::Tag].column + 1;
+    layout.widths = sizer.ColumnWidths();
+    layout.assumptions = assumptions;
+    writer.SetLayout(layout);
+    return writer.Begin(sizer.OutputHeader(), sizer.OutputKinds());
+}
+
+bool WriteSizedRow(ListWriter& writer, const SizedRow& row) {
+    return writer.Row(row.cells, row.exact);
 }

@@ -17,12 +17,28 @@ enum class ListFileKind { Csv, Xlsx, Json };
 // The kind a file name asks for by its suffix (".xlsx", ".json", otherwise CSV).
 ListFileKind ListFileKindOf(const std::string& fileName);
 
+// How a workbook lays its sheet out; other formats have no layout.
+struct SheetLayout {
+    int frozenColumns = 0;      // columns kept in view at the left, besides the header row
+    std::vector<double> widths; // per column, in characters; empty: as wide as the header
+    // The lines of a second sheet, "Assumptions": "label: text" goes into two cells.
+    std::vector<std::string> assumptions;
+};
+
 class ListWriter {
 public:
     virtual ~ListWriter() = default;
+    // Before Begin: the sheet's layout, for a writer that has one.
+    virtual void SetLayout(const SheetLayout&) {}
     // The header and per column whether its cells are numbers.
     virtual bool Begin(const std::vector<std::string>& header, const std::vector<CellKind>& kinds) = 0;
     virtual bool Row(const std::vector<std::string>& cells) = 0;
+    // A row whose last exact.size() cells may stand for a value more precise than they show
+    // (NaN where not); a writer that keeps numbers stores that value.
+    virtual bool Row(const std::vector<std::string>& cells, const std::vector<float>& exact) {
+        (void)exact;
+        return Row(cells);
+    }
     // Finishes the file and puts it in place; false when anything failed on the way.
     virtual bool Commit() = 0;
     // What went wrong, naming the file; empty when nothing did.
@@ -41,6 +57,12 @@ protected:
 std::unique_ptr<ListWriter> MakeListWriter(ListFileKind kind, const std::string& fileName, const ListFormat& format);
 // CSV into a stream that stays open (standard output).
 std::unique_ptr<ListWriter> MakeCsvStreamWriter(std::FILE* stream, const ListFormat& format);
+
+// A sized list into a writer, as the list screen and vnsize write it: the sizer's header
+// and kinds and, for a workbook, the header row and the Tag column kept in view, columns
+// as wide as their contents and the Assumptions sheet; then each row with its exact values.
+bool BeginSizedList(ListWriter& writer, const ListSizer& sizer, const std::vector<std::string>& assumptions);
+bool WriteSizedRow(ListWriter& writer, const SizedRow& row);
 
 // One CSV field, quoted when it holds the separator, a quote or a line break.
 std::string CsvField(const std::string& text, char separator);

@@ -1,6 +1,7 @@
 #include "gui/lists/valve_list_screen.h"
 
 #include "core/tables/table_copy.h"
+#include "core/text/text_util.h"
 #include "gui/chart/chart_view.h"
 #include "gui/common/messages.h"
 #include "gui/lists/list_columns_dialog.h"
@@ -481,13 +482,25 @@ bool VnValveListDlg::ExportList(const QString& fileName) {
     // an abandoned writer takes its temporary file with it: a cancel leaves no file
     std::unique_ptr<ListWriter> writer = MakeListWriter(ListFileKindOf(target), target, sizer_->Format());
     const std::vector<SizedRow>& rows = model_->Rows();
-    bool ok = writer->Begin(sizer_->OutputHeader(), sizer_->OutputKinds());
+    // a workbook's Assumptions sheet: the list, the day, the data files and how it was read
+    const DatasheetDate today = Context.Today();
+    std::vector<std::string> assumptions = {
+        "list: " + LocalName(QDir::toNativeSeparators(listFile_)),
+        Format("sized: %04d-%02d-%02d", today.year, today.month, today.day),
+        "actuator range: " + Context.GetSettings().ActuatorFile};
+    std::string databases = Database->GetFileName();
+    for (const auto& database : added_)
+        databases += ", " + database->GetFileName();
+    assumptions.push_back("valve databases: " + databases);
+    for (const std::string& line : AccountLines(AccountOf(*sizer_)))
+        assumptions.push_back(line);
+    bool ok = BeginSizedList(*writer, *sizer_, assumptions);
     {
         WorkProgress progress(this, Filled(Str(149), {QFileInfo(fileName).fileName()}), rows.size(), progressDelay_);
         for (std::size_t r = 0; ok && r < rows.size(); ++r) {
             if (!progress.Step(r))
                 return false;
-            ok = writer->Row(rows[r].cells);
+            ok = WriteSizedRow(*writer, rows[r]);
         }
     }
     if (!ok || !writer->Commit()) {
