@@ -112,6 +112,7 @@ public:
     // The tags that stand on more than one row (as FoldedTag compares them), with their
     // lines: each such row gets a warning naming the others.
     void SetRepeatedTags(std::map<std::string, std::vector<long>> lines) { repeated_ = std::move(lines); }
+    const std::map<std::string, std::vector<long>>& RepeatedTags() const { return repeated_; }
     // What the whole list shows of its own columns: per input column the widest cell, in
     // characters, and whether every cell that is not empty is a number in the list's
     // convention (such a column is written as numbers where a format knows them).

@@ -1781,6 +1781,36 @@
         <translation>Feder</translation>
     </message>
     <message>
+        <source>&amp;Save List</source>
+        <comment>262</comment>
+        <translation>&amp;Liste speichern</translation>
+    </message>
+    <message>
+        <source>Replace the valve list %s with the edited one?</source>
+        <comment>263</comment>
+        <translation>Die Armaturenliste %s durch die bearbeitete ersetzen?</translation>
+    </message>
+    <message>
+        <source>The list came as a workbook: it is saved as a new workbook of its cells, without the styles.</source>
+        <comment>264</comment>
+        <translation>Die Liste kam als Arbeitsmappe: Sie wird als neue Arbeitsmappe ihrer Zellen gespeichert, ohne Formatierung.</translation>
+    </message>
+    <message>
+        <source>Edited, not saved yet</source>
+        <comment>265</comment>
+        <translation>Bearbeitet, noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The list has edits that are not saved. Discard them?</source>
+        <comment>266</comment>
+        <translation>Die Liste hat ungespeicherte Änderungen. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Recent</source>
+        <comment>267</comment>
+        <translation>Z&amp;uletzt</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>

@@ -1781,6 +1781,36 @@
         <translation>ressort</translation>
     </message>
     <message>
+        <source>&amp;Save List</source>
+        <comment>262</comment>
+        <translation>Enregistrer la &amp;liste</translation>
+    </message>
+    <message>
+        <source>Replace the valve list %s with the edited one?</source>
+        <comment>263</comment>
+        <translation>Remplacer la liste de vannes %s par la liste modifiée ?</translation>
+    </message>
+    <message>
+        <source>The list came as a workbook: it is saved as a new workbook of its cells, without the styles.</source>
+        <comment>264</comment>
+        <translation>La liste venait d'un classeur : elle est enregistrée comme un nouveau classeur de ses cellules, sans la mise en forme.</translation>
+    </message>
+    <message>
+        <source>Edited, not saved yet</source>
+        <comment>265</comment>
+        <translation>Modifié, pas encore enregistré</translation>
+    </message>
+    <message>
+        <source>The list has edits that are not saved. Discard them?</source>
+        <comment>266</comment>
+        <translation>La liste a des modifications non enregistrées. Les abandonner ?</translation>
+    </message>
+    <message>
+        <source>&amp;Recent</source>
+        <comment>267</comment>
+        <translation>&amp;Récentes</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>

@@ -1781,6 +1781,36 @@
         <translation>veer</translation>
     </message>
     <message>
+        <source>&amp;Save List</source>
+        <comment>262</comment>
+        <translation>&amp;Lijst opslaan</translation>
+    </message>
+    <message>
+        <source>Replace the valve list %s with the edited one?</source>
+        <comment>263</comment>
+        <translation>De afsluiterlijst %s vervangen door de bewerkte lijst?</translation>
+    </message>
+    <message>
+        <source>The list came as a workbook: it is saved as a new workbook of its cells, without the styles.</source>
+        <comment>264</comment>
+        <translation>De lijst kwam als werkmap: ze wordt opgeslagen als nieuwe werkmap van haar cellen, zonder de opmaak.</translation>
+    </message>
+    <message>
+        <source>Edited, not saved yet</source>
+        <comment>265</comment>
+        <translation>Bewerkt, nog niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>The list has edits that are not saved. Discard them?</source>
+        <comment>266</comment>
+        <translation>De lijst heeft bewerkingen die niet zijn opgeslagen. Weggooien?</translation>
+    </message>
+    <message>
+        <source>&amp;Recent</source>
+        <comment>267</comment>
+        <translation>&amp;Recent</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>

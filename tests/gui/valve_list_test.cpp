@@ -341,6 +341,46 @@ private slots:
         QCOMPARE(answers_->Unexpected, 0);
     }
 
+    // A cell edited in place sizes its row again at once; Save List writes the list back as
+    // it came, with the edit, after asking; the list is offered again next time.
+    void EditInPlaceAndSave() {
+        auto screen = OpenSample();
+        WriteText(QStringLiteral("edit.csv"), "Tag;Action;Torque;Note\r\nA;DA;tbd;x\r\nB;FC;45;y\r\n");
+        QVERIFY(screen->OpenList(QStringLiteral("edit.csv")));
+        ValveListModel* model = screen->Model();
+        QCOMPARE(model->Rows().at(0).status, RowStatus::Error);
+        const QModelIndex torque = screen->Table()->model()->index(0, 2);
+        QVERIFY(torque.flags() & Qt::ItemIsEditable);
+        QVERIFY(!(screen->Table()->model()->index(0, model->columnCount() - 1).flags() & Qt::ItemIsEditable));
+        // as the table's editor commits a typed value
+        QVERIFY(screen->Table()->model()->setData(torque, QStringLiteral("38,5")));
+        QCOMPARE(model->Rows().at(0).status, RowStatus::Ok);
+        QCOMPARE(model->Rows().at(0).typedValue, 38.5f);
+        QVERIFY(model->HasEdits());
+        const QString summary = screen->findChild<QLabel*>(QStringLiteral("label245"))->text();
+        QVERIFY2(summary.contains(flavour::kPneumatic ? QStringLiteral("Sized: 2") : QStringLiteral("Sized: 1")),
+                 qPrintable(summary));
+
+        answers_->ThenMessage(QMessageBox::Yes);
+        QVERIFY(screen->SaveList());
+        QCOMPARE(ReadText(QStringLiteral("edit.csv")), QByteArray("Tag;Action;Torque;Note\r\nA;DA;38,5;x\r\nB;FC;45;y\r\n"));
+        QVERIFY(!model->HasEdits());
+        QVERIFY(screen->Reload());
+        QCOMPARE(model->Rows().at(0).status, RowStatus::Ok);
+
+        // an edit not saved is not lost without a word
+        QVERIFY(screen->Table()->model()->setData(screen->Table()->model()->index(0, 2), QStringLiteral("tbd")));
+        answers_->ThenMessage(QMessageBox::No);
+        QVERIFY(!screen->Reload());
+        QCOMPARE(model->Rows().at(0).status, RowStatus::Error);
+
+        auto again = std::make_unique<VnValveListDlg>(*app_, app_->GetClient(), ActuatorSample(), "ball-valves");
+        again->ReopenLast();
+        QCOMPARE(again->Model()->Rows().size(), std::size_t(2));
+        QCOMPARE(answers_->Unexpected, 0);
+        model->ClearEdited();
+    }
+
     // A list whose columns the names cannot settle: the user says which is which, once for
     // every list with that header line; a list that shows no decimal mark asks for one.
     void TheUserSaysWhatTheListCannot() {

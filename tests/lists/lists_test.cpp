@@ -7,6 +7,7 @@
 #include "core/units/conversions.h"
 #include "list_support.h"
 #include "lists/list_datasheet.h"
+#include "lists/list_edit.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
 #include "test_support.h"
@@ -226,6 +227,25 @@ TEST(ValveList, SeveralValveDatabases) {
     EXPECT_EQ(Status(SizeText(twice, list).rows[0]),
               "Series 'Floating ball, full bore, PTFE seats, PN40' is in 2 valve databases, " + kSamples +
                   "/ball-valves and " + copy + "; a series must be in one");
+}
+
+// An edited cell sizes its row again, and a changed tag takes the warning of a repeated tag
+// off the row it no longer repeats; only the list's own cells can be edited.
+TEST(ValveList, EditingACellSizesAgain) {
+    TorqueT pneumatic(kSamples + "/varnox-rp.kav");
+    ListSizer sizer(pneumatic, nullptr, {false, 5.5f});
+    Sized s = SizeText(sizer, "Tag,Action,Torque\nA,FC,45\nA,DA,38\nB,FC,tbd\n");
+    ASSERT_NE(Cell(s, 0, "Warnings").find("tag A is also on line 3"), std::string::npos);
+    EXPECT_EQ(EditListCell(sizer, s.rows, 1, 0, "C"), (std::vector<std::size_t>{0, 1}));
+    EXPECT_EQ(Cell(s, 0, "Warnings"), "");
+    EXPECT_EQ(s.rows[1].tag, "C");
+    EXPECT_EQ(EditListCell(sizer, s.rows, 2, 2, "60"), (std::vector<std::size_t>{2}));
+    EXPECT_EQ(Status(s.rows[2]), "ok");
+    EXPECT_EQ(Cell(s, 2, "Break"), "72");
+    EXPECT_EQ(OwnCells(sizer, s.rows[2]), (std::vector<std::string>{"B", "FC", "60"}));
+    EXPECT_TRUE(EditListCell(sizer, s.rows, 2, sizer.AddedFrom(), "x").empty());
+    EXPECT_EQ(EditListCell(sizer, s.rows, 0, 0, "C"), (std::vector<std::size_t>{0, 1}));
+    EXPECT_NE(Cell(s, 1, "Warnings").find("tag C is also on line 2"), std::string::npos);
 }
 
 // Whole-file faults give one message naming the file and the line.

@@ -1,5 +1,7 @@
 #include "gui/lists/valve_list_model.h"
 
+#include "gui/common/messages.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -26,13 +28,50 @@ QColor WarningShade() {
 ValveListModel::ValveListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ValveListModel::SetList(std::vector<std::string> header, std::vector<CellKind> kinds, bool decimalComma,
-                             std::vector<SizedRow> rows) {
+                             std::vector<SizedRow> rows, std::size_t ownColumns) {
     beginResetModel();
     header_ = std::move(header);
     kinds_ = std::move(kinds);
     decimalComma_ = decimalComma;
     rows_ = std::move(rows);
+    ownColumns_ = ownColumns;
+    edited_.clear();
     endResetModel();
+}
+
+void ValveListModel::RowsChanged(const std::vector<std::size_t>& rows) {
+    for (std::size_t r : rows) {
+        const int row = static_cast<int>(r);
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, row, row);
+    }
+}
+
+void ValveListModel::MarkEdited(int row, int column) {
+    edited_.emplace(row, column);
+    emit dataChanged(index(row, column), index(row, column));
+}
+
+void ValveListModel::ClearEdited() {
+    edited_.clear();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+Qt::ItemFlags ValveListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && static_cast<std::size_t>(index.column()) < ownColumns_)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool ValveListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const std::string* cell = Cell(index);
+    if (role != Qt::EditRole || !cell || static_cast<std::size_t>(index.column()) >= ownColumns_)
+        return false;
+    if (value.toString().toStdString() != *cell)
+        emit CellEdited(index.row(), index.column(), value.toString());
+    return true;
 }
 
 bool ValveListModel::IsNumberColumn(int column) const {
@@ -63,10 +102,14 @@ QVariant ValveListModel::data(const QModelIndex& index, int role) const {
     const SizedRow& row = rows_[static_cast<std::size_t>(index.row())];
     const bool statusColumn = index.column() == columnCount() - 1;
     const bool warningsColumn = index.column() == columnCount() - 2;
+    const bool edited = edited_.count({index.row(), index.column()}) > 0;
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return QString::fromStdString(*cell);
     case Qt::ToolTipRole:
+        if (edited)
+            return Str(265);
         // a reason or the warnings may be longer than their column
         if ((statusColumn && row.status != RowStatus::Ok) || (warningsColumn && !row.warnings.empty()))
             return QString::fromStdString(*cell);
@@ -82,6 +125,12 @@ QVariant ValveListModel::data(const QModelIndex& index, int role) const {
         // the shades are light: the text stays dark whatever the desktop's colours
         return row.status == RowStatus::Ok && row.warnings.empty() ? QVariant() : QVariant(QBrush(Qt::black));
     case Qt::FontRole:
+        if (edited) {
+            QFont marked;
+            marked.setItalic(true);
+            marked.setUnderline(true);
+            return marked;
+        }
         if (statusColumn && row.status != RowStatus::Ok) {
             QFont bold;
             bold.setBold(true);

@@ -12,6 +12,7 @@
 #include "gui/screens/screen_context.h"
 #include "lists/list_account.h"
 #include "lists/list_datasheet.h"
+#include "lists/list_edit.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
 #include "page/page_render.h"
@@ -57,6 +58,11 @@ constexpr int kAccount = 248;
 constexpr int kDecimal = 249;
 constexpr int kColumnsButton = 250;
 constexpr int kDatabasesButton = 251;
+constexpr int kRecentButton = 252;
+constexpr int kSaveButton = 253;
+// lists offered under Recent
+constexpr int kRecentLists = 6;
+const QString kRecentKey = QStringLiteral("lists/recent");
 constexpr int kCloseButton = 2;
 
 // A status column may carry a long reason; past this the tool tip shows it whole.
@@ -129,7 +135,10 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     table_->setProperty("controlId", kTable);
     table_->setObjectName(QStringLiteral("table%1").arg(kTable));
     table_->setModel(sorted_);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // the list's own cells are edited in place: a double-click or F2
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    connect(model_, &ValveListModel::CellEdited, this, &VnValveListDlg::CellEdited);
+    connect(new QShortcut(QKeySequence::Refresh, this), &QShortcut::activated, this, [this] { Reload(); });
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideRight);
@@ -172,6 +181,12 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     QPushButton* open = AddButton(kOpenButton, 139);
     open->setDefault(true);
     connect(open, &QPushButton::clicked, this, &VnValveListDlg::CmOpen);
+    recent_ = AddButton(kRecentButton, 267);
+    recent_->setMenu(new QMenu(recent_));
+    connect(recent_->menu(), &QMenu::aboutToShow, this, &VnValveListDlg::FillRecent);
+    save_ = AddButton(kSaveButton, 262);
+    save_->setEnabled(false);
+    connect(save_, &QPushButton::clicked, this, &VnValveListDlg::SaveList);
     columns_ = AddButton(kColumnsButton, 160);
     connect(columns_, &QPushButton::clicked, this, &VnValveListDlg::CmColumns);
     databases_ = AddButton(kDatabasesButton, 171);
@@ -198,6 +213,8 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     text->setObjectName(QStringLiteral("textDatasheets"));
     datasheets_->setMenu(kinds);
     buttons->addWidget(open);
+    buttons->addWidget(recent_);
+    buttons->addWidget(save_);
     for (QPushButton* button : {export_, datasheets_}) {
         button->setEnabled(false);
         buttons->addWidget(button);
@@ -385,6 +402,10 @@ bool VnValveListDlg::AskDecimalMark(const QString& reason) {
 }
 
 bool VnValveListDlg::OpenList(const QString& fileName) {
+    return MayDiscardEdits() && SizeAndShow(fileName);
+}
+
+bool VnValveListDlg::SizeAndShow(const QString& fileName) {
     const std::vector<std::string> header = ReadListHeader(LocalName(fileName));
     std::vector<ColumnChoice> choices = VnListColumnsDlg::Remembered(header);
     std::unique_ptr<ListSizer> sizer;
@@ -419,10 +440,13 @@ bool VnValveListDlg::OpenList(const QString& fileName) {
                             QString::fromStdString(result.message));
         return false;
     }
-    model_->SetList(sizer->OutputHeader(), sizer->OutputKinds(), sizer->Format().decimalComma, std::move(rows));
+    model_->SetList(sizer->OutputHeader(), sizer->OutputKinds(), sizer->Format().decimalComma, std::move(rows),
+                    sizer->AddedFrom());
     sizer_ = std::move(sizer);
     listFile_ = fileName;
     header_ = header;
+    save_->setEnabled(false);
+    RememberRecent(fileName);
     // the first row is selected, so the chart has something to show
     table_->setCurrentIndex(sorted_->index(0, 0));
     ShowChart(table_->currentIndex());
@@ -438,6 +462,89 @@ bool VnValveListDlg::OpenList(const QString& fileName) {
         table_->setColumnWidth(c, std::min(table_->columnWidth(c), kWidestColumn));
     table_->scrollToTop();
     return true;
+}
+
+void VnValveListDlg::CellEdited(int row, int column, const QString& text) {
+    if (!sizer_)
+        return;
+    const std::vector<std::size_t> sized =
+        EditListCell(*sizer_, model_->EditableRows(), static_cast<std::size_t>(row), static_cast<std::size_t>(column),
+                     text.toStdString());
+    if (sized.empty())
+        return;
+    model_->MarkEdited(row, column);
+    model_->RowsChanged(sized);
+    save_->setEnabled(true);
+    ShowSummary(listFile_, CountRows(model_->Rows()));
+    ShowChart(table_->currentIndex());
+}
+
+bool VnValveListDlg::MayDiscardEdits() {
+    if (!model_->HasEdits())
+        return true;
+    return QMessageBox::question(this, Str(20), Str(266), QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+bool VnValveListDlg::SaveList() {
+    if (!sizer_ || !model_->HasEdits())
+        return false;
+    const QString shown = QDir::toNativeSeparators(listFile_);
+    if (QMessageBox::question(this, Str(20), Filled(Str(263), {shown}), QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    // the list as it came, its own columns only: the sizing's columns are the export's
+    const std::string target = LocalName(listFile_);
+    const ListFileKind kind = ListFileKindOf(target) == ListFileKind::Xlsx ? ListFileKind::Xlsx : ListFileKind::Csv;
+    std::unique_ptr<ListWriter> writer = MakeListWriter(kind, target, sizer_->Format());
+    bool ok = writer->Begin(sizer_->InputHeader(), std::vector<CellKind>(sizer_->AddedFrom(), CellKind::Text));
+    for (std::size_t r = 0; ok && r < model_->Rows().size(); ++r)
+        ok = writer->Row(OwnCells(*sizer_, model_->Rows()[r]));
+    if (!ok || !writer->Commit()) {
+        ShowWriteError(this, shown, QString::fromStdString(writer->Error()));
+        return false;
+    }
+    model_->ClearEdited();
+    save_->setEnabled(false);
+    QString written = Filled(Str(155), {shown});
+    if (kind == ListFileKind::Xlsx)
+        written += QLatin1Char('\n') + Str(264);
+    ShowWritten(written);
+    return true;
+}
+
+bool VnValveListDlg::Reload() {
+    return !listFile_.isEmpty() && MayDiscardEdits() && SizeAndShow(listFile_);
+}
+
+void VnValveListDlg::reject() {
+    if (MayDiscardEdits())
+        VnScreen::reject();
+}
+
+void VnValveListDlg::RememberRecent(const QString& fileName) {
+    QSettings settings;
+    QStringList recent = settings.value(kRecentKey).toStringList();
+    const QString full = QFileInfo(fileName).absoluteFilePath();
+    recent.removeAll(full);
+    recent.prepend(full);
+    while (recent.size() > kRecentLists)
+        recent.removeLast();
+    settings.setValue(kRecentKey, recent);
+}
+
+void VnValveListDlg::FillRecent() {
+    QMenu* menu = recent_->menu();
+    menu->clear();
+    for (const QString& file : QSettings().value(kRecentKey).toStringList())
+        if (QFileInfo::exists(file))
+            menu->addAction(QDir::toNativeSeparators(file), this, [this, file] { OpenList(file); });
+}
+
+void VnValveListDlg::ReopenLast() {
+    const QStringList recent = QSettings().value(kRecentKey).toStringList();
+    if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
+        OpenList(recent.first());
 }
 
 void VnValveListDlg::ShowSummary(const QString& fileName, const ListJobResult& result) {

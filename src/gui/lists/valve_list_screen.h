@@ -59,6 +59,14 @@ public:
     // The progress window shows once work takes longer than this; tests show it at once.
     void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
 
+    // Writes the list back as it came, with the cells edited: false when the user declines
+    // or it could not be written (the list then stays as it was).
+    bool SaveList();
+    // Reads the open list afresh (F5), after asking when edits would be lost.
+    bool Reload();
+    // Opens the list of the last session again, read afresh, when it is still there.
+    void ReopenLast();
+
 public slots:
     void CmOpen();
     void CmColumns();
@@ -69,6 +77,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void reject() override;
 
 private:
     std::unique_ptr<ListSizer> MakeSizer(const std::vector<ColumnChoice>& columns) const;
@@ -76,6 +85,14 @@ private:
     void LoadAddedDatabases(const QStringList& files);
     QPushButton* AddButton(int controlId, int textId);
     void ShowSummary(const QString& fileName, const ListJobResult& result);
+    // OpenList without the question about edits.
+    bool SizeAndShow(const QString& fileName);
+    // Sizes a row again once the user changed one of its own cells.
+    void CellEdited(int row, int column, const QString& text);
+    // True when there are no edits to lose, or the user lets them go.
+    bool MayDiscardEdits();
+    void RememberRecent(const QString& fileName);
+    void FillRecent();
     // Asks which decimal mark a list uses; false when the user cancels.
     bool AskDecimalMark(const QString& reason);
 
@@ -109,6 +126,8 @@ private:
     QComboBox* decimal_ = nullptr;
     QPushButton* columns_ = nullptr;
     QPushButton* databases_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* recent_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* datasheets_ = nullptr;
     VnChartView* chart_ = nullptr;
