@@ -125,8 +125,10 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
     if (!DecideMark(survey, sizer.Settings(), format, message))
         return failed(ListFault::Decimal, 0, message);
     format.byteOrderMark = surveyed.format.byteOrderMark;
+    format.encoding = surveyed.format.encoding;
     result.format = format;
     sizer.SetDecimalMark(format.decimalComma, format.decimalSource);
+    sizer.SetEncoding(format.encoding);
     std::map<std::string, std::vector<long>> repeated;
     for (auto& [tag, lines] : survey.tags)
         if (lines.size() > 1)
