@@ -48,7 +48,8 @@ struct ListReadResult {
 char DetectSeparator(std::string_view headerLine);
 
 // The format of a list from its first bytes (at least its header line when it has one):
-// the separator is told by the header, the first line that is not blank.
+// the separator is told by the header, the first line that is not blank; a UTF-16 list by
+// its byte-order mark.
 ListFormat DetectListFormat(std::string_view start);
 
 // Called with every record in order, the header first. Returning false stops the reading
