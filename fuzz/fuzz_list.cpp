@@ -59,8 +59,13 @@ void CheckCell(const std::string& field) {
         ReadUnit(cell.unit, Quantity::Torque, imperial);
     }
     const MarkShown shown = MarkOfCell(field);
-    const bool point = ReadListNumber(field, DecimalMark::Point).fault == NumberFault::None;
-    const bool comma = ReadListNumber(field, DecimalMark::Comma).fault == NumberFault::None;
+    // a number too large for a float still shows its mark
+    const auto reads = [&field](DecimalMark mark) {
+        const NumberFault fault = ReadListNumber(field, mark).fault;
+        return fault == NumberFault::None || fault == NumberFault::NotFinite;
+    };
+    const bool point = reads(DecimalMark::Point);
+    const bool comma = reads(DecimalMark::Comma);
     if ((shown == MarkShown::Point && (!point || comma)) || (shown == MarkShown::Comma && (point || !comma)))
         std::abort();
     ListRole role;
