@@ -1,12 +1,13 @@
-// A valve list of any bytes: read, then sized as a whole list (its columns found by name,
+// A valve list of any bytes: its encoding settled, read, then sized as a whole list (its columns found by name,
 // its decimal mark settled, its repeated tags warned of) against a small pneumatic and a
 // small electric range with a valve database, and written out as CSV. Every field also
 // goes through the number, unit and header rules. Reading and sizing must end without a
-// fault, and what they hand on must hold together.
+// fault, and what they hand on must hold together: UTF-8, whatever the list was saved in.
 #include "core/data/torque_database.h"
 #include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
 #include "fuzz_support.h"
+#include "lists/list_encoding.h"
 #include "lists/list_job.h"
 #include "lists/list_reader.h"
 #include "lists/list_sizing.h"
@@ -58,8 +59,13 @@ void CheckCell(const std::string& field) {
         ReadUnit(cell.unit, Quantity::Torque, imperial);
     }
     const MarkShown shown = MarkOfCell(field);
-    const bool point = ReadListNumber(field, DecimalMark::Point).fault == NumberFault::None;
-    const bool comma = ReadListNumber(field, DecimalMark::Comma).fault == NumberFault::None;
+    // a number too large for a float still shows its mark
+    const auto reads = [&field](DecimalMark mark) {
+        const NumberFault fault = ReadListNumber(field, mark).fault;
+        return fault == NumberFault::None || fault == NumberFault::NotFinite;
+    };
+    const bool point = reads(DecimalMark::Point);
+    const bool comma = reads(DecimalMark::Comma);
     if ((shown == MarkShown::Point && (!point || comma)) || (shown == MarkShown::Comma && (point || !comma)))
         std::abort();
     ListRole role;
@@ -68,6 +74,27 @@ void CheckCell(const std::string& field) {
     RoleFromText(field, role);
     ValveTypeFromText(field);
     ActionFromText(field);
+}
+
+// The encoding settled and the text decoded in two pieces, split anywhere, are those of
+// the whole; the text is UTF-8 and came from every byte.
+void CheckPieces(std::string_view text, std::size_t cut) {
+    const EncodingVerdict whole = ScanEncoding(text);
+    EncodingScan scan;
+    scan.Feed(text.substr(0, cut));
+    scan.Feed(text.substr(cut));
+    const EncodingVerdict pieces = scan.Finish();
+    if (pieces.ok != whole.ok || pieces.encoding != whole.encoding || pieces.line != whole.line ||
+        pieces.message != whole.message || whole.ok == (whole.line != 0))
+        std::abort();
+    if (!whole.ok)
+        return;
+    ListDecoder all(whole.encoding), split(whole.encoding);
+    const std::string decoded(all.Text(text));
+    std::string joined(split.Text(text.substr(0, cut)));
+    joined += split.Text(text.substr(cut));
+    if (joined != decoded || !ValidUtf8(decoded) || InputBytes(decoded, whole.encoding) != text.size())
+        std::abort();
 }
 
 void SizeAll(ListSizer& sizer, std::string_view text) {
@@ -110,6 +137,7 @@ void SizeAll(ListSizer& sizer, std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckPieces(text, size > 0 ? data[size - 1] % (size + 1) : 0);
     std::vector<ListRecord> records;
     long lastLine = 0;
     unsigned long long lastOffset = 0;
@@ -119,6 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         lastLine = record.line;
         lastOffset = record.offset;
+        for (const std::string& field : record.fields)
+            if (!ValidUtf8(field))
+                std::abort();
         records.push_back(std::move(record));
         return true;
     });

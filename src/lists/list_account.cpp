@@ -44,6 +44,7 @@ ListAccount AccountOf(const ListSizer& sizer) {
     account.decimalComma = format.decimalComma;
     account.decimalSource = format.decimalSource;
     account.separator = format.separator;
+    account.encoding = format.encoding;
     const ListSettings& settings = sizer.Settings();
     account.pneumatic = !sizer.Electric();
     account.imperial = settings.imperial;
@@ -93,5 +94,10 @@ std::vector<std::string> AccountLines(const ListAccount& account) {
         break;
     }
     lines.push_back("numbers: " + mark);
+    // what is written is UTF-8 whatever the list was saved in
+    if (account.encoding == ListEncoding::Windows1252)
+        lines.push_back("encoding: Windows-1252 (the list is not UTF-8)");
+    else if (account.encoding != ListEncoding::Utf8)
+        lines.push_back("encoding: UTF-16 with a byte-order mark");
     return lines;
 }

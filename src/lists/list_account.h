@@ -22,6 +22,7 @@ struct ListAccount {
     bool decimalComma = false;
     DecimalSource decimalSource = DecimalSource::Separator;
     char separator = ',';
+    ListEncoding encoding = ListEncoding::Utf8;
     // What stands in for an empty or missing value.
     bool pneumatic = true;
     bool imperial = false;
@@ -34,5 +35,6 @@ struct ListAccount {
 ListAccount AccountOf(const ListSizer& sizer);
 
 // The account in English, one line each for the columns, the values not in the list with
-// their defaults, the columns passed through and the decimal mark.
+// their defaults, the columns passed through, the decimal mark, and the encoding when the
+// list is not UTF-8.
 std::vector<std::string> AccountLines(const ListAccount& account);

@@ -163,12 +163,14 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
     if (!DecideMark(survey, sizer.Settings(), format, message))
         return failed(ListFault::Decimal, 0, message);
     format.byteOrderMark = surveyed.format.byteOrderMark;
+    format.encoding = surveyed.format.encoding;
     result.format = format;
     sizer.SetDecimalMark(format.decimalComma, format.decimalSource);
     std::vector<bool> numeric(survey.filled.size());
     for (std::size_t c = 0; c < numeric.size(); ++c)
         numeric[c] = survey.filled[c] && (format.decimalComma ? survey.byComma[c] : survey.byPoint[c]);
     sizer.SetColumnSurvey(survey.widths, numeric);
+    sizer.SetEncoding(format.encoding);
     std::map<std::string, std::vector<long>> repeated;
     for (auto& [tag, lines] : survey.tags)
         if (lines.size() > 1)

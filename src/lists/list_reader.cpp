@@ -14,45 +14,6 @@ namespace {
 // A record longer than this comes from a damaged file or a quote that is never closed.
 constexpr std::size_t kRecordLimit = 1 << 20;
 
-bool ValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        unsigned long code = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((c & 0xE0) == 0xC0) {
-            extra = 1;
-            code = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2;
-            code = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3;
-            code = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= text.size())
-            return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        // overlong forms, surrogates and values beyond Unicode
-        if ((extra == 1 && code < 0x80) || (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000) ||
-            (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 // Whether text, the start of a record, ends inside a quoted field: a field that opens
 // with a quote runs to the quote that is not doubled.
 bool InsideQuotes(std::string_view text, char separator) {
@@ -84,7 +45,8 @@ int NoSpace(unsigned char) {
 // Feeds libcsv one physical line at a time, so every record knows the line it starts on.
 class Parser {
 public:
-    Parser(const ListRecordSink& sink) : sink_(sink) {
+    Parser(const ListRecordSink& sink, ListEncoding encoding) : sink_(sink), encoding_(encoding) {
+        result.format.encoding = encoding;
         csv_init(&csv_, 0);
         csv_set_space_func(&csv_, NoSpace);
     }
@@ -133,6 +95,7 @@ public:
 private:
     void Line(std::string_view line) {
         ++lineNumber_;
+        bytes_ += InputBytes(line, encoding_); // the mark too: progress ends at the file's size
         if (lineNumber_ == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") {
             result.format.byteOrderMark = true;
             line.remove_prefix(3);
@@ -143,6 +106,7 @@ private:
             const bool mark = result.format.byteOrderMark;
             result.format = DetectListFormat(line);
             result.format.byteOrderMark = mark;
+            result.format.encoding = encoding_;
             csv_set_delim(&csv_, static_cast<unsigned char>(result.format.separator));
         }
         if (nextStart_ == 0) {
@@ -150,7 +114,6 @@ private:
             if (line.find_first_not_of("\r\n") != std::string_view::npos)
                 nextStart_ = lineNumber_;
         }
-        bytes_ += line.size();
         if (csv_parse(&csv_, line.data(), line.size(), OnField, OnRecordEnd, this) != line.size() && !stopped_)
             Fail(lineNumber_, csv_strerror(csv_error(&csv_)));
         if (nextStart_ != 0)
@@ -180,11 +143,6 @@ private:
         ListRecord& record = self->record_;
         record.line = self->nextStart_ ? self->nextStart_ : self->lineNumber_;
         record.offset = self->bytes_;
-        for (const std::string& field : record.fields)
-            if (!ValidUtf8(field)) {
-                self->Fail(record.line, "the text is not UTF-8; save the list as CSV in UTF-8");
-                return;
-            }
         ++self->result.records;
         self->nextStart_ = 0;
         ListRecord done = std::move(record);
@@ -197,6 +155,7 @@ private:
     }
 
     const ListRecordSink& sink_;
+    const ListEncoding encoding_;
     csv_parser csv_{};
     std::string carry_;
     ListRecord record_;
@@ -224,6 +183,13 @@ ListReadResult Conclude(Parser& parser) {
     return result;
 }
 
+ListReadResult Refused(const EncodingVerdict& verdict) {
+    ListReadResult refused;
+    refused.line = verdict.line;
+    refused.message = Format("line %li: %s", verdict.line, verdict.message.c_str());
+    return refused;
+}
+
 } // namespace
 
 char DetectSeparator(std::string_view headerLine) {
@@ -246,6 +212,13 @@ char DetectSeparator(std::string_view headerLine) {
 }
 
 ListFormat DetectListFormat(std::string_view start) {
+    // a UTF-16 list's separator is told from its text
+    if (const ListEncoding wide = EncodingByMark(start); wide != ListEncoding::Utf8) {
+        ListDecoder decoder(wide);
+        ListFormat format = DetectListFormat(decoder.Text(start.substr(0, 1 << 16)));
+        format.encoding = wide;
+        return format;
+    }
     ListFormat format;
     format.byteOrderMark = start.substr(0, 3) == "\xEF\xBB\xBF";
     if (format.byteOrderMark)
@@ -264,8 +237,12 @@ ListFormat DetectListFormat(std::string_view start) {
 }
 
 ListReadResult ReadListText(std::string_view text, const ListRecordSink& sink) {
-    Parser parser(sink);
-    parser.Feed(text, true);
+    const EncodingVerdict verdict = ScanEncoding(text);
+    if (!verdict.ok)
+        return Refused(verdict);
+    Parser parser(sink, verdict.encoding);
+    ListDecoder decoder(verdict.encoding);
+    parser.Feed(decoder.Text(text), true);
     return Conclude(parser);
 }
 
@@ -279,7 +256,20 @@ ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& s
         failed.message = fileName + ": cannot be opened (" + std::strerror(errno) + ")";
         return failed;
     }
-    Parser parser(sink);
+    // the encoding is settled on the whole file before a record is handed on
+    EncodingVerdict verdict;
+    if (!ScanEncoding(file.get(), verdict)) {
+        ListReadResult failed;
+        failed.message = fileName + ": cannot be read";
+        return failed;
+    }
+    if (!verdict.ok) {
+        ListReadResult refused = Refused(verdict);
+        refused.message = fileName + ": " + refused.message;
+        return refused;
+    }
+    Parser parser(sink, verdict.encoding);
+    ListDecoder decoder(verdict.encoding);
     std::string buffer(1 << 16, '\0');
     for (;;) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
@@ -290,7 +280,7 @@ ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& s
             failed.message = fileName + ": cannot be read";
             return failed;
         }
-        if (!parser.Feed(std::string_view(buffer.data(), got), last) || last)
+        if (!parser.Feed(decoder.Text(std::string_view(buffer.data(), got)), last) || last)
             break;
     }
     ListReadResult result = Conclude(parser);

@@ -1,8 +1,10 @@
-// Reading a valve list: a CSV file in UTF-8 (a byte-order mark is skipped) whose first
-// line names the columns. The separator (comma, semicolon or tab) is taken from that
+// Reading a valve list: a CSV file in UTF-8 (a byte-order mark is skipped), Windows-1252
+// or UTF-16 with a byte-order mark (list_encoding.h), whose first line names the columns. The separator (comma, semicolon or tab) is taken from that
 // line; quoted fields may hold separators, quotes and line breaks. Records are handed
 // over one by one as they are read, so a list of any length takes little memory.
 #pragma once
+
+#include "lists/list_encoding.h"
 
 #include <cstddef>
 #include <functional>
@@ -23,6 +25,8 @@ struct ListFormat {
     // The list began with a byte-order mark; a CSV written from it gets one too, which
     // some spreadsheets need to read UTF-8.
     bool byteOrderMark = false;
+    // What the list was saved in; its text is read, and written, as UTF-8.
+    ListEncoding encoding = ListEncoding::Utf8;
 };
 
 struct ListRecord {
@@ -44,7 +48,8 @@ struct ListReadResult {
 char DetectSeparator(std::string_view headerLine);
 
 // The format of a list from its first bytes (at least its header line when it has one):
-// the separator is told by the header, the first line that is not blank.
+// the separator is told by the header, the first line that is not blank; a UTF-16 list by
+// its byte-order mark.
 ListFormat DetectListFormat(std::string_view start);
 
 // Called with every record in order, the header first. Returning false stops the reading
@@ -52,7 +57,7 @@ ListFormat DetectListFormat(std::string_view start);
 using ListRecordSink = std::function<bool(ListRecord&& record)>;
 
 // Reads the file. Fails with a message for a file that cannot be opened, an empty file,
-// a file that is not UTF-8, and a quote left open at the end.
+// a file in no encoding the reader knows, and a quote left open at the end.
 ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& sink);
 // The same for a list held in memory.
 ListReadResult ReadListText(std::string_view text, const ListRecordSink& sink);

@@ -109,6 +109,8 @@ public:
     HeaderFault Fault() const { return fault_; }
     // The decimal mark the list's numbers are read with, once the whole list has shown it.
     void SetDecimalMark(bool decimalComma, DecimalSource source);
+    // The encoding the list was read in, once the whole file has shown it.
+    void SetEncoding(ListEncoding encoding) { format_.encoding = encoding; }
     // The tags that stand on more than one row (as FoldedTag compares them), with their
     // lines: each such row gets a warning naming the others.
     void SetRepeatedTags(std::map<std::string, std::vector<long>> lines) { repeated_ = std::move(lines); }

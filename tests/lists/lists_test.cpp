@@ -259,9 +259,10 @@ TEST(ValveList, FileFaultsNameTheFileAndLine) {
         {"Tag,Torque\nA,1\n", "action.csv: line 1: the list has no Action column"},
         {"Tag,Action\nA,FC\n", "torque.csv: line 1: the list needs a Torque column"},
         {"Tag,Action,Torque\nA,FC,\"1\nB,FC,2\n", "quote.csv: line 2: a quoted field is never closed"},
-        {"Tag,Action,Torque\nA,FC,1\nB\xE9,FC,2\n", "latin.csv: line 3: the text is not UTF-8"},
+        {"Tag,Action,Torque\nA,FC,1\nB\x81,FC,2\n",
+         "neither.csv: line 3: the text is neither UTF-8 nor Windows-1252; save the list as CSV in UTF-8"},
     };
-    const char* names[] = {"empty.csv", "header.csv", "action.csv", "torque.csv", "quote.csv", "latin.csv"};
+    const char* names[] = {"empty.csv", "header.csv", "action.csv", "torque.csv", "quote.csv", "neither.csv"};
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const std::string file = WriteFile(dir, names[i], cases[i].first);
         const Sized s = SizeFile(sizer, file);
