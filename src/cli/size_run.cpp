@@ -4,6 +4,7 @@
 #include "core/data/torque_database.h"
 #include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
+#include "core/text/load_string.h"
 #include "core/text/text_util.h"
 #include "lists/list_account.h"
 #include "lists/list_datasheet.h"
@@ -246,7 +247,7 @@ int RunSizing(const CliOptions& options) {
         if (row.status != RowStatus::Ok && static_cast<int>(rowMessages.size()) < kRowsNamed) {
             // Status says "no fit"; on its own line a user needs the words
             std::string status = row.cells.empty() ? std::string() : row.cells.back();
-            if (row.status == RowStatus::NoFit && status == "no fit")
+            if (row.status == RowStatus::NoFit && status == LoadString(294))
                 status = "no actuator of the range fits";
             rowMessages.push_back(options.list + ": line " + std::to_string(row.line) + ": " +
                                   (row.tag.empty() ? std::string() : row.tag + ": ") + status);

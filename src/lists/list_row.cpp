@@ -7,6 +7,7 @@
 #include "core/data/torque_t.h"
 #include "core/sizing/result_rows.h"
 #include "core/sizing/selection.h"
+#include "core/text/load_string.h"
 #include "core/text/number_field_rules.h"
 #include "core/text/text_util.h"
 #include "core/units/conversions.h"
@@ -31,7 +32,15 @@ std::string Quoted(const std::string& cell) {
     return quoted += '\'';
 }
 
-const char* const kValveWords[3] = {"ball valve", "butterfly valve", "plug valve"};
+// A value of the list as the texts of the active language name it.
+std::string RoleText(ListRole role) {
+    return LoadString(311 + static_cast<int>(role));
+}
+
+// The valve type as the output names it: Ball, Butterfly or Plug, in the active language.
+std::string ValveTypeText(int type) {
+    return LoadString(321 + type);
+}
 
 bool AllFinite(std::initializer_list<float> values) {
     for (float v : values)
@@ -60,17 +69,17 @@ public:
     // with the reason, for a cell that is no number in this list or carries a wrong unit.
     bool Number(ListRole role, const Quantity* quantity, float& value, bool& asTyped) {
         const std::string& text = Cell(role);
-        const std::string name = RoleName(role);
+        const std::string name = RoleText(role);
         const CellNumber cell = ReadListNumber(text, sizer_.Mark());
         switch (cell.fault) {
         case NumberFault::None:
             break;
         case NumberFault::OtherMark:
-            return Fail(name + " " + Quoted(text) + " does not match this list's " + MarkName(sizer_.Mark()));
+            return Fail(LoadText(270, {name, Quoted(text), LoadString(sizer_.Mark() == DecimalMark::Comma ? 303 : 302)}));
         case NumberFault::NotFinite:
-            return Fail(name + " " + Quoted(text) + " is too large a number");
+            return Fail(LoadText(271, {name, Quoted(text)}));
         default:
-            return Fail(name + " " + Quoted(text) + " is not a number");
+            return Fail(LoadText(272, {name, Quoted(text)}));
         }
         const std::string unit = cell.unit.empty() ? sizer_.columns_[role].unit : cell.unit;
         value = static_cast<float>(cell.value);
@@ -78,10 +87,10 @@ public:
         if (unit.empty())
             return true;
         if (!quantity)
-            return Fail(name + " " + Quoted(text) + " has a unit ('" + unit + "'); " + name + " takes none");
+            return Fail(LoadText(273, {name, Quoted(text), unit, name}));
         bool imperial = false;
         if (!ReadUnit(unit, *quantity, imperial))
-            return Fail(name + " " + Quoted(text) + ": the unit '" + unit + "' is not " + UnitChoices(*quantity));
+            return Fail(LoadText(274, {name, Quoted(text), unit, UnitChoices(*quantity)}));
         asTyped = asTyped && imperial == sizer_.settings_.imperial;
         value = ToListUnits(value, *quantity, imperial, sizer_.settings_.imperial);
         return true;
@@ -92,16 +101,16 @@ public:
         if (!Has(role))
             return true;
         if (Empty(role)) {
-            Warn(std::string(RoleName(role)) + " empty: " + sizer_.ValueText(value) + " used (" + defaultFrom + ")");
+            Warn(LoadText(275, {RoleText(role), sizer_.ValueText(value), defaultFrom}));
             return true;
         }
         bool asTyped = false;
         if (!Number(role, nullptr, value, asTyped))
             return false;
         if (!(value > 0))
-            return Fail(std::string(RoleName(role)) + " " + Quoted(Cell(role)) + " is not above 0");
+            return Fail(LoadText(276, {RoleText(role), Quoted(Cell(role))}));
         if (role == ListRole::Safety && value < 1)
-            Warn("Safety " + TrimmedCell(Cell(role)) + " is below 1");
+            Warn(LoadText(277, {TrimmedCell(Cell(role))}));
         return true;
     }
 
@@ -131,7 +140,7 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     if (row.cells.size() > inputColumns_) {
         for (std::size_t c = inputColumns_; c < row.cells.size() && extra.empty(); ++c)
             if (!TrimmedCell(row.cells[c]).empty())
-                extra = ::Format("the row has %zu fields, the header %zu", row.cells.size(), inputColumns_);
+                extra = LoadText(278, {std::to_string(row.cells.size()), std::to_string(inputColumns_)});
     }
     row.cells.resize(inputColumns_);
     const std::size_t added = outputHeader_.size() - inputColumns_;
@@ -149,8 +158,8 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
                 ++more;
         }
         if (more > 0)
-            others += ::Format(" and %zu more", more);
-        in.Warn("tag " + row.tag + " is also on line" + (named > 1 ? "s " : " ") + others);
+            others = LoadText(281, {others, std::to_string(more)});
+        in.Warn(LoadText(named > 1 ? 280 : 279, {row.tag, others}));
     }
     auto finish = [&](std::vector<std::string> results) {
         results.resize(added);
@@ -171,18 +180,18 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     if (!extra.empty())
         return fail(extra);
     if (row.tag.empty())
-        return fail("Tag is empty");
+        return fail(LoadString(282));
 
     // the action: pneumatic rows need one; an electric actuator has no fail-safe action
     const ListAction action = ActionFromText(in.Cell(ListRole::Action));
     std::string noFit;
     if (action == ListAction::Unknown || (pneumatic_ && action == ListAction::None))
-        return fail("Action " + Quoted(in.Cell(ListRole::Action)) + " is not DA, FC or FO");
+        return fail(LoadText(283, {Quoted(in.Cell(ListRole::Action))}));
     if (pneumatic_) {
         row.doubleActing = action == ListAction::DoubleActing;
         row.action = action == ListAction::FailOpen ? 1 : 0;
     } else if (action == ListAction::FailClose || action == ListAction::FailOpen) {
-        noFit = "an electric actuator has no fail-safe action";
+        noFit = LoadString(284);
     }
 
     // a size of a database series takes its factors from the series, not from a valve type
@@ -191,26 +200,26 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     if (typeGiven) {
         row.valveType = ValveTypeFromText(in.Cell(ListRole::ValveType));
         if (row.valveType < 0)
-            return fail("Valve type " + Quoted(in.Cell(ListRole::ValveType)) + " is not Ball, Butterfly or Plug");
+            return fail(LoadText(285, {Quoted(in.Cell(ListRole::ValveType))}));
     } else if (in.Has(ListRole::ValveType) && !byDatabase) {
-        in.Warn(std::string("Valve type empty: ") + ValveTypeName(0) + " used (built in)");
+        in.Warn(LoadText(275, {RoleText(ListRole::ValveType), ValveTypeText(0), LoadString(296)}));
     }
     row.safety = kDefaultSafety;
     row.running = kValveTypePresets[row.valveType].running;
     row.seating = kValveTypePresets[row.valveType].seating;
-    std::string factorsFrom = kValveWords[row.valveType];
-    std::string safetyFrom = "built in";
+    std::string factorsFrom = LoadString(299 + row.valveType);
+    std::string safetyFrom = LoadString(296);
 
     // the torque: typed in the list, or a size of a database series
     const Quantity torqueQuantity = Quantity::Torque;
     if (!byDatabase) {
         if (in.Empty(ListRole::Torque))
-            return fail(in.Has(ListRole::Torque) ? "Torque is empty" : "Series is empty");
+            return fail(LoadString(in.Has(ListRole::Torque) ? 286 : 287));
         bool asTyped = false;
         if (!in.Number(ListRole::Torque, &torqueQuantity, row.typedValue, asTyped))
             return fail(in.reason);
         if (!(row.typedValue > 0))
-            return fail("Torque " + Quoted(in.Cell(ListRole::Torque)) + " is not above 0");
+            return fail(LoadText(276, {RoleText(ListRole::Torque), Quoted(in.Cell(ListRole::Torque))}));
         row.typedTorque = asTyped ? TrimmedCell(in.Cell(ListRole::Torque)) : ValueText(row.typedValue);
         row.torqueNm = settings_.imperial ? InLbToNm(row.typedValue) : row.typedValue;
     } else {
@@ -222,7 +231,7 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
         float size = 0;
         bool asTyped = false;
         if (in.Empty(ListRole::Size))
-            return fail("Size is empty");
+            return fail(LoadString(288));
         if (!in.Number(ListRole::Size, nullptr, size, asTyped))
             return fail(in.reason);
         const ValveSize* found = nullptr;
@@ -232,14 +241,14 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
                 break;
             }
         if (!found)
-            return fail("Size " + ValveSizeText(size) + " not in series " + Quoted(row.series));
+            return fail(LoadText(289, {ValveSizeText(size), Quoted(row.series)}));
         row.torqueNm = found->torque;
         row.typedValue = settings_.imperial ? NmToInLb(found->torque) : found->torque;
         row.typedTorque = Shown(found->torque, settings_.imperial);
         row.safety = AsField(page->safetyFactor);
         row.seating = AsField(page->seatFactor);
         row.running = AsField(page->runFactor);
-        factorsFrom = safetyFrom = "series " + Quoted(row.series);
+        factorsFrom = safetyFrom = LoadText(290, {Quoted(row.series)});
     }
 
     // factors given in the row win over the presets and the series
@@ -255,15 +264,15 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
             if (!in.Number(ListRole::Pressure, &pressureQuantity, pressure, asTyped))
                 return fail(in.reason);
         } else if (in.Has(ListRole::Pressure)) {
-            in.Warn("Pressure empty: " + ValueText(pressure) + (settings_.imperial ? " psi" : " bar") + " used (" +
-                    SourceText(settings_.pressureSource, settings_.settingsFile) + ")");
+            in.Warn(LoadText(275, {RoleText(ListRole::Pressure),
+                                   ValueText(pressure) + (settings_.imperial ? " psi" : " bar"),
+                                   SourceText(settings_.pressureSource, settings_.settingsFile)}));
         }
         row.typedPressure = pressure;
         row.pressure = settings_.imperial ? PsiToBar(pressure) : pressure;
         if (!(row.pressure >= 2.0f && row.pressure <= 10.0f))
-            return fail(::Format("Pressure %s %s is outside %s", NumberText(pressure, 1).c_str(),
-                                 settings_.imperial ? "psi" : "bar",
-                                 settings_.imperial ? "29 to 145 psi" : "2 to 10 bar"));
+            return fail(LoadText(291, {NumberText(pressure, 1), settings_.imperial ? "psi" : "bar",
+                                       settings_.imperial ? "29 to 145 psi" : "2 to 10 bar"}));
     }
 
     // the added cells, and beside each torque the value it was rounded from: a workbook
@@ -286,7 +295,7 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     };
     if (pneumatic_)
         text(ValueText(row.typedPressure));
-    text(byDatabase && !typeGiven ? "" : ValveTypeName(row.valveType));
+    text(byDatabase && !typeGiven ? std::string() : ValveTypeText(row.valveType));
     for (float factor : {row.safety, row.seating, row.running})
         text(ValueText(factor));
     if (pneumatic_) {
@@ -304,8 +313,7 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     }
     // a demand beyond single precision sizes nothing: no actuator meets infinity
     if (!AllFinite({row.typedValue * row.safety, row.outcome.required, row.outcome.run, row.outcome.seat}))
-        return fail("Torque " + Quoted(byDatabase ? row.typedTorque : in.Cell(ListRole::Torque)) +
-                    " is too large: its demand is beyond any number");
+        return fail(LoadText(292, {Quoted(byDatabase ? row.typedTorque : in.Cell(ListRole::Torque))}));
     if (!noFit.empty()) {
         const SizingOutcome demands = row.outcome;
         row.outcome = SizingOutcome{};
@@ -366,6 +374,6 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     row.exact.push_back(hasMargin ? static_cast<float>(margin) : none);
     text(""); // the warnings, filled in by finish
     row.status = o.found ? RowStatus::Ok : RowStatus::NoFit;
-    text(o.found ? "ok" : noFit.empty() ? "no fit" : "no fit: " + noFit);
+    text(o.found ? LoadString(293) : noFit.empty() ? LoadString(294) : LoadText(295, {noFit}));
     return finish(r);
 }

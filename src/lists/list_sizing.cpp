@@ -2,6 +2,7 @@
 
 #include "core/data/torque_database.h"
 #include "core/sizing/selection.h"
+#include "core/text/load_string.h"
 #include "core/text/text_util.h"
 
 #include <algorithm>
@@ -17,13 +18,13 @@ constexpr std::size_t kSearchCache = 64;
 std::string SourceText(ValueSource source, const std::string& settingsFile) {
     switch (source) {
     case ValueSource::Settings:
-        return "settings file " + settingsFile;
+        return LoadText(297, {settingsFile});
     case ValueSource::Option:
-        return "option --pressure";
+        return LoadString(298);
     case ValueSource::BuiltIn:
         break;
     }
-    return "built in";
+    return LoadString(296);
 }
 
 std::string ListSizer::FoldedTag(std::string_view tag) {
@@ -38,9 +39,10 @@ ValveDatabases OneDatabase(const TorqueDatabase* database) {
 
 std::string Names(const ValveDatabases& databases) {
     std::string names;
-    for (std::size_t d = 0; d < databases.size(); ++d)
-        names += (d == 0 ? "" : d + 1 == databases.size() ? " and " : ", ") + databases[d]->GetFileName();
-    return names;
+    for (std::size_t d = 0; d + 1 < databases.size(); ++d)
+        names += (d == 0 ? "" : ", ") + databases[d]->GetFileName();
+    return databases.size() > 1 ? LoadText(309, {names, databases.back()->GetFileName()})
+                                : databases.empty() ? std::string() : databases.front()->GetFileName();
 }
 
 } // namespace
@@ -73,9 +75,9 @@ void ListSizer::IndexSeries() {
 }
 
 const ValvePage* ListSizer::FindSeries(const std::string& series, std::string& reason) const {
-    const std::string quoted = "Series '" + CutChars(series, 80) + "'";
+    const std::string quoted = "'" + CutChars(series, 80) + "'";
     if (databases_.empty()) {
-        reason = quoted + ": no valve database is in use";
+        reason = LoadText(304, {quoted});
         return nullptr;
     }
     const auto found = series_.find(FoldedTag(series));
@@ -85,16 +87,15 @@ const ValvePage* ListSizer::FindSeries(const std::string& series, std::string& r
         ValveDatabases holders;
         for (const auto& [database, page] : found->second)
             holders.push_back(database);
-        reason = quoted + " is in " + std::to_string(holders.size()) + " valve databases, " + Names(holders) +
-                 "; a series must be in one";
+        reason = LoadText(305, {quoted, std::to_string(holders.size()), Names(holders)});
         return nullptr;
     }
     for (const TorqueDatabase* database : databases_)
         if (!database->IsUsable()) {
-            reason = quoted + ": the valve database " + database->GetFileName() + " does not read cleanly";
+            reason = LoadText(306, {quoted, database->GetFileName()});
             return nullptr;
         }
-    reason = quoted + " not in the valve database" + (databases_.size() > 1 ? "s " : " ") + Names(databases_);
+    reason = LoadText(databases_.size() > 1 ? 308 : 307, {quoted, Names(databases_)});
     return nullptr;
 }
 
@@ -161,32 +162,33 @@ std::vector<std::pair<ListRole, int>> ListSizer::NumberColumns() const {
 }
 
 void ListSizer::BuildOutputHeader(const std::vector<std::string>& header) {
-    namespace lc = list_columns;
+    namespace sc = sizing_columns;
     outputHeader_ = header;
     outputKinds_.assign(header.size(), CellKind::Text);
     for (const auto& [role, column] : NumberColumns())
         outputKinds_[static_cast<std::size_t>(column)] = CellKind::Number;
-    std::vector<std::string> added;
+    std::vector<int> added;
     if (pneumatic_)
-        added.push_back(lc::kPressureUsed);
-    added.insert(added.end(), {lc::kValveTypeUsed, lc::kSafetyUsed, lc::kSeatingUsed, lc::kRunningUsed});
+        added.push_back(sc::kPressureUsed);
+    added.insert(added.end(), {sc::kValveTypeUsed, sc::kSafetyUsed, sc::kSeatingUsed, sc::kRunningUsed, sc::kBreak,
+                               sc::kRun, sc::kSeat, sc::kActuator});
     if (pneumatic_)
-        added.insert(added.end(), {"Break", "Run", "Seat", lc::kActuator, "Spring set", "Air start", "Air end",
-                                   "Spring start", "Spring end", "Output"});
+        added.insert(added.end(), {sc::kSpringSet, sc::kAirStart, sc::kAirEnd, sc::kSpringStart, sc::kSpringEnd,
+                                   sc::kOutput});
     else
-        added.insert(added.end(), {"Break", "Run", "Seat", lc::kActuator, "Break/Seat", "Actuator run"});
-    added.insert(added.end(), {"Margin", lc::kWarnings, lc::kStatus});
+        added.insert(added.end(), {sc::kBreakSeat, sc::kActuatorRun});
+    added.insert(added.end(), {sc::kMargin, sc::kWarnings, sc::kStatus});
     widths_.assign(header.size(), 0);
-    for (const std::string& name : added) {
-        if (name == lc::kActuator)
+    for (int id : added) {
+        if (id == sc::kActuator)
             actuatorColumn_ = outputHeader_.size();
-        outputHeader_.push_back(name);
-        const bool text = name == lc::kActuator || name == lc::kStatus || name == lc::kWarnings ||
-                          name == lc::kValveTypeUsed;
+        // the headers in the language of the run
+        outputHeader_.push_back(LoadString(id));
+        const bool text = id == sc::kActuator || id == sc::kStatus || id == sc::kWarnings || id == sc::kValveTypeUsed;
         outputKinds_.push_back(text ? CellKind::Text : CellKind::Number);
         // the added cells' widths are known before the rows: a reason or warnings run long
-        const bool reasons = name == lc::kStatus || name == lc::kWarnings;
-        widths_.push_back(reasons ? 50 : name == lc::kActuator ? 12 : 8);
+        const bool reasons = id == sc::kStatus || id == sc::kWarnings;
+        widths_.push_back(reasons ? 50 : id == sc::kActuator ? 12 : 8);
     }
 }
 

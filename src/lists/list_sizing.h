@@ -73,17 +73,32 @@ struct SizedRow {
     std::string series; // the database page, when the row named one
 };
 
-// The columns the sizing adds, in the order they are added.
-namespace list_columns {
-inline constexpr const char* kPressureUsed = "Pressure used";
-inline constexpr const char* kValveTypeUsed = "Valve type used";
-inline constexpr const char* kSafetyUsed = "Safety used";
-inline constexpr const char* kSeatingUsed = "Seating used";
-inline constexpr const char* kRunningUsed = "Running used";
-inline constexpr const char* kActuator = "Actuator";
-inline constexpr const char* kWarnings = "Warnings";
-inline constexpr const char* kStatus = "Status";
-} // namespace list_columns
+// The columns the sizing adds, by the numbers of their names in the string table: a list is
+// written with the headers of the language it was sized in.
+namespace sizing_columns {
+inline constexpr int kPressureUsed = 324;
+inline constexpr int kValveTypeUsed = 325;
+inline constexpr int kSafetyUsed = 326;
+inline constexpr int kSeatingUsed = 327;
+inline constexpr int kRunningUsed = 328;
+inline constexpr int kBreak = 329;
+inline constexpr int kRun = 330;
+inline constexpr int kSeat = 331;
+inline constexpr int kActuator = 332;
+inline constexpr int kSpringSet = 333;
+inline constexpr int kAirStart = 334;
+inline constexpr int kAirEnd = 335;
+inline constexpr int kSpringStart = 336;
+inline constexpr int kSpringEnd = 337;
+inline constexpr int kOutput = 338;
+inline constexpr int kBreakSeat = 339;
+inline constexpr int kActuatorRun = 340;
+inline constexpr int kMargin = 341;
+inline constexpr int kWarnings = 342;
+inline constexpr int kStatus = 343;
+inline constexpr int kFirst = kPressureUsed;
+inline constexpr int kLast = kStatus;
+} // namespace sizing_columns
 
 // Why a header cannot be sized from.
 enum class HeaderFault { None, MissingColumn, Columns, Unit };

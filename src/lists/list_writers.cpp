@@ -251,10 +251,7 @@ public:
             format_set_num_format(rounded_[decimals], decimals == 0 ? "0" : "0.0");
         }
         worksheet_freeze_panes(sheet_, 1, static_cast<lxw_col_t>(std::max(layout_.frozenColumns, 0)));
-        // the sizing's own Warnings column is the last of that name
-        for (std::size_t c = header.size(); c-- > 0 && warnings_ < 0;)
-            if (header[c] == list_columns::kWarnings)
-                warnings_ = static_cast<int>(c);
+        warnings_ = layout_.warningsColumn;
         for (std::size_t c = 0; c < header.size() && c < LXW_COL_MAX; ++c) {
             const double content = c < layout_.widths.size() ? layout_.widths[c] : 0;
             const double width =
@@ -447,6 +444,7 @@ bool BeginSizedList(ListWriter& writer, const ListSizer& sizer, const std::vecto
     layout.frozenColumns = sizer.Columns()[ListRole::Tag].column + 1;
     layout.widths = sizer.ColumnWidths();
     layout.assumptions = assumptions;
+    layout.warningsColumn = static_cast<int>(sizer.WarningsColumn());
     writer.SetLayout(layout);
     return writer.Begin(sizer.OutputHeader(), sizer.OutputKinds());
 }

@@ -21,6 +21,7 @@ ListFileKind ListFileKindOf(const std::string& fileName);
 struct SheetLayout {
     int frozenColumns = 0;      // columns kept in view at the left, besides the header row
     std::vector<double> widths; // per column, in characters; empty: as wide as the header
+    int warningsColumn = -1;    // where a cell cut to fit is said; -1: nowhere
     // The lines of a second sheet, "Assumptions": "label: text" goes into two cells.
     std::vector<std::string> assumptions;
 };

@@ -30,6 +30,19 @@ std::size_t LoadString(int id, char* buffer, std::size_t maxCount) {
     return text.size();
 }
 
+std::string LoadText(int id, std::initializer_list<std::string> values) {
+    std::string text = LoadString(id);
+    std::size_t from = 0;
+    for (const std::string& value : values) {
+        const std::size_t at = text.find("%s", from);
+        if (at == std::string::npos)
+            break;
+        text.replace(at, 2, value);
+        from = at + value.size();
+    }
+    return text;
+}
+
 void SetStringLookup(StringLookup lookup) {
     ActiveLookup() = std::move(lookup);
 }

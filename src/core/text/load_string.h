@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ std::string LoadString(int id);
 // Copies at most maxCount bytes of the text and a terminating zero into buffer (which
 // holds maxCount + 1 bytes), never splitting a character. Returns the bytes copied.
 std::size_t LoadString(int id, char* buffer, std::size_t maxCount);
+
+// The text of number id with each "%s" filled, in order, by the values. A translation is
+// only ever filled, never read as a printf format, so a placeholder too many or too few
+// costs a word, not the program.
+std::string LoadText(int id, std::initializer_list<std::string> values);
 
 // Replaces the lookup; an empty function restores the built-in English table.
 void SetStringLookup(StringLookup lookup);
