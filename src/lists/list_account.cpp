@@ -40,6 +40,7 @@ ListAccount AccountOf(const ListSizer& sizer) {
         if (!used[c])
             account.passed.push_back(TrimmedCell(header[c]).empty() ? Format("(column %zu)", c + 1)
                                                                     : TrimmedCell(header[c]));
+    account.leftOut = sizer.LeftOut();
     const ListFormat& format = sizer.Format();
     account.decimalComma = format.decimalComma;
     account.decimalSource = format.decimalSource;
@@ -80,6 +81,8 @@ std::vector<std::string> AccountLines(const ListAccount& account) {
         lines.push_back("not in the list: " + Joined(parts, ", "));
     if (!account.passed.empty())
         lines.push_back("passed through: " + Joined(account.passed, ", "));
+    if (!account.leftOut.empty())
+        lines.push_back("left out, to be made anew: an earlier sizing's " + Joined(account.leftOut, ", "));
 
     std::string mark = account.decimalComma ? "decimal comma" : "decimal point";
     switch (account.decimalSource) {

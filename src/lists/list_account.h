@@ -19,6 +19,7 @@ struct ListAccount {
     std::vector<Column> columns;  // the values read, in the order of the roles
     std::vector<ListRole> missing; // values the list has no column for (of those the sizing can read)
     std::vector<std::string> passed; // the other columns, as the list names them
+    std::vector<std::string> leftOut; // an earlier sizing's columns, made anew
     bool decimalComma = false;
     DecimalSource decimalSource = DecimalSource::Separator;
     char separator = ',';

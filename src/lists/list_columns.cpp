@@ -162,3 +162,66 @@ ColumnFault MatchColumns(const std::vector<std::string>& header, const std::vect
     }
     return ColumnFault::None;
 }
+
+const std::vector<SizingColumnNames>& SizingColumnTable() {
+    static const std::vector<SizingColumnNames> table = {
+        {324, {"Pressure used", "Gebruikte druk", "Verwendeter Druck", "Pression utilis\xc3\xa9" "e"}},
+        {325, {"Valve type used", "Gebruikt afsluitertype", "Verwendeter Armaturentyp", "Type de vanne utilis\xc3\xa9"}},
+        {326, {"Safety used", "Gebruikte veiligheid", "Verwendete Sicherheit", "S\xc3\xa9" "curit\xc3\xa9 utilis\xc3\xa9" "e"}},
+        {327, {"Seating used", "Gebruikte sluitfactor", "Verwendeter Schlie\xc3\x9f" "faktor", "Coef. fermeture utilis\xc3\xa9"}},
+        {328, {"Running used", "Gebruikte loopfactor", "Verwendeter Lauffaktor", "Coef. man\xc5\x93uvre utilis\xc3\xa9"}},
+        {329, {"Break", "Losbreek", "Losbrechen", "D\xc3\xa9" "collement"}},
+        {330, {"Run", "Loop", "Lauf", "Man\xc5\x93uvre"}},
+        {331, {"Seat", "Sluiten", "Schlie\xc3\x9f" "en", "Fermeture"}},
+        {332, {"Actuator", "Aandrijving", "Antrieb", "Actionneur"}},
+        {333, {"Spring set", "Veerset", "Federsatz", "Jeu de ressorts"}},
+        {334, {"Air start", "Lucht begin", "Luft Anfang", "Air d\xc3\xa9" "but"}},
+        {335, {"Air end", "Lucht eind", "Luft Ende", "Air fin"}},
+        {336, {"Spring start", "Veer begin", "Feder Anfang", "Ressort d\xc3\xa9" "but"}},
+        {337, {"Spring end", "Veer eind", "Feder Ende", "Ressort fin"}},
+        {338, {"Output", "Afgifte", "Abgabe", "Sortie"}},
+        {339, {"Break/Seat", "Losbreek/sluiten", "Losbrechen/Schlie\xc3\x9f" "en", "D\xc3\xa9" "collement/fermeture"}},
+        {340, {"Actuator run", "Loop aandrijving", "Lauf Antrieb", "Man\xc5\x93uvre actionneur"}},
+        {341, {"Margin", "Marge", "Reserve", "Marge"}},
+        {342, {"Warnings", "Waarschuwingen", "Warnungen", "Avertissements"}},
+        {343, {"Status", "Status", "Status", "\xc3\x89tat"}},
+    };
+    return table;
+}
+
+std::vector<std::size_t> EarlierSizingColumns(const std::vector<std::string>& header) {
+    // a sizing appends its columns at the end, Status last: the block of them that closes
+    // the header, in one language, holding its Actuator and Warnings
+    const std::vector<SizingColumnNames>& table = SizingColumnTable();
+    for (std::size_t language = 0; language < 4; ++language) {
+        auto idOf = [&](const std::string& column) {
+            const std::string key = HeaderKey(column);
+            for (const SizingColumnNames& entry : table)
+                if (key == WordKey(entry.names[language]))
+                    return entry.id;
+            return 0;
+        };
+        if (header.empty() || idOf(header.back()) != 343)
+            continue;
+        // the block opens with Valve type used, or Pressure used before it
+        std::size_t first = header.size();
+        bool actuator = false, warnings = false;
+        while (first > 0 && idOf(header[first - 1]) != 0) {
+            const int id = idOf(header[--first]);
+            actuator = actuator || id == 332;
+            warnings = warnings || id == 342;
+            if (id == 325) {
+                if (first > 0 && idOf(header[first - 1]) == 324)
+                    --first;
+                break;
+            }
+        }
+        if (!actuator || !warnings || idOf(header[first]) > 325)
+            continue;
+        std::vector<std::size_t> columns;
+        for (std::size_t c = first; c < header.size(); ++c)
+            columns.push_back(c);
+        return columns;
+    }
+    return {};
+}

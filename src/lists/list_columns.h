@@ -58,3 +58,16 @@ enum class ColumnFault { None, Ambiguous, NoSuchHeader, TwoRoles };
 // not have, or one column chosen for two roles.
 ColumnFault MatchColumns(const std::vector<std::string>& header, const std::vector<ColumnChoice>& choices,
                          ColumnMatch& match, std::string& message);
+
+// The columns a sizing adds, by the numbers of their names, as the four languages name them
+// (English, Dutch, German, French), so that a sized list can be read and sized again.
+struct SizingColumnNames {
+    int id;
+    std::array<std::string_view, 4> names;
+};
+const std::vector<SizingColumnNames>& SizingColumnTable();
+
+// The columns an earlier sizing added to a list, in any of the four languages, so a sized
+// list can be sized again: the block of them that closes the header, Status last, holding
+// that sizing's Actuator and Warnings. A customer's own "Status" column stays the customer's.
+std::vector<std::size_t> EarlierSizingColumns(const std::vector<std::string>& header);

@@ -118,10 +118,22 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
     long headerLine = 0;
     std::vector<std::pair<ListRole, int>> numbers;
     int tagColumn = -1;
+    // a list sized before: its earlier sizing's columns are left out and made anew
+    std::vector<std::size_t> earlier;
+    std::vector<std::string> leftOut;
+    auto leaveOut = [&earlier](std::vector<std::string>& fields) {
+        for (auto c = earlier.rbegin(); c != earlier.rend(); ++c)
+            if (*c < fields.size())
+                fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(*c));
+    };
     const ListReadResult surveyed = read([&](ListRecord&& record) {
         if (header) {
             header = false;
             headerLine = record.line;
+            earlier = EarlierSizingColumns(record.fields);
+            for (std::size_t c : earlier)
+                leftOut.push_back(TrimmedCell(record.fields[c]));
+            leaveOut(record.fields);
             if (!sizer.SetHeader(record.fields, format, message))
                 return false;
             numbers = sizer.NumberColumns();
@@ -133,6 +145,7 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
             survey.byComma.assign(columns, true);
             return true;
         }
+        leaveOut(record.fields);
         if (BlankRecord(record))
             return true;
         ++survey.records;
@@ -182,6 +195,8 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
         return result;
     }
 
+    sizer.SetLeftOut(std::move(leftOut));
+
     // then every row
     header = true;
     const ListReadResult read_ = read([&](ListRecord&& record) {
@@ -189,6 +204,7 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
             header = false;
             return true;
         }
+        leaveOut(record.fields);
         if (BlankRecord(record)) {
             ++result.skipped;
             return true;

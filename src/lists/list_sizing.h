@@ -139,6 +139,10 @@ public:
     // A tag as repeated tags are compared: blanks cut, upper case.
     static std::string FoldedTag(std::string_view tag);
 
+    // The columns of an earlier sizing the list was read without, by their headers.
+    void SetLeftOut(std::vector<std::string> headers) { leftOut_ = std::move(headers); }
+    const std::vector<std::string>& LeftOut() const { return leftOut_; }
+
     // The columns found for the values the sizing reads.
     const ColumnMatch& Columns() const { return columns_; }
     // The header as the list gave it.
@@ -197,6 +201,7 @@ private:
     std::vector<std::string> outputHeader_;
     std::vector<CellKind> outputKinds_;
     std::vector<double> widths_;
+    std::vector<std::string> leftOut_;
     std::map<std::string, std::vector<long>> repeated_;
     // spring-return searches by pressure, factors and action: a list mostly repeats a few
     mutable std::map<std::tuple<float, float, float, int>, std::unique_ptr<SpringReturnSearch>> searches_;

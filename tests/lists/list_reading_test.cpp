@@ -3,6 +3,7 @@
 #include "core/data/torque_database.h"
 #include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
+#include "core/text/load_string.h"
 #include "core/sizing/result_rows.h"
 #include "core/units/conversions.h"
 #include "list_support.h"
@@ -292,6 +293,56 @@ TEST(ListJob, ValuesThatCannotBeMeant) {
     const Sized h = SizeText(sizer, "Tag,Action,Torque [kNm]\nA,FC,4\n");
     EXPECT_EQ(h.result.fault, ListFault::Unit);
     EXPECT_NE(h.result.message.find("gives the unit 'kNm'"), std::string::npos) << h.result.message;
+}
+
+// A sized list is read and sized again: its earlier sizing's columns are left out and made
+// anew, so the second sizing gives the first one's rows; a customer's own Status column
+// without a sizing's other columns stays the customer's.
+TEST(ListJob, ASizedListIsSizedAgain) {
+    TorqueT pneumatic(kSamples + "/varnox-rp.kav");
+    ListSizer first(pneumatic, nullptr, {false, 5.5f});
+    const Sized once = SizeText(first, "Tag,Action,Torque,Status\nA,FC,45,approved\nB,DA,tbd,open\n");
+    ASSERT_TRUE(once.result.ok);
+    EXPECT_EQ(once.header[3], "Status"); // the customer's, passed through
+    std::string text;
+    for (std::size_t c = 0; c < once.header.size(); ++c)
+        text += (c ? "," : "") + once.header[c];
+    for (const SizedRow& row : once.rows) {
+        text += "\n";
+        for (std::size_t c = 0; c < row.cells.size(); ++c)
+            text += (c ? "," : "") + row.cells[c];
+    }
+    ListSizer second(pneumatic, nullptr, {false, 5.5f});
+    const Sized twice = SizeText(second, text + "\n");
+    ASSERT_TRUE(twice.result.ok) << twice.result.message;
+    EXPECT_EQ(twice.header, once.header);
+    for (std::size_t r = 0; r < once.rows.size(); ++r)
+        EXPECT_EQ(twice.rows[r].cells, once.rows[r].cells);
+    EXPECT_EQ(second.LeftOut().size(), once.header.size() - 4);
+
+    // no name a sizing gives its columns reads as a value of the list
+    for (const SizingColumnNames& entry : SizingColumnTable())
+        for (std::string_view name : entry.names) {
+            ListRole role;
+            EXPECT_FALSE(RoleFromText(name, role)) << name;
+        }
+}
+
+// The names of the added columns are those the catalogues give them.
+TEST(ListColumns, TheSizingColumnsAreNamedAsTheCataloguesNameThem) {
+    const std::string resources = kSamples + "/../src/resources/";
+    const char* catalogues[] = {"SIZ_NL.ts", "SIZ_D.ts", "SIZ_F.ts"};
+    for (std::size_t language = 1; language < 4; ++language) {
+        const std::string ts = ReadFile(resources + catalogues[language - 1]);
+        for (const SizingColumnNames& entry : SizingColumnTable()) {
+            EXPECT_EQ(entry.names[0], EnglishString(entry.id));
+            const std::size_t comment = ts.find("<comment>" + std::to_string(entry.id) + "</comment>");
+            ASSERT_NE(comment, std::string::npos) << catalogues[language - 1] << entry.id;
+            const std::size_t from = ts.find("<translation>", comment) + 13;
+            EXPECT_EQ(ts.substr(from, ts.find("</translation>", from) - from), entry.names[language])
+                << catalogues[language - 1] << entry.id;
+        }
+    }
 }
 
 // The account names the column each value came from and what stands in for the rest.

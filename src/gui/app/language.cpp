@@ -3,8 +3,6 @@
 #include "core/text/load_string.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 
 std::unique_ptr<LanguageModule> LanguageModule::Load(const QString& path) {
@@ -34,10 +32,7 @@ void LanguageModule::Uninstall() {
 }
 
 QString LanguageModule::String(int id) const {
-    const char* english = EnglishString(id);
-    if (!english)
-        return {};
-    return translator_.translate(kStringContext, english, QByteArray::number(id).constData());
+    return CatalogueString(translator_, id);
 }
 
 QString LanguageModule::MenuCaption(const QString& english) const {
@@ -52,31 +47,4 @@ VersionLookup LanguageModule::Versions() const {
             return std::nullopt;
         return value.toStdString();
     };
-}
-
-QString LanguageModuleFileName(int language) {
-    switch (language) {
-    case 0:
-        return {};
-    case 1:
-        return QStringLiteral("SIZ_NL.qm");
-    case 2:
-        return QStringLiteral("SIZ_D.qm");
-    default:
-        return QStringLiteral("SIZ_F.qm");
-    }
-}
-
-QString FindLanguageModule(const QString& fileName) {
-    if (fileName.isEmpty())
-        return {};
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const QStringList folders{QDir::currentPath(), appDir + QStringLiteral("/../share/vnsizing/translations"),
-                              appDir + QStringLiteral("/translations"), appDir};
-    for (const QString& folder : folders) {
-        QFileInfo candidate(QDir(folder), fileName);
-        if (candidate.isFile())
-            return candidate.absoluteFilePath();
-    }
-    return {};
 }

@@ -5,16 +5,13 @@
 #pragma once
 
 #include "core/settings/version_info.h"
+#include "page/catalogue.h"
 
 #include <QString>
 #include <QTranslator>
 
 #include <memory>
 
-// Translation contexts inside a catalogue.
-inline constexpr const char* kStringContext = "VnStrings"; // source: English text, disambiguation: the number
-inline constexpr const char* kMenuContext = "VnMenu";      // source: the English caption
-inline constexpr const char* kVersionContext = "VnVersion"; // source: the key name
 
 class LanguageModule {
 public:
@@ -45,9 +42,3 @@ private:
     bool qtLoaded_ = false;
 };
 
-// "SIZ_NL.qm", "SIZ_D.qm", "SIZ_F.qm" for 1, 2, 3 (and anything above 3); empty for English.
-QString LanguageModuleFileName(int language);
-
-// The catalogue's path: the current directory first, then the folders the programs are
-// installed or built with. Empty when there is none.
-QString FindLanguageModule(const QString& fileName);
