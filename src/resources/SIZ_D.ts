@@ -1811,6 +1811,376 @@
         <translation>Z&amp;uletzt</translation>
     </message>
     <message>
+        <source>%s %s does not match this list's %s</source>
+        <comment>270</comment>
+        <translation>%s %s passt nicht zum %s dieser Liste</translation>
+    </message>
+    <message>
+        <source>%s %s is too large a number</source>
+        <comment>271</comment>
+        <translation>%s %s ist eine zu große Zahl</translation>
+    </message>
+    <message>
+        <source>%s %s is not a number</source>
+        <comment>272</comment>
+        <translation>%s %s ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%s %s has a unit ('%s'); %s takes none</source>
+        <comment>273</comment>
+        <translation>%s %s hat eine Einheit ('%s'); %s ist ohne Einheit</translation>
+    </message>
+    <message>
+        <source>%s %s: the unit '%s' is not %s</source>
+        <comment>274</comment>
+        <translation>%s %s: die Einheit '%s' ist nicht %s</translation>
+    </message>
+    <message>
+        <source>%s empty: %s used (%s)</source>
+        <comment>275</comment>
+        <translation>%s leer: %s verwendet (%s)</translation>
+    </message>
+    <message>
+        <source>%s %s is not above 0</source>
+        <comment>276</comment>
+        <translation>%s %s ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>Safety %s is below 1</source>
+        <comment>277</comment>
+        <translation>Sicherheit %s ist kleiner als 1</translation>
+    </message>
+    <message>
+        <source>the row has %s fields, the header %s</source>
+        <comment>278</comment>
+        <translation>die Zeile hat %s Felder, die Kopfzeile %s</translation>
+    </message>
+    <message>
+        <source>tag %s is also on line %s</source>
+        <comment>279</comment>
+        <translation>Tag %s steht auch in Zeile %s</translation>
+    </message>
+    <message>
+        <source>tag %s is also on lines %s</source>
+        <comment>280</comment>
+        <translation>Tag %s steht auch in den Zeilen %s</translation>
+    </message>
+    <message>
+        <source>%s and %s more</source>
+        <comment>281</comment>
+        <translation>%s und %s weitere</translation>
+    </message>
+    <message>
+        <source>Tag is empty</source>
+        <comment>282</comment>
+        <translation>Tag ist leer</translation>
+    </message>
+    <message>
+        <source>Action %s is not DA, FC or FO</source>
+        <comment>283</comment>
+        <translation>Sich.-Stellung %s ist nicht DA, FC oder FO</translation>
+    </message>
+    <message>
+        <source>an electric actuator has no fail-safe action</source>
+        <comment>284</comment>
+        <translation>ein elektrischer Antrieb hat keine Sicherheitsstellung</translation>
+    </message>
+    <message>
+        <source>Valve type %s is not Ball, Butterfly or Plug</source>
+        <comment>285</comment>
+        <translation>Armaturentyp %s ist nicht Ball, Butterfly oder Plug</translation>
+    </message>
+    <message>
+        <source>Torque is empty</source>
+        <comment>286</comment>
+        <translation>Drehmoment ist leer</translation>
+    </message>
+    <message>
+        <source>Series is empty</source>
+        <comment>287</comment>
+        <translation>Baureihe ist leer</translation>
+    </message>
+    <message>
+        <source>Size is empty</source>
+        <comment>288</comment>
+        <translation>Größe ist leer</translation>
+    </message>
+    <message>
+        <source>Size %s not in series %s</source>
+        <comment>289</comment>
+        <translation>Größe %s nicht in Baureihe %s</translation>
+    </message>
+    <message>
+        <source>series %s</source>
+        <comment>290</comment>
+        <translation>Baureihe %s</translation>
+    </message>
+    <message>
+        <source>Pressure %s %s is outside %s</source>
+        <comment>291</comment>
+        <translation>Druck %s %s liegt außerhalb %s</translation>
+    </message>
+    <message>
+        <source>Torque %s is too large: its demand is beyond any number</source>
+        <comment>292</comment>
+        <translation>Drehmoment %s ist zu groß: sein Bedarf übersteigt jede Zahl</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <comment>293</comment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no fit</source>
+        <comment>294</comment>
+        <translation>passt nicht</translation>
+    </message>
+    <message>
+        <source>no fit: %s</source>
+        <comment>295</comment>
+        <translation>passt nicht: %s</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <comment>296</comment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>settings file %s</source>
+        <comment>297</comment>
+        <translation>Einstellungsdatei %s</translation>
+    </message>
+    <message>
+        <source>option --pressure</source>
+        <comment>298</comment>
+        <translation>Option --pressure</translation>
+    </message>
+    <message>
+        <source>ball valve</source>
+        <comment>299</comment>
+        <translation>Kugelhahn</translation>
+    </message>
+    <message>
+        <source>butterfly valve</source>
+        <comment>300</comment>
+        <translation>Absperrklappe</translation>
+    </message>
+    <message>
+        <source>plug valve</source>
+        <comment>301</comment>
+        <translation>Kükenhahn</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <comment>302</comment>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <comment>303</comment>
+        <translation>Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>Series %s: no valve database is in use</source>
+        <comment>304</comment>
+        <translation>Baureihe %s: keine Armaturendatenbank in Verwendung</translation>
+    </message>
+    <message>
+        <source>Series %s is in %s valve databases, %s; a series must be in one</source>
+        <comment>305</comment>
+        <translation>Baureihe %s steht in %s Armaturendatenbanken, %s; eine Baureihe darf nur in einer stehen</translation>
+    </message>
+    <message>
+        <source>Series %s: the valve database %s does not read cleanly</source>
+        <comment>306</comment>
+        <translation>Baureihe %s: die Armaturendatenbank %s lässt sich nicht fehlerfrei lesen</translation>
+    </message>
+    <message>
+        <source>Series %s not in the valve database %s</source>
+        <comment>307</comment>
+        <translation>Baureihe %s nicht in der Armaturendatenbank %s</translation>
+    </message>
+    <message>
+        <source>Series %s not in the valve databases %s</source>
+        <comment>308</comment>
+        <translation>Baureihe %s nicht in den Armaturendatenbanken %s</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>309</comment>
+        <translation>%s und %s</translation>
+    </message>
+    <message>
+        <source>%s cut to 32767 characters in this workbook</source>
+        <comment>310</comment>
+        <translation>%s in dieser Arbeitsmappe auf 32767 Zeichen gekürzt</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <comment>311</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <comment>312</comment>
+        <translation>Sich.-Stellung</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <comment>313</comment>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <comment>314</comment>
+        <translation>Baureihe</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>315</comment>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Valve type</source>
+        <comment>316</comment>
+        <translation>Armaturentyp</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <comment>317</comment>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Seating</source>
+        <comment>318</comment>
+        <translation>Schließfaktor</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <comment>319</comment>
+        <translation>Lauffaktor</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <comment>320</comment>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <comment>321</comment>
+        <translation>Kugel</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <comment>322</comment>
+        <translation>Klappe</translation>
+    </message>
+    <message>
+        <source>Plug</source>
+        <comment>323</comment>
+        <translation>Küken</translation>
+    </message>
+    <message>
+        <source>Pressure used</source>
+        <comment>324</comment>
+        <translation>Verwendeter Druck</translation>
+    </message>
+    <message>
+        <source>Valve type used</source>
+        <comment>325</comment>
+        <translation>Verwendeter Armaturentyp</translation>
+    </message>
+    <message>
+        <source>Safety used</source>
+        <comment>326</comment>
+        <translation>Verwendete Sicherheit</translation>
+    </message>
+    <message>
+        <source>Seating used</source>
+        <comment>327</comment>
+        <translation>Verwendeter Schließfaktor</translation>
+    </message>
+    <message>
+        <source>Running used</source>
+        <comment>328</comment>
+        <translation>Verwendeter Lauffaktor</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <comment>329</comment>
+        <translation>Losbrechen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>330</comment>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Seat</source>
+        <comment>331</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <comment>332</comment>
+        <translation>Antrieb</translation>
+    </message>
+    <message>
+        <source>Spring set</source>
+        <comment>333</comment>
+        <translation>Federsatz</translation>
+    </message>
+    <message>
+        <source>Air start</source>
+        <comment>334</comment>
+        <translation>Luft Anfang</translation>
+    </message>
+    <message>
+        <source>Air end</source>
+        <comment>335</comment>
+        <translation>Luft Ende</translation>
+    </message>
+    <message>
+        <source>Spring start</source>
+        <comment>336</comment>
+        <translation>Feder Anfang</translation>
+    </message>
+    <message>
+        <source>Spring end</source>
+        <comment>337</comment>
+        <translation>Feder Ende</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <comment>338</comment>
+        <translation>Abgabe</translation>
+    </message>
+    <message>
+        <source>Break/Seat</source>
+        <comment>339</comment>
+        <translation>Losbrechen/Schließen</translation>
+    </message>
+    <message>
+        <source>Actuator run</source>
+        <comment>340</comment>
+        <translation>Lauf Antrieb</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <comment>341</comment>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>342</comment>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>343</comment>
+        <translation>Status</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fehler beim Lesen der Armaturendatei. Die Datei konnte nicht geöffnet werden oder ist nicht vorhanden.</translation>

@@ -1811,6 +1811,376 @@
         <translation>&amp;Récentes</translation>
     </message>
     <message>
+        <source>%s %s does not match this list's %s</source>
+        <comment>270</comment>
+        <translation>%s %s ne correspond pas au séparateur de cette liste : %s</translation>
+    </message>
+    <message>
+        <source>%s %s is too large a number</source>
+        <comment>271</comment>
+        <translation>%s %s est un nombre trop grand</translation>
+    </message>
+    <message>
+        <source>%s %s is not a number</source>
+        <comment>272</comment>
+        <translation>%s %s n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%s %s has a unit ('%s'); %s takes none</source>
+        <comment>273</comment>
+        <translation>%s %s a une unité ('%s') ; %s est sans unité</translation>
+    </message>
+    <message>
+        <source>%s %s: the unit '%s' is not %s</source>
+        <comment>274</comment>
+        <translation>%s %s : l'unité '%s' n'est pas %s</translation>
+    </message>
+    <message>
+        <source>%s empty: %s used (%s)</source>
+        <comment>275</comment>
+        <translation>%s vide : valeur utilisée %s (%s)</translation>
+    </message>
+    <message>
+        <source>%s %s is not above 0</source>
+        <comment>276</comment>
+        <translation>%s %s : la valeur n'est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>Safety %s is below 1</source>
+        <comment>277</comment>
+        <translation>Sécurité %s inférieure à 1</translation>
+    </message>
+    <message>
+        <source>the row has %s fields, the header %s</source>
+        <comment>278</comment>
+        <translation>la ligne a %s champs, l'en-tête %s</translation>
+    </message>
+    <message>
+        <source>tag %s is also on line %s</source>
+        <comment>279</comment>
+        <translation>le tag %s figure aussi à la ligne %s</translation>
+    </message>
+    <message>
+        <source>tag %s is also on lines %s</source>
+        <comment>280</comment>
+        <translation>le tag %s figure aussi aux lignes %s</translation>
+    </message>
+    <message>
+        <source>%s and %s more</source>
+        <comment>281</comment>
+        <translation>%s et %s autres</translation>
+    </message>
+    <message>
+        <source>Tag is empty</source>
+        <comment>282</comment>
+        <translation>Tag vide</translation>
+    </message>
+    <message>
+        <source>Action %s is not DA, FC or FO</source>
+        <comment>283</comment>
+        <translation>Pos. sécurité %s n'est pas DA, FC ou FO</translation>
+    </message>
+    <message>
+        <source>an electric actuator has no fail-safe action</source>
+        <comment>284</comment>
+        <translation>un actionneur électrique n'a pas de position de sécurité</translation>
+    </message>
+    <message>
+        <source>Valve type %s is not Ball, Butterfly or Plug</source>
+        <comment>285</comment>
+        <translation>Type de vanne %s n'est pas Ball, Butterfly ou Plug</translation>
+    </message>
+    <message>
+        <source>Torque is empty</source>
+        <comment>286</comment>
+        <translation>Couple vide</translation>
+    </message>
+    <message>
+        <source>Series is empty</source>
+        <comment>287</comment>
+        <translation>Série vide</translation>
+    </message>
+    <message>
+        <source>Size is empty</source>
+        <comment>288</comment>
+        <translation>Taille vide</translation>
+    </message>
+    <message>
+        <source>Size %s not in series %s</source>
+        <comment>289</comment>
+        <translation>Taille %s absente de la série %s</translation>
+    </message>
+    <message>
+        <source>series %s</source>
+        <comment>290</comment>
+        <translation>série %s</translation>
+    </message>
+    <message>
+        <source>Pressure %s %s is outside %s</source>
+        <comment>291</comment>
+        <translation>Pression %s %s hors de la plage %s</translation>
+    </message>
+    <message>
+        <source>Torque %s is too large: its demand is beyond any number</source>
+        <comment>292</comment>
+        <translation>Couple %s trop grand : son besoin dépasse tout nombre</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <comment>293</comment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no fit</source>
+        <comment>294</comment>
+        <translation>aucun ne convient</translation>
+    </message>
+    <message>
+        <source>no fit: %s</source>
+        <comment>295</comment>
+        <translation>aucun ne convient : %s</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <comment>296</comment>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>settings file %s</source>
+        <comment>297</comment>
+        <translation>fichier de réglages %s</translation>
+    </message>
+    <message>
+        <source>option --pressure</source>
+        <comment>298</comment>
+        <translation>option --pressure</translation>
+    </message>
+    <message>
+        <source>ball valve</source>
+        <comment>299</comment>
+        <translation>vanne à bille</translation>
+    </message>
+    <message>
+        <source>butterfly valve</source>
+        <comment>300</comment>
+        <translation>vanne papillon</translation>
+    </message>
+    <message>
+        <source>plug valve</source>
+        <comment>301</comment>
+        <translation>vanne à boisseau</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <comment>302</comment>
+        <translation>point décimal</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <comment>303</comment>
+        <translation>virgule décimale</translation>
+    </message>
+    <message>
+        <source>Series %s: no valve database is in use</source>
+        <comment>304</comment>
+        <translation>Série %s : aucune base de vannes n'est utilisée</translation>
+    </message>
+    <message>
+        <source>Series %s is in %s valve databases, %s; a series must be in one</source>
+        <comment>305</comment>
+        <translation>Série %s figure dans %s bases de vannes, %s ; une série doit figurer dans une seule</translation>
+    </message>
+    <message>
+        <source>Series %s: the valve database %s does not read cleanly</source>
+        <comment>306</comment>
+        <translation>Série %s : la base de vannes %s ne se lit pas sans erreur</translation>
+    </message>
+    <message>
+        <source>Series %s not in the valve database %s</source>
+        <comment>307</comment>
+        <translation>Série %s absente de la base de vannes %s</translation>
+    </message>
+    <message>
+        <source>Series %s not in the valve databases %s</source>
+        <comment>308</comment>
+        <translation>Série %s absente des bases de vannes %s</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>309</comment>
+        <translation>%s et %s</translation>
+    </message>
+    <message>
+        <source>%s cut to 32767 characters in this workbook</source>
+        <comment>310</comment>
+        <translation>%s : texte coupé à 32767 caractères dans ce classeur</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <comment>311</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <comment>312</comment>
+        <translation>Pos. sécurité</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <comment>313</comment>
+        <translation>Couple</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <comment>314</comment>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>315</comment>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Valve type</source>
+        <comment>316</comment>
+        <translation>Type de vanne</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <comment>317</comment>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Seating</source>
+        <comment>318</comment>
+        <translation>Coef. fermeture</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <comment>319</comment>
+        <translation>Coef. manœuvre</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <comment>320</comment>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <comment>321</comment>
+        <translation>Bille</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <comment>322</comment>
+        <translation>Papillon</translation>
+    </message>
+    <message>
+        <source>Plug</source>
+        <comment>323</comment>
+        <translation>Boisseau</translation>
+    </message>
+    <message>
+        <source>Pressure used</source>
+        <comment>324</comment>
+        <translation>Pression utilisée</translation>
+    </message>
+    <message>
+        <source>Valve type used</source>
+        <comment>325</comment>
+        <translation>Type de vanne utilisé</translation>
+    </message>
+    <message>
+        <source>Safety used</source>
+        <comment>326</comment>
+        <translation>Sécurité utilisée</translation>
+    </message>
+    <message>
+        <source>Seating used</source>
+        <comment>327</comment>
+        <translation>Coef. fermeture utilisé</translation>
+    </message>
+    <message>
+        <source>Running used</source>
+        <comment>328</comment>
+        <translation>Coef. manœuvre utilisé</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <comment>329</comment>
+        <translation>Décollement</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>330</comment>
+        <translation>Manœuvre</translation>
+    </message>
+    <message>
+        <source>Seat</source>
+        <comment>331</comment>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <comment>332</comment>
+        <translation>Actionneur</translation>
+    </message>
+    <message>
+        <source>Spring set</source>
+        <comment>333</comment>
+        <translation>Jeu de ressorts</translation>
+    </message>
+    <message>
+        <source>Air start</source>
+        <comment>334</comment>
+        <translation>Air début</translation>
+    </message>
+    <message>
+        <source>Air end</source>
+        <comment>335</comment>
+        <translation>Air fin</translation>
+    </message>
+    <message>
+        <source>Spring start</source>
+        <comment>336</comment>
+        <translation>Ressort début</translation>
+    </message>
+    <message>
+        <source>Spring end</source>
+        <comment>337</comment>
+        <translation>Ressort fin</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <comment>338</comment>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Break/Seat</source>
+        <comment>339</comment>
+        <translation>Décollement/fermeture</translation>
+    </message>
+    <message>
+        <source>Actuator run</source>
+        <comment>340</comment>
+        <translation>Manœuvre actionneur</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <comment>341</comment>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>342</comment>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>343</comment>
+        <translation>État</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Erreur lors de la lecture du fichier de vannes. Le fichier n'a pas pu être ouvert ou est absent.</translation>

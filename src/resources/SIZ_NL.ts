@@ -1811,6 +1811,376 @@
         <translation>&amp;Recent</translation>
     </message>
     <message>
+        <source>%s %s does not match this list's %s</source>
+        <comment>270</comment>
+        <translation>%s %s past niet bij de %s van deze lijst</translation>
+    </message>
+    <message>
+        <source>%s %s is too large a number</source>
+        <comment>271</comment>
+        <translation>%s %s is een te groot getal</translation>
+    </message>
+    <message>
+        <source>%s %s is not a number</source>
+        <comment>272</comment>
+        <translation>%s %s is geen getal</translation>
+    </message>
+    <message>
+        <source>%s %s has a unit ('%s'); %s takes none</source>
+        <comment>273</comment>
+        <translation>%s %s heeft een eenheid ('%s'); %s is zonder eenheid</translation>
+    </message>
+    <message>
+        <source>%s %s: the unit '%s' is not %s</source>
+        <comment>274</comment>
+        <translation>%s %s: de eenheid '%s' is niet %s</translation>
+    </message>
+    <message>
+        <source>%s empty: %s used (%s)</source>
+        <comment>275</comment>
+        <translation>%s leeg: %s gebruikt (%s)</translation>
+    </message>
+    <message>
+        <source>%s %s is not above 0</source>
+        <comment>276</comment>
+        <translation>%s %s is niet groter dan 0</translation>
+    </message>
+    <message>
+        <source>Safety %s is below 1</source>
+        <comment>277</comment>
+        <translation>Veiligheid %s is kleiner dan 1</translation>
+    </message>
+    <message>
+        <source>the row has %s fields, the header %s</source>
+        <comment>278</comment>
+        <translation>de regel heeft %s velden, de kopregel %s</translation>
+    </message>
+    <message>
+        <source>tag %s is also on line %s</source>
+        <comment>279</comment>
+        <translation>tag %s staat ook op regel %s</translation>
+    </message>
+    <message>
+        <source>tag %s is also on lines %s</source>
+        <comment>280</comment>
+        <translation>tag %s staat ook op regels %s</translation>
+    </message>
+    <message>
+        <source>%s and %s more</source>
+        <comment>281</comment>
+        <translation>%s en nog %s</translation>
+    </message>
+    <message>
+        <source>Tag is empty</source>
+        <comment>282</comment>
+        <translation>Tag is leeg</translation>
+    </message>
+    <message>
+        <source>Action %s is not DA, FC or FO</source>
+        <comment>283</comment>
+        <translation>Faalstand %s is niet DA, FC of FO</translation>
+    </message>
+    <message>
+        <source>an electric actuator has no fail-safe action</source>
+        <comment>284</comment>
+        <translation>een elektrische aandrijving heeft geen faalstand</translation>
+    </message>
+    <message>
+        <source>Valve type %s is not Ball, Butterfly or Plug</source>
+        <comment>285</comment>
+        <translation>Type afsluiter %s is niet Ball, Butterfly of Plug</translation>
+    </message>
+    <message>
+        <source>Torque is empty</source>
+        <comment>286</comment>
+        <translation>Koppel is leeg</translation>
+    </message>
+    <message>
+        <source>Series is empty</source>
+        <comment>287</comment>
+        <translation>Serie is leeg</translation>
+    </message>
+    <message>
+        <source>Size is empty</source>
+        <comment>288</comment>
+        <translation>Maat is leeg</translation>
+    </message>
+    <message>
+        <source>Size %s not in series %s</source>
+        <comment>289</comment>
+        <translation>Maat %s niet in serie %s</translation>
+    </message>
+    <message>
+        <source>series %s</source>
+        <comment>290</comment>
+        <translation>serie %s</translation>
+    </message>
+    <message>
+        <source>Pressure %s %s is outside %s</source>
+        <comment>291</comment>
+        <translation>Druk %s %s ligt buiten %s</translation>
+    </message>
+    <message>
+        <source>Torque %s is too large: its demand is beyond any number</source>
+        <comment>292</comment>
+        <translation>Koppel %s is te groot: de eis ervan overschrijdt elk getal</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <comment>293</comment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no fit</source>
+        <comment>294</comment>
+        <translation>past niet</translation>
+    </message>
+    <message>
+        <source>no fit: %s</source>
+        <comment>295</comment>
+        <translation>past niet: %s</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <comment>296</comment>
+        <translation>standaard</translation>
+    </message>
+    <message>
+        <source>settings file %s</source>
+        <comment>297</comment>
+        <translation>instellingenbestand %s</translation>
+    </message>
+    <message>
+        <source>option --pressure</source>
+        <comment>298</comment>
+        <translation>optie --pressure</translation>
+    </message>
+    <message>
+        <source>ball valve</source>
+        <comment>299</comment>
+        <translation>kogelkraan</translation>
+    </message>
+    <message>
+        <source>butterfly valve</source>
+        <comment>300</comment>
+        <translation>vlinderklep</translation>
+    </message>
+    <message>
+        <source>plug valve</source>
+        <comment>301</comment>
+        <translation>plugkraan</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <comment>302</comment>
+        <translation>decimale punt</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <comment>303</comment>
+        <translation>decimale komma</translation>
+    </message>
+    <message>
+        <source>Series %s: no valve database is in use</source>
+        <comment>304</comment>
+        <translation>Serie %s: er is geen afsluiterdatabase in gebruik</translation>
+    </message>
+    <message>
+        <source>Series %s is in %s valve databases, %s; a series must be in one</source>
+        <comment>305</comment>
+        <translation>Serie %s staat in %s afsluiterdatabases, %s; een serie mag maar in één staan</translation>
+    </message>
+    <message>
+        <source>Series %s: the valve database %s does not read cleanly</source>
+        <comment>306</comment>
+        <translation>Serie %s: de afsluiterdatabase %s is niet foutloos te lezen</translation>
+    </message>
+    <message>
+        <source>Series %s not in the valve database %s</source>
+        <comment>307</comment>
+        <translation>Serie %s niet in de afsluiterdatabase %s</translation>
+    </message>
+    <message>
+        <source>Series %s not in the valve databases %s</source>
+        <comment>308</comment>
+        <translation>Serie %s niet in de afsluiterdatabases %s</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>309</comment>
+        <translation>%s en %s</translation>
+    </message>
+    <message>
+        <source>%s cut to 32767 characters in this workbook</source>
+        <comment>310</comment>
+        <translation>%s ingekort tot 32767 tekens in deze werkmap</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <comment>311</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <comment>312</comment>
+        <translation>Faalstand</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <comment>313</comment>
+        <translation>Koppel</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <comment>314</comment>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>315</comment>
+        <translation>Maat</translation>
+    </message>
+    <message>
+        <source>Valve type</source>
+        <comment>316</comment>
+        <translation>Type afsluiter</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <comment>317</comment>
+        <translation>Veiligheid</translation>
+    </message>
+    <message>
+        <source>Seating</source>
+        <comment>318</comment>
+        <translation>Sluitfactor</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <comment>319</comment>
+        <translation>Loopfactor</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <comment>320</comment>
+        <translation>Druk</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <comment>321</comment>
+        <translation>Kogel</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <comment>322</comment>
+        <translation>Vlinder</translation>
+    </message>
+    <message>
+        <source>Plug</source>
+        <comment>323</comment>
+        <translation>Plug</translation>
+    </message>
+    <message>
+        <source>Pressure used</source>
+        <comment>324</comment>
+        <translation>Gebruikte druk</translation>
+    </message>
+    <message>
+        <source>Valve type used</source>
+        <comment>325</comment>
+        <translation>Gebruikt afsluitertype</translation>
+    </message>
+    <message>
+        <source>Safety used</source>
+        <comment>326</comment>
+        <translation>Gebruikte veiligheid</translation>
+    </message>
+    <message>
+        <source>Seating used</source>
+        <comment>327</comment>
+        <translation>Gebruikte sluitfactor</translation>
+    </message>
+    <message>
+        <source>Running used</source>
+        <comment>328</comment>
+        <translation>Gebruikte loopfactor</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <comment>329</comment>
+        <translation>Losbreek</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>330</comment>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Seat</source>
+        <comment>331</comment>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <comment>332</comment>
+        <translation>Aandrijving</translation>
+    </message>
+    <message>
+        <source>Spring set</source>
+        <comment>333</comment>
+        <translation>Veerset</translation>
+    </message>
+    <message>
+        <source>Air start</source>
+        <comment>334</comment>
+        <translation>Lucht begin</translation>
+    </message>
+    <message>
+        <source>Air end</source>
+        <comment>335</comment>
+        <translation>Lucht eind</translation>
+    </message>
+    <message>
+        <source>Spring start</source>
+        <comment>336</comment>
+        <translation>Veer begin</translation>
+    </message>
+    <message>
+        <source>Spring end</source>
+        <comment>337</comment>
+        <translation>Veer eind</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <comment>338</comment>
+        <translation>Afgifte</translation>
+    </message>
+    <message>
+        <source>Break/Seat</source>
+        <comment>339</comment>
+        <translation>Losbreek/sluiten</translation>
+    </message>
+    <message>
+        <source>Actuator run</source>
+        <comment>340</comment>
+        <translation>Loop aandrijving</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <comment>341</comment>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>342</comment>
+        <translation>Waarschuwingen</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>343</comment>
+        <translation>Status</translation>
+    </message>
+    <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>
         <comment>500</comment>
         <translation>Fout bij het lezen van het afsluiterbestand. Het bestand kon niet worden geopend of is niet aanwezig.</translation>
