@@ -2,6 +2,7 @@
 
 #include "core/report/file_faults.h"
 #include "core/report/temp_beside.h"
+#include "core/text/load_string.h"
 #include "core/text/text_util.h"
 
 #include <xlsxwriter.h>
@@ -280,7 +281,7 @@ public:
             return Write(cells, false);
         std::vector<std::string> marked = cells;
         std::string& warnings = marked[static_cast<std::size_t>(warnings_)];
-        warnings += (warnings.empty() ? "" : "; ") + cut + " cut to 32767 characters in this workbook";
+        warnings += (warnings.empty() ? "" : "; ") + LoadText(310, {cut});
         return Write(marked, false);
     }
     bool Commit() override {

@@ -1351,7 +1351,7 @@
     <message>
         <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
         <comment>170</comment>
-        <translation>%i Zellen waren länger, als eine Arbeitsmappenzelle fasst, und wurden gekürzt; die Warnings ihrer Zeilen nennen es.</translation>
+        <translation>%i Zellen waren länger, als eine Arbeitsmappenzelle fasst, und wurden gekürzt; die Warnungen ihrer Zeilen nennen es.</translation>
     </message>
     <message>
         <source>Valve data&amp;bases...</source>

@@ -1351,7 +1351,7 @@
     <message>
         <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
         <comment>170</comment>
-        <translation>%i cellules dépassaient la taille d'une cellule de classeur et ont été coupées ; les Warnings de leurs lignes le disent.</translation>
+        <translation>%i cellules dépassaient la taille d'une cellule de classeur et ont été coupées ; les Avertissements de leurs lignes le disent.</translation>
     </message>
     <message>
         <source>Valve data&amp;bases...</source>

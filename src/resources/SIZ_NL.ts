@@ -1351,7 +1351,7 @@
     <message>
         <source>%i cells were longer than a workbook cell holds and were cut; the Warnings of their rows say so.</source>
         <comment>170</comment>
-        <translation>%i cellen waren langer dan een werkbladcel bevat en zijn ingekort; de Warnings van hun regels vermelden het.</translation>
+        <translation>%i cellen waren langer dan een werkbladcel bevat en zijn ingekort; de Waarschuwingen van hun regels vermelden het.</translation>
     </message>
     <message>
         <source>Valve data&amp;bases...</source>
