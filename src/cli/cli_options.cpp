@@ -121,6 +121,13 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
                    "tab-separated one the mark its numbers show")
         ->type_name("point|comma")
         ->check(CLI::IsMember({"point", "comma"}, CLI::ignore_case));
+    std::string language;
+    app.add_option("--language", language,
+                   "The language of the columns, statuses and warnings\n"
+                   "the sizing adds: EN, NL, D or F; the settings file's\n"
+                   "when not given, English without one")
+        ->type_name("EN|NL|D|F")
+        ->check(CLI::IsMember({"EN", "UK", "NL", "D", "DE", "F", "FR"}, CLI::ignore_case));
     std::vector<std::string> columns;
     app.add_option("--column", columns,
                    "The list's column HEADER holds ROLE (Tag, Action,\n"
@@ -173,6 +180,10 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
     options.placeGiven = app.count("--place") > 0;
     options.pressureGiven = app.count("--pressure") > 0;
     options.units = imperialFlag ? 1 : metricFlag ? 0 : -1;
+    if (!language.empty()) {
+        const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(language[0])));
+        options.language = first == 'N' ? 1 : first == 'D' ? 2 : first == 'F' ? 3 : 0;
+    }
     if (!decimal.empty())
         options.decimal = decimal[0] == 'c' || decimal[0] == 'C' ? DecimalChoice::Comma : DecimalChoice::Point;
     for (const std::string& text : columns) {

@@ -25,6 +25,7 @@ struct CliOptions {
     std::string settings;   // --settings FILE; empty: the program's file in this folder
     bool noSettings = false;
     int units = -1;         // 0 metric, 1 imperial, -1 as the settings say (metric without)
+    int language = -1;      // 0 English, 1 Dutch, 2 German, 3 French; -1 as the settings say
     bool charts = true;     // a PDF datasheet carries its torque chart
     std::string pressureText; // --pressure as typed
     bool pressureGiven = false;

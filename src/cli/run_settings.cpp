@@ -3,6 +3,7 @@
 #include "core/settings/settings.h"
 #include "core/units/conversions.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -88,6 +89,8 @@ bool ResolveRunSettings(const CliOptions& options, RunSettings& run, std::string
         list.pressureSource = ValueSource::Settings;
         list.settingsFile = run.settingsFile;
         run.place = settings.Place;
+        run.language = settings.Language;
+        run.languageFrom = from;
     } else {
         list.pressure = DefaultPressure(false);
         run.unitsFrom = "built in";
@@ -98,6 +101,10 @@ bool ResolveRunSettings(const CliOptions& options, RunSettings& run, std::string
     }
     if (options.placeGiven)
         run.place = options.place;
+    if (options.language >= 0) {
+        run.language = options.language;
+        run.languageFrom = "option";
+    }
     if (options.units >= 0) {
         list.imperial = options.units == 1;
         run.unitsFrom = "option";
@@ -136,6 +143,9 @@ std::vector<std::string> RunAccount(const RunSettings& run) {
         valves += (valves.empty() ? "" : ", ") + file;
     lines.push_back((run.valves.size() > 1 ? "valve databases: " : "valve database: ") +
                     (run.valves.empty() ? std::string("none") : valves + " (" + run.valvesFrom + ")"));
+    static const char* const languages[] = {"English", "Dutch", "German", "French"};
+    lines.push_back(std::string("language of the added columns: ") + languages[std::clamp(run.language, 0, 3)] + " (" +
+                    run.languageFrom + ")");
     lines.push_back(std::string("units: ") + (run.list.imperial ? "imperial, in.lb and psi" : "metric, Nm and bar") +
                     " (" + run.unitsFrom + ")");
     return lines;

@@ -14,10 +14,11 @@ struct RunSettings {
     ActuatorKind kind = ActuatorKind::Unknown;
     std::vector<std::string> valves; // the valve databases, the settings' first; empty: none
     std::string place;
+    int language = 0; // 0 English, 1 Dutch, 2 German, 3 French
     ListSettings list;
     // where each came from, in words, for the run's account
     std::string settingsFile; // the file read; empty when none was
-    std::string actuatorsFrom, valvesFrom, unitsFrom;
+    std::string actuatorsFrom, valvesFrom, unitsFrom, languageFrom = "built in";
 };
 
 // Settles the run's settings. False, with a message, when no actuator range is named,

@@ -10,9 +10,12 @@
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
+#include "page/catalogue.h"
 #include "pdf_sheets.h"
 #include "progress_line.h"
 #include "run_settings.h"
+
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -175,6 +178,30 @@ bool LoadData(const RunSettings& run, SizingData& data) {
     return data.sizer != nullptr;
 }
 
+// The texts a sized list carries in the language asked for: its catalogue, found as the
+// programs find theirs, answers the string table for the rest of the run.
+bool UseLanguage(int language, std::string& message) {
+    static QTranslator catalogue;
+    const QString file = LanguageModuleFileName(language);
+    if (file.isEmpty())
+        return true;
+    // vnsize runs without an application object: its own folder comes from the system
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const QString path = FindLanguageModule(file, QString::fromStdString(self.parent_path().string()));
+    if (path.isEmpty() || !catalogue.load(path)) {
+        message = "--language: the catalogue " + file.toStdString() +
+                  " is not here, nor where the programs are installed";
+        return false;
+    }
+    SetStringLookup([](int id) {
+        const QString text = CatalogueString(catalogue, id);
+        const char* english = EnglishString(id);
+        return text.isEmpty() ? std::string(english ? english : "") : text.toStdString();
+    });
+    return true;
+}
+
 // What went wrong with the output, naming it: a file's writer names it already.
 std::string WriteError(const CliOptions& options, const ListWriter* writer) {
     if (options.output.empty())
@@ -194,6 +221,10 @@ int RunSizing(const CliOptions& options) {
     RunSettings run;
     std::string message;
     if (!ResolveRunSettings(options, run, message)) {
+        Fail(message);
+        return kExitFailed;
+    }
+    if (!UseLanguage(run.language, message)) {
         Fail(message);
         return kExitFailed;
     }
@@ -295,7 +326,8 @@ int RunSizing(const CliOptions& options) {
     std::string summary = Format("%ld of %ld rows sized, %ld found no actuator, %ld could not be sized",
                                  result.sized, result.rows, result.noFit, result.errors);
     if (result.warned > 0)
-        summary += Format("; %ld with warnings (the Warnings column)", result.warned);
+        summary += Format("; %ld with warnings (the column %s)", result.warned,
+                          sizer.OutputHeader()[sizer.WarningsColumn()].c_str());
     if (result.skipped > 0)
         summary += Format("; %ld empty rows passed over", result.skipped);
     if (writer && writer->CutCells() > 0)

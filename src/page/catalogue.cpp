@@ -20,11 +20,13 @@ QString LanguageModuleFileName(int language) {
     }
 }
 
-QString FindLanguageModule(const QString& fileName) {
+QString FindLanguageModule(const QString& fileName, const QString& programFolder) {
     if (fileName.isEmpty())
         return {};
     // vnsize sits one folder below the catalogues in the build tree
-    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString appDir = programFolder.isEmpty() && QCoreApplication::instance()
+                               ? QCoreApplication::applicationDirPath()
+                               : programFolder;
     const QStringList folders{QDir::currentPath(), appDir + QStringLiteral("/../share/vnsizing/translations"),
                               appDir + QStringLiteral("/translations"), appDir, appDir + QStringLiteral("/..")};
     for (const QString& folder : folders) {

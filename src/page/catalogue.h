@@ -15,8 +15,9 @@ inline constexpr const char* kVersionContext = "VnVersion"; // source: the key n
 QString LanguageModuleFileName(int language);
 
 // The catalogue's path: the current directory first, then the folders the programs are
-// installed or built with. Empty when there is none.
-QString FindLanguageModule(const QString& fileName);
+// installed or built with, beside programFolder (the running application's folder when
+// empty). Empty when there is none.
+QString FindLanguageModule(const QString& fileName, const QString& programFolder = {});
 
 // The text of string number id in the catalogue; empty when it lacks it.
 QString CatalogueString(const QTranslator& catalogue, int id);
