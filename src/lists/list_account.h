@@ -22,6 +22,8 @@ struct ListAccount {
     bool decimalComma = false;
     DecimalSource decimalSource = DecimalSource::Separator;
     char separator = ',';
+    bool workbook = false;
+    std::string sheet; // the workbook's sheet read
     // What stands in for an empty or missing value.
     bool pneumatic = true;
     bool imperial = false;
@@ -33,6 +35,7 @@ struct ListAccount {
 // The account of the list whose header sizer holds.
 ListAccount AccountOf(const ListSizer& sizer);
 
-// The account in English, one line each for the columns, the values not in the list with
-// their defaults, the columns passed through and the decimal mark.
+// The account in English, one line each for the sheet of a workbook, the columns, the
+// values not in the list with their defaults, the columns passed through and the decimal
+// mark.
 std::vector<std::string> AccountLines(const ListAccount& account);

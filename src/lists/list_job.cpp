@@ -2,7 +2,9 @@
 
 #include "core/data/actuator_file.h"
 #include "core/text/text_util.h"
+#include "lists/workbook_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -19,7 +21,18 @@ bool IsNumber(const std::string& text) {
     return ParseListNumber(text, DecimalMark::Point, value);
 }
 
-using ReadFunction = std::function<ListReadResult(const ListRecordSink&)>;
+// Reads the list, handing a workbook's number cells over with the mark given.
+using ReadFunction = std::function<ListReadResult(DecimalMark mark, const ListRecordSink&)>;
+
+// A tab-separated list and a workbook have no separator that tells their decimal mark.
+bool MarkFromCells(const ListFormat& format) {
+    return format.workbook || format.separator == '\t';
+}
+
+bool NumberCell(const ListRecord& record, int column) {
+    return column >= 0 && static_cast<std::size_t>(column) < record.numeric.size() &&
+           record.numeric[static_cast<std::size_t>(column)];
+}
 
 // A cell that shows a decimal mark, for a message that names it.
 struct MarkCell {
@@ -36,8 +49,23 @@ std::string CellText(ListRole role, const std::string& cell) {
 struct Survey {
     MarkCell point, comma, either;
     std::map<std::string, std::vector<long>> tags; // every tag's lines, folded
+    // Tags in a workbook's number cells, read with the point: the sizing reads them with the
+    // mark not yet decided.
+    std::map<std::string, std::vector<long>> numberTags;
     long records = 0;
 };
+
+void MergeNumberTags(Survey& survey, bool decimalComma) {
+    for (auto& [tag, lines] : survey.numberTags) {
+        std::string key = tag;
+        if (decimalComma)
+            std::replace(key.begin(), key.end(), '.', ',');
+        std::vector<long>& all = survey.tags[key];
+        all.insert(all.end(), lines.begin(), lines.end());
+        std::sort(all.begin(), all.end());
+    }
+    survey.numberTags.clear();
+}
 
 // Settles the decimal mark, or says why the list cannot be read with one.
 bool DecideMark(const Survey& survey, const ListSettings& settings, ListFormat& format, std::string& message) {
@@ -46,7 +74,7 @@ bool DecideMark(const Survey& survey, const ListSettings& settings, ListFormat& 
         format.decimalSource = DecimalSource::Chosen;
         return true;
     }
-    if (format.separator != '\t') {
+    if (!MarkFromCells(format)) {
         format.decimalComma = format.separator == ';';
         format.decimalSource = DecimalSource::Separator;
         return true;
@@ -86,7 +114,7 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
     long headerLine = 0;
     std::vector<std::pair<ListRole, int>> numbers;
     int tagColumn = -1;
-    const ListReadResult surveyed = read([&](ListRecord&& record) {
+    const ListReadResult surveyed = read(DecimalMark::Point, [&](ListRecord&& record) {
         if (header) {
             header = false;
             headerLine = record.line;
@@ -105,9 +133,11 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
                                                                                 : none;
         };
         if (const std::string tag = ListSizer::FoldedTag(field(tagColumn)); !tag.empty())
-            survey.tags[tag].push_back(record.line);
-        if (format.separator == '\t')
+            (NumberCell(record, tagColumn) ? survey.numberTags : survey.tags)[tag].push_back(record.line);
+        if (MarkFromCells(format))
             for (const auto& [role, column] : numbers) {
+                if (NumberCell(record, column))
+                    continue; // its text is the number itself, with no mark of the list's own
                 const std::string& cell = field(column);
                 const MarkShown shown = MarkOfCell(cell);
                 MarkCell& seen = shown == MarkShown::Point   ? survey.point
@@ -125,8 +155,15 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
     if (!DecideMark(survey, sizer.Settings(), format, message))
         return failed(ListFault::Decimal, 0, message);
     format.byteOrderMark = surveyed.format.byteOrderMark;
+    if (format.workbook) {
+        format.sheet = surveyed.format.sheet;
+        // a CSV written from a workbook: commas and the point, or semicolons when its
+        // numbers are read with the comma, so that the CSV reads back as the same numbers
+        format.separator = format.decimalComma ? ';' : ',';
+    }
     result.format = format;
-    sizer.SetDecimalMark(format.decimalComma, format.decimalSource);
+    sizer.SetFormat(format);
+    MergeNumberTags(survey, format.decimalComma);
     std::map<std::string, std::vector<long>> repeated;
     for (auto& [tag, lines] : survey.tags)
         if (lines.size() > 1)
@@ -140,7 +177,8 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
 
     // then every row
     header = true;
-    const ListReadResult read_ = read([&](ListRecord&& record) {
+    const DecimalMark mark = format.decimalComma ? DecimalMark::Comma : DecimalMark::Point;
+    const ListReadResult read_ = read(mark, [&](ListRecord&& record) {
         if (header) {
             header = false;
             return true;
@@ -215,12 +253,31 @@ ActuatorKind DetectActuatorKind(const std::string& fileName, std::string& messag
 
 ListJobResult SizeListText(std::string_view text, const std::string& name, ListSizer& sizer,
                            const ListHeaderSink& onHeader, const SizedRowSink& onRow) {
-    const ReadFunction read = [text](const ListRecordSink& sink) { return ReadListText(text, sink); };
+    const ReadFunction read = [text](DecimalMark, const ListRecordSink& sink) { return ReadListText(text, sink); };
     return Run(read, name, DetectListFormat(text), sizer, onHeader, onRow);
 }
 
 ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const ListHeaderSink& onHeader,
                            const SizedRowSink& onRow) {
+    // the readers' messages name the file already
+    const auto unnamed = [&fileName](ListReadResult result) {
+        const std::string prefix = fileName + ": ";
+        if (result.message.rfind(prefix, 0) == 0)
+            result.message.erase(0, prefix.size());
+        return result;
+    };
+    // a workbook by its content, whatever its name; the workbook reader also says what an
+    // old or a password-protected one is
+    if (ListFileTypeOf(fileName) != ListFileType::Text) {
+        ListFormat format;
+        format.workbook = true;
+        const std::string sheet = sizer.Settings().sheet;
+        const ReadFunction read = [&](DecimalMark mark, const ListRecordSink& sink) {
+            return unnamed(ReadWorkbookFile(fileName, {sheet, mark}, sink));
+        };
+        return Run(read, fileName, format, sizer, onHeader, onRow);
+    }
+
     // the separator is told by the header, before the records are read
     ListFormat format;
     if (std::FILE* file = fileName.empty() ? nullptr : std::fopen(fileName.c_str(), "rb")) {
@@ -229,13 +286,8 @@ ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const 
         std::fclose(file);
         format = DetectListFormat(start);
     }
-    // the reader's messages name the file already
-    const ReadFunction read = [&fileName](const ListRecordSink& sink) {
-        ListReadResult result = ReadListFile(fileName, sink);
-        const std::string prefix = fileName + ": ";
-        if (result.message.rfind(prefix, 0) == 0)
-            result.message.erase(0, prefix.size());
-        return result;
+    const ReadFunction read = [&](DecimalMark, const ListRecordSink& sink) {
+        return unnamed(ReadListFile(fileName, sink));
     };
     return Run(read, fileName, format, sizer, onHeader, onRow);
 }

@@ -71,11 +71,6 @@ bool ListSizer::SetHeader(const std::vector<std::string>& header, const ListForm
     return fault_ == HeaderFault::None;
 }
 
-void ListSizer::SetDecimalMark(bool decimalComma, DecimalSource source) {
-    format_.decimalComma = decimalComma;
-    format_.decimalSource = source;
-}
-
 std::vector<std::pair<ListRole, int>> ListSizer::NumberColumns() const {
     std::vector<std::pair<ListRole, int>> numbers;
     for (ListRole role : {ListRole::Torque, ListRole::Size, ListRole::Safety, ListRole::Seating, ListRole::Running,
