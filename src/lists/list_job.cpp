@@ -2,6 +2,7 @@
 
 #include "core/data/actuator_file.h"
 #include "core/text/text_util.h"
+#include "lists/record_spool.h"
 #include "lists/workbook_reader.h"
 
 #include <algorithm>
@@ -272,7 +273,23 @@ ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const 
         ListFormat format;
         format.workbook = true;
         const std::string sheet = sizer.Settings().sheet;
+        // the sizing takes the rows from the first reading's copy; the sheet is read again
+        // only when no copy could be kept
+        RecordSpool spool;
+        ListReadResult first;
+        bool surveyed = false;
         const ReadFunction read = [&](DecimalMark mark, const ListRecordSink& sink) {
+            if (!surveyed) {
+                surveyed = true;
+                // kept with the point, which the copy turns into the mark decided
+                first = ReadWorkbookFile(fileName, {sheet, DecimalMark::Point}, [&](ListRecord&& record) {
+                    spool.Put(record);
+                    return sink(std::move(record));
+                });
+                return unnamed(first);
+            }
+            if (first.ok && spool.Usable())
+                return spool.Replay(mark, first, sink);
             return unnamed(ReadWorkbookFile(fileName, {sheet, mark}, sink));
         };
         return Run(read, fileName, format, sizer, onHeader, onRow);

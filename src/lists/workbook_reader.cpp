@@ -139,16 +139,35 @@ private:
     }
 
     void StartCell(const char** attributes) {
-        const char* reference = XmlAttribute(attributes, "r");
+        // every cell passes here: its attributes are looked at once
+        const char* reference = nullptr;
+        const char* type = nullptr;
+        const char* style = nullptr;
+        for (const char** a = attributes; a[0]; a += 2) {
+            const char* name = std::strrchr(a[0], ':');
+            name = name ? name + 1 : a[0];
+            if (name[0] == '\0' || name[1] != '\0')
+                continue;
+            if (name[0] == 'r')
+                reference = a[1];
+            else if (name[0] == 't')
+                type = a[1];
+            else if (name[0] == 's')
+                style = a[1];
+        }
         const unsigned long column = reference ? ReferenceColumn(reference) : column_ + 1;
         if (!inRow_ || column <= column_ || column > kLastColumn) {
             Damaged(Format("the cell %s is out of place", reference ? reference : "without a reference"));
             return;
         }
         column_ = column;
-        const char* type = XmlAttribute(attributes, "t");
-        type_ = type ? type : "n";
-        const char* style = XmlAttribute(attributes, "s");
+        const std::string_view kind = type ? type : "n";
+        type_ = kind == "n"           ? CellType::Number
+                : kind == "s"         ? CellType::Shared
+                : kind == "inlineStr" ? CellType::Inline
+                : kind == "str"       ? CellType::Formula
+                : kind == "b"         ? CellType::Boolean
+                                      : CellType::Other;
         style_ = style ? std::strtoul(style, nullptr, 10) : 0;
         value_.clear();
         inCell_ = true;
@@ -161,7 +180,7 @@ private:
             return; // a cell with a format but nothing in it
         std::string text;
         bool numeric = false;
-        if (type_ == "s") {
+        if (type_ == CellType::Shared) {
             const std::vector<std::string>& shared = book_.SharedStrings();
             const std::string index = TrimmedCell(value_);
             const unsigned long i = std::strtoul(index.c_str(), nullptr, 10);
@@ -170,13 +189,13 @@ private:
                 return;
             }
             text = shared[i];
-        } else if (type_ == "inlineStr" || type_ == "str") {
+        } else if (type_ == CellType::Inline || type_ == CellType::Formula) {
             text = UnescapeWorkbookText(value_);
-        } else if (type_ == "b") {
+        } else if (type_ == CellType::Boolean) {
             const std::string flag = TrimmedCell(value_);
             text = flag == "1" || flag == "true" ? "TRUE" : "FALSE";
-        } else if (type_ == "n") {
-            numeric = Number(TrimmedCell(value_), text);
+        } else if (type_ == CellType::Number) {
+            numeric = Number(value_, text);
         } else {
             text = value_; // an error such as #N/A, or a date written as text
         }
@@ -197,7 +216,11 @@ private:
 
     // A number cell's text: the number as a list gives it, or a date or time as the cell
     // shows it. False for a date, and for a value that is no number at all (kept as it is).
-    bool Number(const std::string& value, std::string& text) {
+    bool Number(std::string_view value, std::string& text) {
+        while (!value.empty() && (value.front() == ' ' || value.front() == '\n' || value.front() == '\t'))
+            value.remove_prefix(1);
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\n' || value.back() == '\t'))
+            value.remove_suffix(1);
         double number = 0;
         const char* end = value.data() + value.size();
         const auto [last, ec] = std::from_chars(value.data(), end, number);
@@ -244,7 +267,8 @@ private:
     unsigned long row_ = 0;
     unsigned long column_ = 0;
     std::size_t rowBytes_ = 0;
-    std::string type_;
+    enum class CellType { Number, Shared, Inline, Formula, Boolean, Other };
+    CellType type_ = CellType::Number;
     unsigned long style_ = 0;
     std::string value_;
     int phonetic_ = 0;

@@ -113,6 +113,12 @@ TEST(WorkbookReader, CellsReadAsTheSheetShowsThem) {
         EXPECT_EQ(second.line, 6);
         EXPECT_EQ(second.fields, (std::vector<std::string>{"XV-2", "-0.125", "", "XV-2x"}));
         EXPECT_LE(first.offset, second.offset);
+        // with the comma, number cells only change their mark, dates not at all
+        const Read comma = ReadBook(path, "Valves", DecimalMark::Comma);
+        ASSERT_EQ(comma.records.size(), 3u);
+        EXPECT_EQ(comma.records[1].fields[5], "1234567,25");
+        EXPECT_EQ(comma.records[1].fields[6], "2024-03-05");
+        EXPECT_EQ(comma.records[2].fields[1], "-0,125");
     }
 }
 
