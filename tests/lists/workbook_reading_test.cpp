@@ -13,6 +13,8 @@
 #include <xlsxwriter.h>
 #include <zip.h>
 
+#include <cstring>
+
 namespace {
 
 const std::string kSamples = VN_SAMPLES;
@@ -180,13 +182,17 @@ TEST(WorkbookReader, FilesItCannotReadAreNamed) {
     const std::string locked = WriteFile(dir, "locked.xlsx", ole + std::string(600, '\0') + stream);
     const std::string text = WriteFile(dir, "list.xlsx", "Tag,Action,Torque\r\nXV-1,DA,45\r\n");
 
-    const std::string zipped = dir + "/notes.zip";
-    int error = 0;
-    zip_t* archive = zip_open(zipped.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    ASSERT_NE(archive, nullptr);
-    static const char note[] = "no workbook here";
-    zip_file_add(archive, "notes.txt", zip_source_buffer(archive, note, sizeof note - 1, 0), 0);
-    ASSERT_EQ(zip_close(archive), 0);
+    // archives of one file: a note, and the mark of an OpenDocument spreadsheet
+    const auto archive = [&dir](const char* name, const char* entry, const char* content) {
+        const std::string path = dir + "/" + name;
+        int error = 0;
+        zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+        zip_file_add(zip, entry, zip_source_buffer(zip, content, std::strlen(content), 0), 0);
+        zip_close(zip);
+        return path;
+    };
+    const std::string zipped = archive("notes.zip", "notes.txt", "no workbook here");
+    const std::string ods = archive("list.ods", "mimetype", "application/vnd.oasis.opendocument.spreadsheet");
 
     const std::string book = dir + "/two.xlsx";
     Book two(book);
@@ -198,6 +204,7 @@ TEST(WorkbookReader, FilesItCannotReadAreNamed) {
         {xls, xls + ": this is an old binary .xls workbook; save it as .xlsx or CSV"},
         {locked, locked + ": the workbook is encrypted; save it without a password"},
         {zipped, zipped + ": is not a workbook"},
+        {ods, ods + ": this is an OpenDocument spreadsheet; save it as .xlsx or CSV"},
         {text, text + ": is not a workbook"},
     };
     for (const auto& [file, message] : cases) {
