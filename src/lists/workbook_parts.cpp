@@ -10,8 +10,8 @@ namespace {
 
 // Text longer than this is no cell of a valve list: a workbook cell holds 32767 characters.
 constexpr std::size_t kTextLimit = 1 << 20;
-// Excel's own limit on cell styles; a file with more is damaged, and its extra styles
-// show numbers as numbers.
+// A workbook holds some 64000 cell styles at most; in a damaged one with more, the styles
+// past this show numbers as numbers.
 constexpr std::size_t kStyleLimit = 65536;
 
 bool EndsWith(std::string_view text, std::string_view end) {
