@@ -118,7 +118,8 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
                    "The list's decimal mark: point or comma; without it\n"
                    "a comma-separated list uses the point, a\n"
                    "semicolon-separated one the comma, and a\n"
-                   "tab-separated one the mark its numbers show")
+                   "tab-separated list or a workbook the mark its\n"
+                   "numbers show")
         ->type_name("point|comma")
         ->check(CLI::IsMember({"point", "comma"}, CLI::ignore_case));
     std::string language;
@@ -136,6 +137,10 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
                    "Repeat for more roles")
         ->type_name("ROLE=HEADER")
         ->allow_extra_args(false);
+    app.add_option("--sheet", options.sheet,
+                   "The sheet of a workbook list to read; its first\n"
+                   "sheet when not given")
+        ->type_name("NAME");
     app.add_option("--settings", options.settings,
                    "The settings file to read instead of sizkav.set or\n"
                    "sizqu.set in this folder")
@@ -158,7 +163,10 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
                    "The place at the foot of every datasheet; the\n"
                    "settings file's when not given")
         ->type_name("TEXT");
-    app.add_option("LIST", options.list, "The valve list: CSV whose first line names the\ncolumns")
+    app.add_option("LIST", options.list,
+                   "The valve list: CSV whose first line names the\n"
+                   "columns, or a workbook (.xlsx) whose first row that\n"
+                   "is not empty does")
         ->required()
         ->type_name("");
     app.footer("Without --settings or --no-settings, vnsize reads the settings file of the\n"

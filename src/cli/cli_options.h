@@ -31,6 +31,7 @@ struct CliOptions {
     bool pressureGiven = false;
     DecimalChoice decimal = DecimalChoice::FromList;
     std::vector<ColumnChoice> columns;
+    std::string sheet; // --sheet: a workbook list's sheet; empty: its first
 };
 
 // Reads the command line into options. Returns -1 when vnsize should go on; otherwise the

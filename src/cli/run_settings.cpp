@@ -70,6 +70,7 @@ bool ResolveRunSettings(const CliOptions& options, RunSettings& run, std::string
     ListSettings& list = run.list;
     list.decimal = options.decimal;
     list.columns = options.columns;
+    list.sheet = options.sheet;
     bool settingsImperial = false;
     if (!run.settingsFile.empty()) {
         const Settings settings(run.settingsFile);

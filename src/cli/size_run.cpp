@@ -10,6 +10,7 @@
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
+#include "lists/workbook_reader.h"
 #include "page/catalogue.h"
 #include "pdf_sheets.h"
 #include "progress_line.h"
@@ -237,6 +238,10 @@ int RunSizing(const CliOptions& options) {
     std::error_code ec;
     if (!options.output.empty() && std::filesystem::equivalent(options.output, options.list, ec)) {
         Fail(options.output + ": is the list itself; write the sized list to another file");
+        return kExitFailed;
+    }
+    if (!options.sheet.empty() && ListFileTypeOf(options.list) == ListFileType::Text) {
+        Fail("--sheet: " + options.list + " is read as CSV, which has no sheets");
         return kExitFailed;
     }
     const bool wantSheets = !options.datasheets.empty();

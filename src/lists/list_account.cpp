@@ -46,6 +46,8 @@ ListAccount AccountOf(const ListSizer& sizer) {
     account.decimalSource = format.decimalSource;
     account.separator = format.separator;
     account.encoding = format.encoding;
+    account.workbook = format.workbook;
+    account.sheet = format.sheet;
     const ListSettings& settings = sizer.Settings();
     account.pneumatic = !sizer.Electric();
     account.imperial = settings.imperial;
@@ -58,6 +60,8 @@ ListAccount AccountOf(const ListSizer& sizer) {
 std::vector<std::string> AccountLines(const ListAccount& account) {
     std::vector<std::string> lines;
     std::vector<std::string> parts;
+    if (account.workbook)
+        lines.push_back("sheet read: '" + account.sheet + "'");
     for (const ListAccount::Column& column : account.columns)
         parts.push_back(std::string(RoleName(column.role)) + " '" + column.header + "'" +
                         (column.chosen ? " (chosen)" : ""));
@@ -90,7 +94,8 @@ std::vector<std::string> AccountLines(const ListAccount& account) {
         mark += " (chosen)";
         break;
     case DecimalSource::Cells:
-        mark += " (as the numbers of this tab-separated list show)";
+        mark += account.workbook ? " (number cells need none; numbers kept as text are read with it)"
+                                 : " (as the numbers of this tab-separated list show)";
         break;
     case DecimalSource::Separator:
         mark += " (the list is " + SeparatorName(account.separator) + "-separated)";

@@ -24,6 +24,8 @@ struct ListAccount {
     DecimalSource decimalSource = DecimalSource::Separator;
     char separator = ',';
     ListEncoding encoding = ListEncoding::Utf8;
+    bool workbook = false;
+    std::string sheet; // the workbook's sheet read
     // What stands in for an empty or missing value.
     bool pneumatic = true;
     bool imperial = false;
@@ -35,7 +37,7 @@ struct ListAccount {
 // The account of the list whose header sizer holds.
 ListAccount AccountOf(const ListSizer& sizer);
 
-// The account in English, one line each for the columns, the values not in the list with
-// their defaults, the columns passed through, the decimal mark, and the encoding when the
-// list is not UTF-8.
+// The account in English, one line each for the sheet of a workbook, the columns, the
+// values not in the list with their defaults, the columns passed through, the decimal mark,
+// and the encoding when the list is not UTF-8.
 std::vector<std::string> AccountLines(const ListAccount& account);

@@ -2,6 +2,8 @@
 
 #include "core/data/actuator_file.h"
 #include "core/text/text_util.h"
+#include "lists/record_spool.h"
+#include "lists/workbook_reader.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,7 +22,18 @@ bool IsNumber(const std::string& text) {
     return ParseListNumber(text, DecimalMark::Point, value);
 }
 
-using ReadFunction = std::function<ListReadResult(const ListRecordSink&)>;
+// Reads the list, handing a workbook's number cells over with the mark given.
+using ReadFunction = std::function<ListReadResult(DecimalMark mark, const ListRecordSink&)>;
+
+// A tab-separated list and a workbook have no separator that tells their decimal mark.
+bool MarkFromCells(const ListFormat& format) {
+    return format.workbook || format.separator == '\t';
+}
+
+bool NumberCell(const ListRecord& record, int column) {
+    return column >= 0 && static_cast<std::size_t>(column) < record.numeric.size() &&
+           record.numeric[static_cast<std::size_t>(column)];
+}
 
 // A cell that shows a decimal mark, for a message that names it.
 struct MarkCell {
@@ -37,6 +50,9 @@ std::string CellText(ListRole role, const std::string& cell) {
 struct Survey {
     MarkCell point, comma, either;
     std::map<std::string, std::vector<long>> tags; // every tag's lines, folded
+    // Tags in a workbook's number cells, read with the point: the sizing reads them with the
+    // mark not yet decided.
+    std::map<std::string, std::vector<long>> numberTags;
     long records = 0;
     // per column: its widest cell, whether any cell is filled, and whether every filled one
     // is a number with a decimal point, or with a decimal comma
@@ -55,20 +71,36 @@ bool NumberCell(const std::string& cell, DecimalMark mark) {
     return !(text.size() > digits + 1 && text[digits] == '0' && text[digits + 1] >= '0' && text[digits + 1] <= '9');
 }
 
-void SurveyCells(const std::vector<std::string>& fields, Survey& survey) {
+void SurveyCells(const ListRecord& record, Survey& survey) {
     // a long remark says nothing more of its column's width past this
     constexpr double kWidest = 200;
+    const std::vector<std::string>& fields = record.fields;
     for (std::size_t c = 0; c < fields.size() && c < survey.widths.size(); ++c) {
         const std::string& cell = fields[c];
         survey.widths[c] = std::max(survey.widths[c], std::min(kWidest, static_cast<double>(Utf8Length(cell))));
         if (cell.find_first_not_of(" \t\r\n") == std::string::npos)
             continue;
         survey.filled[c] = true;
+        // a workbook's number cell is a number with either mark
+        if (c < record.numeric.size() && record.numeric[c])
+            continue;
         if (survey.byPoint[c])
             survey.byPoint[c] = NumberCell(cell, DecimalMark::Point);
         if (survey.byComma[c])
             survey.byComma[c] = NumberCell(cell, DecimalMark::Comma);
     }
+}
+
+void MergeNumberTags(Survey& survey, bool decimalComma) {
+    for (auto& [tag, lines] : survey.numberTags) {
+        std::string key = tag;
+        if (decimalComma)
+            std::replace(key.begin(), key.end(), '.', ',');
+        std::vector<long>& all = survey.tags[key];
+        all.insert(all.end(), lines.begin(), lines.end());
+        std::sort(all.begin(), all.end());
+    }
+    survey.numberTags.clear();
 }
 
 // Settles the decimal mark, or says why the list cannot be read with one.
@@ -78,7 +110,7 @@ bool DecideMark(const Survey& survey, const ListSettings& settings, ListFormat& 
         format.decimalSource = DecimalSource::Chosen;
         return true;
     }
-    if (format.separator != '\t') {
+    if (!MarkFromCells(format)) {
         format.decimalComma = format.separator == ';';
         format.decimalSource = DecimalSource::Separator;
         return true;
@@ -121,19 +153,22 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
     // a list sized before: its earlier sizing's columns are left out and made anew
     std::vector<std::size_t> earlier;
     std::vector<std::string> leftOut;
-    auto leaveOut = [&earlier](std::vector<std::string>& fields) {
-        for (auto c = earlier.rbegin(); c != earlier.rend(); ++c)
-            if (*c < fields.size())
-                fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(*c));
+    auto leaveOut = [&earlier](ListRecord& record) {
+        for (auto c = earlier.rbegin(); c != earlier.rend(); ++c) {
+            if (*c < record.fields.size())
+                record.fields.erase(record.fields.begin() + static_cast<std::ptrdiff_t>(*c));
+            if (*c < record.numeric.size())
+                record.numeric.erase(record.numeric.begin() + static_cast<std::ptrdiff_t>(*c));
+        }
     };
-    const ListReadResult surveyed = read([&](ListRecord&& record) {
+    const ListReadResult surveyed = read(DecimalMark::Point, [&](ListRecord&& record) {
         if (header) {
             header = false;
             headerLine = record.line;
             earlier = EarlierSizingColumns(record.fields);
             for (std::size_t c : earlier)
                 leftOut.push_back(TrimmedCell(record.fields[c]));
-            leaveOut(record.fields);
+            leaveOut(record);
             if (!sizer.SetHeader(record.fields, format, message))
                 return false;
             numbers = sizer.NumberColumns();
@@ -145,20 +180,22 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
             survey.byComma.assign(columns, true);
             return true;
         }
-        leaveOut(record.fields);
+        leaveOut(record);
         if (BlankRecord(record))
             return true;
         ++survey.records;
-        SurveyCells(record.fields, survey);
+        SurveyCells(record, survey);
         auto field = [&record](int c) -> const std::string& {
             static const std::string none;
             return c >= 0 && static_cast<std::size_t>(c) < record.fields.size() ? record.fields[static_cast<std::size_t>(c)]
                                                                                 : none;
         };
         if (const std::string tag = ListSizer::FoldedTag(field(tagColumn)); !tag.empty())
-            survey.tags[tag].push_back(record.line);
-        if (format.separator == '\t')
+            (NumberCell(record, tagColumn) ? survey.numberTags : survey.tags)[tag].push_back(record.line);
+        if (MarkFromCells(format))
             for (const auto& [role, column] : numbers) {
+                if (NumberCell(record, column))
+                    continue; // its text is the number itself, with no mark of the list's own
                 const std::string& cell = field(column);
                 const MarkShown shown = MarkOfCell(cell);
                 MarkCell& seen = shown == MarkShown::Point   ? survey.point
@@ -177,13 +214,19 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
         return failed(ListFault::Decimal, 0, message);
     format.byteOrderMark = surveyed.format.byteOrderMark;
     format.encoding = surveyed.format.encoding;
+    if (format.workbook) {
+        format.sheet = surveyed.format.sheet;
+        // a CSV written from a workbook: commas and the point, or semicolons when its
+        // numbers are read with the comma, so that the CSV reads back as the same numbers
+        format.separator = format.decimalComma ? ';' : ',';
+    }
     result.format = format;
-    sizer.SetDecimalMark(format.decimalComma, format.decimalSource);
+    sizer.SetFormat(format);
     std::vector<bool> numeric(survey.filled.size());
     for (std::size_t c = 0; c < numeric.size(); ++c)
         numeric[c] = survey.filled[c] && (format.decimalComma ? survey.byComma[c] : survey.byPoint[c]);
     sizer.SetColumnSurvey(survey.widths, numeric);
-    sizer.SetEncoding(format.encoding);
+    MergeNumberTags(survey, format.decimalComma);
     std::map<std::string, std::vector<long>> repeated;
     for (auto& [tag, lines] : survey.tags)
         if (lines.size() > 1)
@@ -199,12 +242,13 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
 
     // then every row
     header = true;
-    const ListReadResult read_ = read([&](ListRecord&& record) {
+    const DecimalMark mark = format.decimalComma ? DecimalMark::Comma : DecimalMark::Point;
+    const ListReadResult read_ = read(mark, [&](ListRecord&& record) {
         if (header) {
             header = false;
             return true;
         }
-        leaveOut(record.fields);
+        leaveOut(record);
         if (BlankRecord(record)) {
             ++result.skipped;
             return true;
@@ -275,12 +319,47 @@ ActuatorKind DetectActuatorKind(const std::string& fileName, std::string& messag
 
 ListJobResult SizeListText(std::string_view text, const std::string& name, ListSizer& sizer,
                            const ListHeaderSink& onHeader, const SizedRowSink& onRow) {
-    const ReadFunction read = [text](const ListRecordSink& sink) { return ReadListText(text, sink); };
+    const ReadFunction read = [text](DecimalMark, const ListRecordSink& sink) { return ReadListText(text, sink); };
     return Run(read, name, DetectListFormat(text), sizer, onHeader, onRow);
 }
 
 ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const ListHeaderSink& onHeader,
                            const SizedRowSink& onRow) {
+    // the readers' messages name the file already
+    const auto unnamed = [&fileName](ListReadResult result) {
+        const std::string prefix = fileName + ": ";
+        if (result.message.rfind(prefix, 0) == 0)
+            result.message.erase(0, prefix.size());
+        return result;
+    };
+    // a workbook by its content, whatever its name; the workbook reader also says what an
+    // old or a password-protected one is
+    if (ListFileTypeOf(fileName) != ListFileType::Text) {
+        ListFormat format;
+        format.workbook = true;
+        const std::string sheet = sizer.Settings().sheet;
+        // the sizing takes the rows from the first reading's copy; the sheet is read again
+        // only when no copy could be kept
+        RecordSpool spool;
+        ListReadResult first;
+        bool surveyed = false;
+        const ReadFunction read = [&](DecimalMark mark, const ListRecordSink& sink) {
+            if (!surveyed) {
+                surveyed = true;
+                // kept with the point, which the copy turns into the mark decided
+                first = ReadWorkbookFile(fileName, {sheet, DecimalMark::Point}, [&](ListRecord&& record) {
+                    spool.Put(record);
+                    return sink(std::move(record));
+                });
+                return unnamed(first);
+            }
+            if (first.ok && spool.Usable())
+                return spool.Replay(mark, first, sink);
+            return unnamed(ReadWorkbookFile(fileName, {sheet, mark}, sink));
+        };
+        return Run(read, fileName, format, sizer, onHeader, onRow);
+    }
+
     // the separator is told by the header, before the records are read
     ListFormat format;
     if (std::FILE* file = fileName.empty() ? nullptr : std::fopen(fileName.c_str(), "rb")) {
@@ -289,13 +368,8 @@ ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const 
         std::fclose(file);
         format = DetectListFormat(start);
     }
-    // the reader's messages name the file already
-    const ReadFunction read = [&fileName](const ListRecordSink& sink) {
-        ListReadResult result = ReadListFile(fileName, sink);
-        const std::string prefix = fileName + ": ";
-        if (result.message.rfind(prefix, 0) == 0)
-            result.message.erase(0, prefix.size());
-        return result;
+    const ReadFunction read = [&](DecimalMark, const ListRecordSink& sink) {
+        return unnamed(ReadListFile(fileName, sink));
     };
     return Run(read, fileName, format, sizer, onHeader, onRow);
 }

@@ -25,7 +25,8 @@ using SizedRowSink = std::function<bool(SizedRow&& row, unsigned long long bytes
 // What stopped a list before its rows were sized.
 enum class ListFault {
     None,
-    Read,    // the file: it cannot be opened, is not text, or breaks the CSV rules
+    Read,    // the file: it cannot be opened, is not text, breaks the CSV rules, or is no workbook
+             // that can be read
     Columns, // a needed column is missing, or columns are ambiguous
     Unit,    // a header gives a unit its value cannot have
     Decimal, // the list's numbers do not show one decimal mark
@@ -50,8 +51,10 @@ struct ListJobResult {
 bool BlankRecord(const ListRecord& record);
 
 // Reads the list twice: once to find its columns, its decimal mark (from the cells of a
-// tab-separated list) and its repeated tags, then to size every record. The header goes
-// to sizer and onHeader before the first row.
+// tab-separated list or a workbook) and its repeated tags, then to size every record. The
+// header goes to sizer and onHeader before the first row. The file is read as a workbook
+// when it is one by its content (the sheet the sizer's settings name, or the first), and
+// as CSV otherwise.
 ListJobResult SizeListFile(const std::string& fileName, ListSizer& sizer, const ListHeaderSink& onHeader,
                            const SizedRowSink& onRow);
 // The same for a list held in memory; name is used in messages.

@@ -1,6 +1,7 @@
 #include "lists/list_reader.h"
 
 #include "core/text/text_util.h"
+#include "lists/workbook_reader.h"
 
 #include <csv.h>
 
@@ -289,11 +290,15 @@ ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& s
     return result;
 }
 
-std::vector<std::string> ReadListHeader(const std::string& fileName) {
+std::vector<std::string> ReadListHeader(const std::string& fileName, const std::string& sheet) {
     std::vector<std::string> header;
-    ReadListFile(fileName, [&header](ListRecord&& record) {
+    const auto first = [&header](ListRecord&& record) {
         header = std::move(record.fields);
         return false;
-    });
+    };
+    if (ListFileTypeOf(fileName) == ListFileType::Text)
+        ReadListFile(fileName, first);
+    else
+        ReadWorkbookFile(fileName, {sheet, DecimalMark::Point}, first);
     return header;
 }

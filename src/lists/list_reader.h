@@ -14,7 +14,7 @@
 
 // How a list's decimal mark was settled: by its separator (a comma-separated list uses the
 // point, a semicolon-separated one the comma), by what its number cells show (a
-// tab-separated list), or by the user.
+// tab-separated list or a workbook), or by the user.
 enum class DecimalSource { Separator, Cells, Chosen };
 
 struct ListFormat {
@@ -27,12 +27,19 @@ struct ListFormat {
     bool byteOrderMark = false;
     // What the list was saved in; its text is read, and written, as UTF-8.
     ListEncoding encoding = ListEncoding::Utf8;
+    // The list is a workbook's sheet; a CSV written from it is comma-separated with the
+    // point, unless its numbers are read with the comma.
+    bool workbook = false;
+    std::string sheet; // the sheet read
 };
 
 struct ListRecord {
     long line = 0; // the line the record starts on, counting from 1
     std::vector<std::string> fields;
     unsigned long long offset = 0; // bytes of the input read once this record was complete
+    // Per field, whether it is a workbook's number cell, whose text is the number itself
+    // and shows no decimal mark of the list's own; empty for CSV.
+    std::vector<bool> numeric;
 };
 
 struct ListReadResult {
@@ -62,5 +69,6 @@ ListReadResult ReadListFile(const std::string& fileName, const ListRecordSink& s
 // The same for a list held in memory.
 ListReadResult ReadListText(std::string_view text, const ListRecordSink& sink);
 
-// The header of a list file, its first record; empty when there is none to read.
-std::vector<std::string> ReadListHeader(const std::string& fileName);
+// The header of a list file, its first record; empty when there is none to read. A
+// workbook's is read from the sheet named, or the first.
+std::vector<std::string> ReadListHeader(const std::string& fileName, const std::string& sheet = {});

@@ -147,11 +147,6 @@ void ListSizer::SetColumnSurvey(const std::vector<double>& widths, const std::ve
     }
 }
 
-void ListSizer::SetDecimalMark(bool decimalComma, DecimalSource source) {
-    format_.decimalComma = decimalComma;
-    format_.decimalSource = source;
-}
-
 std::vector<std::pair<ListRole, int>> ListSizer::NumberColumns() const {
     std::vector<std::pair<ListRole, int>> numbers;
     for (ListRole role : {ListRole::Torque, ListRole::Size, ListRole::Safety, ListRole::Seating, ListRole::Running,

@@ -40,6 +40,7 @@ struct ListSettings {
     std::string settingsFile; // the settings file a value came from, for the run's account
     DecimalChoice decimal = DecimalChoice::FromList;
     std::vector<ColumnChoice> columns;
+    std::string sheet; // the sheet of a workbook list to read; empty: its first
 };
 
 enum class RowStatus { Ok, NoFit, Error };
@@ -122,10 +123,9 @@ public:
     // or when a header's unit is not one of its quantity.
     bool SetHeader(const std::vector<std::string>& header, const ListFormat& format, std::string& message);
     HeaderFault Fault() const { return fault_; }
-    // The decimal mark the list's numbers are read with, once the whole list has shown it.
-    void SetDecimalMark(bool decimalComma, DecimalSource source);
-    // The encoding the list was read in, once the whole file has shown it.
-    void SetEncoding(ListEncoding encoding) { format_.encoding = encoding; }
+    // The list's format once the whole list has shown its decimal mark: the numbers are
+    // read and written with it.
+    void SetFormat(const ListFormat& format) { format_ = format; }
     // The tags that stand on more than one row (as FoldedTag compares them), with their
     // lines: each such row gets a warning naming the others.
     void SetRepeatedTags(std::map<std::string, std::vector<long>> lines) { repeated_ = std::move(lines); }
