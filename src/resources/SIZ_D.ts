@@ -1791,9 +1791,9 @@
         <translation>Die Armaturenliste %s durch die bearbeitete ersetzen?</translation>
     </message>
     <message>
-        <source>The list came as a workbook: it is saved as a new workbook of its cells, without the styles.</source>
+        <source>The list came as a workbook: it is saved as a new workbook of this sheet's cells, without styles or other sheets.</source>
         <comment>264</comment>
-        <translation>Die Liste kam als Arbeitsmappe: Sie wird als neue Arbeitsmappe ihrer Zellen gespeichert, ohne Formatierung.</translation>
+        <translation>Die Liste kam als Arbeitsmappe: gespeichert als neue Arbeitsmappe der Zellen dieses Blatts, ohne Formate und andere Blätter.</translation>
     </message>
     <message>
         <source>Edited, not saved yet</source>
@@ -1809,6 +1809,16 @@
         <source>&amp;Recent</source>
         <comment>267</comment>
         <translation>Z&amp;uletzt</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <comment>268</comment>
+        <translation>&amp;Tabellenblatt:</translation>
+    </message>
+    <message>
+        <source>Save the edited list as a new workbook</source>
+        <comment>269</comment>
+        <translation>Die bearbeitete Liste als neue Arbeitsmappe speichern</translation>
     </message>
     <message>
         <source>%s %s does not match this list's %s</source>

@@ -1791,9 +1791,9 @@
         <translation>Remplacer la liste de vannes %s par la liste modifiée ?</translation>
     </message>
     <message>
-        <source>The list came as a workbook: it is saved as a new workbook of its cells, without the styles.</source>
+        <source>The list came as a workbook: it is saved as a new workbook of this sheet's cells, without styles or other sheets.</source>
         <comment>264</comment>
-        <translation>La liste venait d'un classeur : elle est enregistrée comme un nouveau classeur de ses cellules, sans la mise en forme.</translation>
+        <translation>Liste venue d'un classeur : enregistrée en nouveau classeur des cellules de cette feuille, sans styles ni autres feuilles.</translation>
     </message>
     <message>
         <source>Edited, not saved yet</source>
@@ -1809,6 +1809,16 @@
         <source>&amp;Recent</source>
         <comment>267</comment>
         <translation>&amp;Récentes</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <comment>268</comment>
+        <translation>Feu&amp;ille :</translation>
+    </message>
+    <message>
+        <source>Save the edited list as a new workbook</source>
+        <comment>269</comment>
+        <translation>Enregistrer la liste modifiée comme nouveau classeur</translation>
     </message>
     <message>
         <source>%s %s does not match this list's %s</source>

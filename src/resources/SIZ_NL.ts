@@ -1791,9 +1791,9 @@
         <translation>De afsluiterlijst %s vervangen door de bewerkte lijst?</translation>
     </message>
     <message>
-        <source>The list came as a workbook: it is saved as a new workbook of its cells, without the styles.</source>
+        <source>The list came as a workbook: it is saved as a new workbook of this sheet's cells, without styles or other sheets.</source>
         <comment>264</comment>
-        <translation>De lijst kwam als werkmap: ze wordt opgeslagen als nieuwe werkmap van haar cellen, zonder de opmaak.</translation>
+        <translation>De lijst kwam als werkmap: ze wordt opgeslagen als nieuwe werkmap met de cellen van dit blad, zonder opmaak of andere bladen.</translation>
     </message>
     <message>
         <source>Edited, not saved yet</source>
@@ -1809,6 +1809,16 @@
         <source>&amp;Recent</source>
         <comment>267</comment>
         <translation>&amp;Recent</translation>
+    </message>
+    <message>
+        <source>Shee&amp;t:</source>
+        <comment>268</comment>
+        <translation>&amp;Werkblad:</translation>
+    </message>
+    <message>
+        <source>Save the edited list as a new workbook</source>
+        <comment>269</comment>
+        <translation>De bewerkte lijst opslaan als nieuwe werkmap</translation>
     </message>
     <message>
         <source>%s %s does not match this list's %s</source>

@@ -381,6 +381,28 @@ private slots:
         model->ClearEdited();
     }
 
+    // A workbook opens as a list: its sheets to choose from when it has several, and an edited
+    // workbook is saved as a new workbook, never over the one it came from.
+    void WorkbookListsOpenAndSave() {
+        auto screen = OpenSample();
+        QVERIFY(screen->ExportList(QStringLiteral("sized.xlsx")));
+        QVERIFY(screen->OpenList(QStringLiteral("sized.xlsx")));
+        QCOMPARE(screen->Model()->rowCount(), 40);
+        auto* sheets = screen->findChild<QComboBox*>(QStringLiteral("list254"));
+        QVERIFY(sheets->isVisible());
+        QCOMPARE(sheets->count(), 2); // the sized list, and its assumptions
+        QCOMPARE(sheets->currentText(), QStringLiteral("Sized"));
+
+        const QModelIndex tag = screen->Table()->model()->index(0, 0);
+        QVERIFY(screen->Table()->model()->setData(tag, QStringLiteral("XV-9001")));
+        answers_->ThenChooseFile(QDir::current().filePath(QStringLiteral("edited.xlsx")));
+        QVERIFY(screen->SaveList());
+        QVERIFY(ReadText(QStringLiteral("edited.xlsx")).startsWith("PK"));
+        QVERIFY(screen->Reload());
+        QCOMPARE(QString::fromStdString(screen->Model()->Rows().at(0).tag), QStringLiteral("XV-9001"));
+        QCOMPARE(answers_->Unexpected, 0);
+    }
+
     // A list whose columns the names cannot settle: the user says which is which, once for
     // every list with that header line; a list that shows no decimal mark asks for one.
     void TheUserSaysWhatTheListCannot() {

@@ -274,10 +274,12 @@ constexpr Entry kEnglish[] = {
     {261, "spring"},
     {262, "&Save List"},
     {263, "Replace the valve list %s with the edited one?"},
-    {264, "The list came as a workbook: it is saved as a new workbook of its cells, without the styles."},
+    {264, "The list came as a workbook: it is saved as a new workbook of this sheet's cells, without styles or other sheets."},
     {265, "Edited, not saved yet"},
     {266, "The list has edits that are not saved. Discard them?"},
     {267, "&Recent"},
+    {268, "Shee&t:"},
+    {269, "Save the edited list as a new workbook"},
     // the texts a sized list carries: its reasons, warnings and statuses
     {270, "%s %s does not match this list's %s"},
     {271, "%s %s is too large a number"},

@@ -15,6 +15,7 @@
 #include "lists/list_edit.h"
 #include "lists/list_job.h"
 #include "lists/list_writers.h"
+#include "lists/workbook_reader.h"
 #include "page/page_render.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ constexpr int kColumnsButton = 250;
 constexpr int kDatabasesButton = 251;
 constexpr int kRecentButton = 252;
 constexpr int kSaveButton = 253;
+constexpr int kSheet = 254;
 // lists offered under Recent
 constexpr int kRecentLists = 6;
 const QString kRecentKey = QStringLiteral("lists/recent");
@@ -219,8 +221,27 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
         button->setEnabled(false);
         buttons->addWidget(button);
     }
+    sheet_ = new QComboBox(this);
+    sheet_->setProperty("controlId", kSheet);
+    sheet_->setObjectName(QStringLiteral("list%1").arg(kSheet));
+    sheetLabel_ = new QLabel(Str(268), this);
+    sheetLabel_->setBuddy(sheet_);
+    // another sheet of the workbook is another list
+    connect(sheet_, &QComboBox::activated, this, [this] {
+        const std::string chosen = sheet_->currentText().toStdString();
+        if (listFile_.isEmpty() || chosen == sheetChoice_)
+            return;
+        const std::string shown = sheetChoice_;
+        sheetChoice_ = chosen;
+        if (!OpenList(listFile_))
+            sheetChoice_ = shown;
+    });
     // how the list is read, above the table
     auto* reading = new QHBoxLayout;
+    reading->addWidget(sheetLabel_);
+    reading->addWidget(sheet_);
+    sheetLabel_->hide();
+    sheet_->hide();
     reading->addWidget(decimalLabel);
     reading->addWidget(decimal_);
     reading->addWidget(columns_);
@@ -335,6 +356,7 @@ std::unique_ptr<ListSizer> VnValveListDlg::MakeSizer(const std::vector<ColumnCho
     list.pressureSource = ValueSource::Settings;
     list.settingsFile = flavour::kSettingsFile;
     list.decimal = static_cast<DecimalChoice>(std::max(decimal_->currentIndex(), 0));
+    list.sheet = sheetChoice_;
     list.columns = columns;
     // an unusable database is still handed over: the rows that name a series then say why
     ValveDatabases databases{Database.get()};
@@ -348,15 +370,19 @@ QString VnValveListDlg::StartFolder() const {
 }
 
 void VnValveListDlg::CmOpen() {
-    const QString chosen = QFileDialog::getOpenFileName(this, Str(144), StartFolder(),
-                                                        QStringLiteral("Valve Lists (*.csv *.txt);;All Files (*)"));
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, Str(144), StartFolder(), QStringLiteral("Valve Lists (*.csv *.txt *.xlsx);;All Files (*)"));
     if (chosen.isEmpty())
         return;
-    // a new list shows its own decimal mark; a mark chosen for the last one is no guide
+    // a new list shows its own decimal mark and its first sheet; the last one's are no guide
     const int shown = decimal_->currentIndex();
+    const std::string sheet = sheetChoice_;
     decimal_->setCurrentIndex(0);
-    if (!OpenList(chosen))
+    sheetChoice_.clear();
+    if (!OpenList(chosen)) {
         decimal_->setCurrentIndex(shown);
+        sheetChoice_ = sheet;
+    }
 }
 
 void VnValveListDlg::LoadAddedDatabases(const QStringList& files) {
@@ -406,7 +432,7 @@ bool VnValveListDlg::OpenList(const QString& fileName) {
 }
 
 bool VnValveListDlg::SizeAndShow(const QString& fileName) {
-    const std::vector<std::string> header = ReadListHeader(LocalName(fileName));
+    const std::vector<std::string> header = ReadListHeader(LocalName(fileName), sheetChoice_);
     std::vector<ColumnChoice> choices = VnListColumnsDlg::Remembered(header);
     std::unique_ptr<ListSizer> sizer;
     std::vector<SizedRow> rows;
@@ -447,6 +473,7 @@ bool VnValveListDlg::SizeAndShow(const QString& fileName) {
     header_ = header;
     save_->setEnabled(false);
     RememberRecent(fileName);
+    ShowSheets();
     // the first row is selected, so the chart has something to show
     table_->setCurrentIndex(sorted_->index(0, 0));
     ShowChart(table_->currentIndex());
@@ -462,6 +489,20 @@ bool VnValveListDlg::SizeAndShow(const QString& fileName) {
         table_->setColumnWidth(c, std::min(table_->columnWidth(c), kWidestColumn));
     table_->scrollToTop();
     return true;
+}
+
+void VnValveListDlg::ShowSheets() {
+    std::vector<std::string> sheets;
+    std::string message;
+    const bool several = sizer_->Format().workbook && ReadWorkbookSheets(LocalName(listFile_), sheets, message) &&
+                         sheets.size() > 1;
+    sheet_->clear();
+    for (const std::string& sheet : sheets)
+        sheet_->addItem(QString::fromStdString(sheet));
+    sheet_->setCurrentText(QString::fromStdString(sizer_->Format().sheet));
+    sheetChoice_ = sizer_->Format().workbook ? sizer_->Format().sheet : std::string();
+    sheet_->setVisible(several);
+    sheetLabel_->setVisible(several);
 }
 
 void VnValveListDlg::CellEdited(int row, int column, const QString& text) {
@@ -489,13 +530,30 @@ bool VnValveListDlg::MayDiscardEdits() {
 bool VnValveListDlg::SaveList() {
     if (!sizer_ || !model_->HasEdits())
         return false;
-    const QString shown = QDir::toNativeSeparators(listFile_);
-    if (QMessageBox::question(this, Str(20), Filled(Str(263), {shown}), QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes)
+    // a workbook keeps styles and other sheets that a list of cells does not: it is saved as
+    // a new workbook, beside it, never over it
+    const bool workbook = sizer_->Format().workbook;
+    QString file = listFile_;
+    if (workbook) {
+        const QFileInfo list(listFile_);
+        file = QFileDialog::getSaveFileName(this, Str(269), list.dir().filePath(list.completeBaseName() +
+                                                                                 QStringLiteral(" (edited).xlsx")),
+                                            QStringLiteral("Excel Workbooks (*.xlsx)"));
+        if (file.isEmpty())
+            return false;
+        file = WithSuffix(file, QStringLiteral("(*.xlsx)"));
+        if (QFileInfo(file).canonicalFilePath() == list.canonicalFilePath()) {
+            ShowError(this, Filled(Str(159), {QDir::toNativeSeparators(file)}));
+            return false;
+        }
+    }
+    const QString shown = QDir::toNativeSeparators(file);
+    if (!workbook && QMessageBox::question(this, Str(20), Filled(Str(263), {shown}), QMessageBox::Yes | QMessageBox::No,
+                                           QMessageBox::No) != QMessageBox::Yes)
         return false;
     // the list as it came, its own columns only: the sizing's columns are the export's
-    const std::string target = LocalName(listFile_);
-    const ListFileKind kind = ListFileKindOf(target) == ListFileKind::Xlsx ? ListFileKind::Xlsx : ListFileKind::Csv;
+    const std::string target = LocalName(file);
+    const ListFileKind kind = workbook ? ListFileKind::Xlsx : ListFileKind::Csv;
     std::unique_ptr<ListWriter> writer = MakeListWriter(kind, target, sizer_->Format());
     bool ok = writer->Begin(sizer_->InputHeader(), std::vector<CellKind>(sizer_->AddedFrom(), CellKind::Text));
     for (std::size_t r = 0; ok && r < model_->Rows().size(); ++r)
@@ -507,8 +565,13 @@ bool VnValveListDlg::SaveList() {
     model_->ClearEdited();
     save_->setEnabled(false);
     QString written = Filled(Str(155), {shown});
-    if (kind == ListFileKind::Xlsx)
+    if (workbook) {
+        // the list shown is now the one saved
         written += QLatin1Char('\n') + Str(264);
+        listFile_ = file;
+        sheetChoice_.clear();
+        RememberRecent(file);
+    }
     ShowWritten(written);
     return true;
 }

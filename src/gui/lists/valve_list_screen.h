@@ -92,6 +92,8 @@ private:
     // True when there are no edits to lose, or the user lets them go.
     bool MayDiscardEdits();
     void RememberRecent(const QString& fileName);
+    // The sheet choice of a workbook with more than one sheet; hidden for any other list.
+    void ShowSheets();
     void FillRecent();
     // Asks which decimal mark a list uses; false when the user cancels.
     bool AskDecimalMark(const QString& reason);
@@ -124,6 +126,9 @@ private:
     QLabel* written_ = nullptr;
     QLabel* account_ = nullptr;
     QComboBox* decimal_ = nullptr;
+    QComboBox* sheet_ = nullptr; // a workbook's sheets, shown when it has more than one
+    QLabel* sheetLabel_ = nullptr;
+    std::string sheetChoice_;    // the sheet to read; empty: the first
     QPushButton* columns_ = nullptr;
     QPushButton* databases_ = nullptr;
     QPushButton* save_ = nullptr;
