@@ -4,6 +4,7 @@
 #include "core/data/torque_t.h"
 #include "core/report/safe_file.h"
 #include "core/report/table_text.h"
+#include "core/sizing/checks.h"
 #include "core/sizing/datasheet_bodies.h"
 #include "core/sizing/result_rows.h"
 #include "core/text/load_string.h"
@@ -98,6 +99,16 @@ std::optional<TorqueChartData> ListRowChart(const ListSizer& sizer, const SizedR
     inputs.imperial = sizer.Settings().imperial;
     inputs.hasPressure = sizer.Pneumatic() != nullptr;
     inputs.pressure = row.typedPressure;
+    inputs.mast = row.mastNm;
+    // the air stroke at the highest pressure, beside the one at the sizing pressure
+    float start = 0, end = 0;
+    if (const TorqueT* data = sizer.Pneumatic();
+        data && row.hasPressureMax && AirStrokeAt(*data, row.outcome, row.pressureMax, start, end)) {
+        inputs.hasPressureMax = true;
+        inputs.pressureMax = row.typedPressureMax;
+        inputs.maxAirStart = start;
+        inputs.maxAirEnd = end;
+    }
     TorqueChartData chart = MakeTorqueChart(row.outcome, inputs);
     if (tagInTitle && !row.tag.empty())
         chart.title = row.tag + ": " + chart.title;

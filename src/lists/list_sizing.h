@@ -72,6 +72,15 @@ struct SizedRow {
     int action = 0;     // 0 fail close, 1 fail open (spring return)
     bool doubleActing = false;
     std::string series; // the database page, when the row named one
+    // The checks beside the sizing (0 when the list gives nothing for them).
+    float mastNm = 0;        // the valve's maximum allowable stem torque
+    float maxOutputNm = 0;   // the largest torque the actuator delivers, at the highest pressure
+    float pressureMax = 0;   // bar; the sizing pressure when the list gives none
+    float typedPressureMax = 0;
+    bool hasPressureMax = false; // the list gives a highest pressure for the row
+    float airPerCycle = 0;   // free air, in the list's volume unit (litres or cubic feet)
+    float airPerHour = 0;    // m3/h or ft3/h; 0 without cycles per hour
+    float strokeTime = 0;    // seconds; 0 without a flow coefficient
 };
 
 // The columns the sizing adds, by the numbers of their names in the string table: a list is

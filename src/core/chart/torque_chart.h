@@ -61,6 +61,14 @@ struct ChartInputs {
     bool imperial = false;   // torques in in.lb
     bool hasPressure = false;
     float pressure = 0;      // as typed, in bar or psi
+    // The valve's maximum allowable stem torque, Nm; 0 when the list gives none.
+    float mast = 0;
+    // The air stroke at the highest supply pressure, when a list gives one (double acting:
+    // the output there, at both ends); Nm, with that pressure as typed.
+    bool hasPressureMax = false;
+    float pressureMax = 0;
+    float maxAirStart = 0;
+    float maxAirEnd = 0;
 };
 
 TorqueChartData MakeTorqueChart(const SizingOutcome& outcome, const ChartInputs& inputs);

@@ -58,6 +58,7 @@ SizingOutcome SizeSpringReturn(const SpringReturnSearch& search, float torque, f
     out.found = true;
     out.index = s.index;
     out.springSet = s.springSet;
+    out.springUnits = s.units;
     search.Data().SrTorque(s.index, static_cast<float>(s.units), out.pressure, out.airStart, out.airEnd,
                            out.springStart, out.springEnd);
     // the air stroke's two ends, then the spring stroke's

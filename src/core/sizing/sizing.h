@@ -30,6 +30,7 @@ struct SizingOutcome {
     bool found = false;
     int index = -1;
     int springSet = 0; // spring return: spring units x springs per unit
+    int springUnits = 0; // spring return: the spring units the torques are worked out with
     float pressure = 0;
     float required = 0; // T = torque x safety
     float run = 0;      // T x running factor
