@@ -157,6 +157,11 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
                    "page per valve (.pdf), or else a text file per valve\n"
                    "in the folder DIR, made when missing")
         ->type_name("DIR|FILE.pdf");
+    app.add_option("--summary", options.summary,
+                   "Write the list's summary to FILE: what to order,\n"
+                   "the rows by status, the air and the smallest\n"
+                   "margins; JSON (.json) or CSV")
+        ->type_name("FILE");
     bool noCharts = false;
     app.add_flag("--no-charts", noCharts, "PDF datasheets without the torque chart below\neach sheet");
     app.add_option("--place", options.place,

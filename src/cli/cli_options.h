@@ -20,6 +20,7 @@ struct CliOptions {
     std::string list;
     std::string output;     // empty: CSV on standard output
     std::string datasheets; // a folder of text sheets, or a file ending in ".pdf"
+    std::string summary;    // --summary FILE: the list's summary, CSV or JSON by its suffix
     std::string place;      // the place line of the datasheets
     bool placeGiven = false;
     std::string settings;   // --settings FILE; empty: the program's file in this folder

@@ -9,6 +9,7 @@
 #include "lists/list_account.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
+#include "lists/list_summary.h"
 #include "lists/list_writers.h"
 #include "lists/workbook_reader.h"
 #include "page/catalogue.h"
@@ -240,6 +241,11 @@ int RunSizing(const CliOptions& options) {
         Fail(options.output + ": is the list itself; write the sized list to another file");
         return kExitFailed;
     }
+    if (!options.summary.empty() && (std::filesystem::equivalent(options.summary, options.list, ec) ||
+                                     (!options.output.empty() && options.summary == options.output))) {
+        Fail(options.summary + ": is the list or the sized list; write the summary to another file");
+        return kExitFailed;
+    }
     if (!options.sheet.empty() && ListFileTypeOf(options.list) == ListFileType::Text) {
         Fail("--sheet: " + options.list + " is read as CSV, which has no sheets");
         return kExitFailed;
@@ -275,7 +281,9 @@ int RunSizing(const CliOptions& options) {
         writeFailed = !writer || !BeginSizedList(*writer, ready, account);
         return !writeFailed && stopRequested == 0;
     };
+    SummaryTally tally(sizer);
     const auto onRow = [&](SizedRow&& row, unsigned long long bytesRead) {
+        tally.Add(row);
         if (!WriteSizedRow(*writer, row)) {
             writeFailed = true;
             return false;
@@ -314,8 +322,13 @@ int RunSizing(const CliOptions& options) {
         Fail(why);
         return kExitFailed;
     }
-    if (!writer || !writer->Commit()) {
+    const ListSummary summary = tally.Result();
+    if (!writer || !FinishSizedList(*writer, sizer, summary)) {
         Fail(WriteError(options, writer.get()));
+        return kExitFailed;
+    }
+    if (std::string error; !options.summary.empty() && !WriteSummaryFile(options.summary, summary, sizer, error)) {
+        Fail(error);
         return kExitFailed;
     }
     if (wantSheets && rows.empty())
@@ -325,18 +338,22 @@ int RunSizing(const CliOptions& options) {
 
     for (const std::string& line : rowMessages)
         std::fprintf(stderr, "%s\n", line.c_str());
-    const long unsized = result.noFit + result.errors;
+    const long unsized = result.noFit + result.checkFailed + result.errors;
     if (unsized > static_cast<long>(rowMessages.size()))
         std::fprintf(stderr, "... and %ld more\n", unsized - static_cast<long>(rowMessages.size()));
-    std::string summary = Format("%ld of %ld rows sized, %ld found no actuator, %ld could not be sized",
-                                 result.sized, result.rows, result.noFit, result.errors);
+    std::string counts = Format("%ld of %ld rows sized, %ld found no actuator, ", result.sized, result.rows,
+                                result.noFit);
+    if (sizer.HasChecks() || result.checkFailed > 0)
+        counts += Format("%ld failed a check, ", result.checkFailed);
+    counts += Format("%ld could not be sized", result.errors);
     if (result.warned > 0)
-        summary += Format("; %ld with warnings (the column %s)", result.warned,
+        counts += Format("; %ld with warnings (the column %s)", result.warned,
                           sizer.OutputHeader()[sizer.WarningsColumn()].c_str());
     if (result.skipped > 0)
-        summary += Format("; %ld empty rows passed over", result.skipped);
+        counts += Format("; %ld empty rows passed over", result.skipped);
     if (writer && writer->CutCells() > 0)
-        summary += Format("; %ld cells cut to a workbook cell's 32767 characters", writer->CutCells());
-    std::fprintf(stderr, "vnsize: %s: %s\n", options.list.c_str(), summary.c_str());
+        counts += Format("; %ld cells cut to a workbook cell's 32767 characters", writer->CutCells());
+    counts += "; " + SummaryShort(summary);
+    std::fprintf(stderr, "vnsize: %s: %s\n", options.list.c_str(), counts.c_str());
     return unsized > 0 ? kExitSomeRows : kExitAllSized;
 }

@@ -27,12 +27,15 @@ ListAccount AccountOf(const ListSizer& sizer) {
         const auto role = static_cast<ListRole>(r);
         const ColumnUse& use = match[role];
         // electric sizing reads no pressure: such a column passes through
-        const bool read = !(sizer.Electric() && role == ListRole::Pressure);
+        const bool read = sizer.Reads(role);
         if (use.column >= 0 && read) {
             used[static_cast<std::size_t>(use.column)] = true;
             account.columns.push_back(
                 {role, TrimmedCell(header[static_cast<std::size_t>(use.column)]), use.unit, use.chosen});
-        } else if (read) {
+            if (role == ListRole::Kv)
+                account.flowCv = sizer.FlowIsCv();
+        } else if (read && !IsCheckRole(role)) {
+            // the checks' values are for those who ask for them: not missing when left out
             account.missing.push_back(role);
         }
     }
@@ -54,6 +57,7 @@ ListAccount AccountOf(const ListSizer& sizer) {
     account.pressure = settings.pressure;
     account.pressureSource = settings.pressureSource;
     account.settingsFile = settings.settingsFile;
+    account.checks = sizer.HasChecks();
     return account;
 }
 
@@ -64,6 +68,7 @@ std::vector<std::string> AccountLines(const ListAccount& account) {
         lines.push_back("sheet read: '" + account.sheet + "'");
     for (const ListAccount::Column& column : account.columns)
         parts.push_back(std::string(RoleName(column.role)) + " '" + column.header + "'" +
+                        (column.role == ListRole::Kv ? (account.flowCv ? " as Cv" : " as Kv") : "") +
                         (column.chosen ? " (chosen)" : ""));
     lines.push_back("columns read: " + Joined(parts, ", "));
 
@@ -76,6 +81,9 @@ std::vector<std::string> AccountLines(const ListAccount& account) {
     parts.push_back("Valve type Ball (built in)");
     parts.push_back("Safety " + ShortestFloat(kDefaultSafety) + series + " (built in)");
     parts.push_back("Seating and Running by valve type" + series + " (built in)");
+    for (const ListAccount::Column& column : account.columns)
+        if (column.role == ListRole::PressureMax)
+            parts.push_back("Pressure max the row's Pressure (built in)");
     lines.push_back("for a value the list leaves out: " + Joined(parts, "; "));
 
     parts.clear();
@@ -87,6 +95,17 @@ std::vector<std::string> AccountLines(const ListAccount& account) {
         lines.push_back("passed through: " + Joined(account.passed, ", "));
     if (!account.leftOut.empty())
         lines.push_back("left out, to be made anew: an earlier sizing's " + Joined(account.leftOut, ", "));
+
+    if (account.checks) {
+        std::string checks = account.pneumatic
+                                 ? "checks: Max output with the spring set chosen, at Pressure max"
+                                 : "checks: Max output, the larger of the actuator's break/seat and run torques";
+        if (account.pneumatic)
+            checks += std::string("; air as free air at 1.01325 bar, per cycle in ") +
+                      (account.imperial ? "ft3, per hour in ft3/h" : "L, per hour in m3/h") +
+                      "; stroke time at the sizing pressure";
+        lines.push_back(checks);
+    }
 
     std::string mark = account.decimalComma ? "decimal comma" : "decimal point";
     switch (account.decimalSource) {

@@ -32,6 +32,8 @@ struct ListAccount {
     float pressure = 0; // in the list's units
     ValueSource pressureSource = ValueSource::BuiltIn;
     std::string settingsFile;
+    bool checks = false; // the list gives a value of the checks beside the sizing
+    bool flowCv = false; // its flow coefficient column holds Cv
 };
 
 // The account of the list whose header sizer holds.

@@ -2,6 +2,7 @@
 
 #include "core/units/conversions.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -184,6 +185,13 @@ bool ReadUnit(std::string_view unit, Quantity quantity, bool& imperial) {
     static const std::vector<std::string_view> metricPressure = {"bar", "barg", "bar(g)", "bar(\xc3\xbc)"};
     static const std::vector<std::string_view> imperialPressure = {"psi", "psig", "psi(g)"};
     const std::string key = UnitKey(unit);
+    if (quantity == Quantity::Time) {
+        static const std::vector<std::string_view> seconds = {"s",        "sec",      "secs",    "second",
+                                                              "seconds",  "seconde",  "seconden", "sek",
+                                                              "sekunde",  "sekunden", "secondes"};
+        imperial = false;
+        return std::find(seconds.begin(), seconds.end(), key) != seconds.end();
+    }
     const auto& metric = quantity == Quantity::Torque ? metricTorque : metricPressure;
     const auto& other = quantity == Quantity::Torque ? imperialTorque : imperialPressure;
     for (std::string_view name : metric)
@@ -200,11 +208,11 @@ bool ReadUnit(std::string_view unit, Quantity quantity, bool& imperial) {
 }
 
 const char* UnitChoices(Quantity quantity) {
-    return quantity == Quantity::Torque ? "Nm or in.lb" : "bar or psi";
+    return quantity == Quantity::Torque ? "Nm or in.lb" : quantity == Quantity::Time ? "s" : "bar or psi";
 }
 
 float ToListUnits(float value, Quantity quantity, bool fromImperial, bool listImperial) {
-    if (fromImperial == listImperial)
+    if (fromImperial == listImperial || quantity == Quantity::Time)
         return value;
     if (quantity == Quantity::Torque)
         return listImperial ? NmToInLb(value) : InLbToNm(value);

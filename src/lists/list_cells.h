@@ -45,10 +45,10 @@ enum class MarkShown { None, Point, Comma, Either };
 MarkShown MarkOfCell(std::string_view text);
 
 // The quantities a list's cells may carry a unit for.
-enum class Quantity { Torque, Pressure };
+enum class Quantity { Torque, Pressure, Time };
 
 // Whether unit names the quantity in metric (Nm, bar) or imperial (in.lb, psi) units, any
-// case and blanks ignored. False for any other unit.
+// case and blanks ignored. False for any other unit. A time is in seconds in both.
 bool ReadUnit(std::string_view unit, Quantity quantity, bool& imperial);
 // The units a message offers for a quantity: "Nm or in.lb", "bar or psi".
 const char* UnitChoices(Quantity quantity);

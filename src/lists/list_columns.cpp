@@ -4,8 +4,9 @@
 
 namespace {
 
-const char* const kRoleNames[kListRoles] = {"Tag",       "Action",     "Torque",  "Series",  "Size",
-                                            "Valve type", "Safety", "Seating", "Running", "Pressure"};
+const char* const kRoleNames[kListRoles] = {
+    "Tag",     "Action",   "Torque", "Series",       "Size",           "Valve type",         "Safety",          "Seating",
+    "Running", "Pressure", "MAST",   "Pressure max", "Cycles per hour", "Kv", "Stroke time max"};
 
 // A header, as messages quote it.
 std::string Quoted(const std::string& header) {
@@ -56,6 +57,30 @@ const std::vector<RoleNames>& ListColumnNames() {
          {"Pressure", "Supply pressure", "Air supply", "Air supply pressure", "Air pressure", "Instrument air",
           "Druk", "Voedingsdruk", "Luchtdruk", "Druck", "Versorgungsdruck", "Luftdruck", "Steuerdruck",
           "Pression", "Pression d'alimentation", "Pression d'air"}},
+        // only names that say the stem's own limit, and the supply's highest pressure: a
+        // valve list's "Max. pressure" is mostly the line's design pressure
+        {ListRole::Mast,
+         {"MAST", "Max. allowable stem torque", "Maximum allowable stem torque", "Allowable stem torque",
+          "Max. stem torque", "Toelaatbaar askoppel", "Max. toelaatbaar askoppel", "Max. askoppel",
+          "Zul\xc3\xa4ssiges Wellendrehmoment", "Max. zul. Wellendrehmoment", "Max. Wellendrehmoment",
+          "Couple admissible de tige", "Couple max. admissible", "Couple max. de tige"}},
+        {ListRole::PressureMax,
+         {"Pressure max", "Supply pressure max", "Max. supply pressure", "Maximum supply pressure",
+          "Max. air supply", "Air supply max", "Druk max", "Max. voedingsdruk", "Maximale voedingsdruk",
+          "Voedingsdruk max", "Druck max", "Max. Versorgungsdruck", "Maximaler Versorgungsdruck",
+          "Versorgungsdruck max", "Pression max", "Pression d'alimentation max",
+          "Pression d'alimentation maximale", "Pression max. d'alimentation"}},
+        {ListRole::CyclesPerHour,
+         {"Cycles per hour", "Cycles/h", "Cycles/hour", "Cycli per uur", "Cycli/uur", "Schakelingen per uur",
+          "Zyklen pro Stunde", "Zyklen/h", "Schaltspiele pro Stunde", "Schaltspiele/h", "Cycles par heure"}},
+        {ListRole::Kv,
+         {"Kv", "Kv value", "Pilot Kv", "Cv", "Cv value", "Pilot Cv", "Flow coefficient", "Kv-waarde",
+          "Cv-waarde", "Doorstroomco\xc3\xab" "ffici\xc3\xab" "nt", "Kv-Wert", "Cv-Wert", "Durchflusskoeffizient",
+          "Valeur Kv", "Valeur Cv", "Coefficient de d\xc3\xa9" "bit"}},
+        {ListRole::StrokeTimeMax,
+         {"Stroke time max", "Max. stroke time", "Maximum stroke time", "Max. operating time",
+          "Looptijd max", "Max. looptijd", "Max. slagtijd", "Stellzeit max", "Max. Stellzeit", "Max. Laufzeit",
+          "Temps de man\xc5\x93uvre max", "Temps de man\xc5\x93uvre maximal", "Temps de course max"}},
     };
     return table;
 }
@@ -88,6 +113,28 @@ std::string HeaderKey(std::string_view header, std::string* unit) {
         }
     }
     return WordKey(text);
+}
+
+bool FlowIsCv(std::string_view header, bool imperial, bool& cv) {
+    std::string unit;
+    const std::string key = HeaderKey(header, &unit);
+    const std::string unitKey = WordKey(unit);
+    auto says = [&](const std::string& word) {
+        return key.size() >= 2 && (key.compare(0, 2, word) == 0 || key.compare(key.size() - 2, 2, word) == 0);
+    };
+    if (!unit.empty()) {
+        if (unitKey == "kv" || unitKey == "m3h" || unitKey == "m\xc2\xb3h") {
+            cv = false;
+            return true;
+        }
+        if (unitKey == "cv" || unitKey == "gpm" || unitKey == "usgpm") {
+            cv = true;
+            return true;
+        }
+        return false;
+    }
+    cv = says("cv") ? true : says("kv") ? false : imperial;
+    return true;
 }
 
 bool ReadColumnChoice(std::string_view text, ColumnChoice& choice, std::string& message) {
@@ -185,6 +232,11 @@ const std::vector<SizingColumnNames>& SizingColumnTable() {
         {341, {"Margin", "Marge", "Reserve", "Marge"}},
         {342, {"Warnings", "Waarschuwingen", "Warnungen", "Avertissements"}},
         {343, {"Status", "Status", "Status", "\xc3\x89tat"}},
+        {349, {"Max output", "Max. afgifte", "Max. Abgabe", "Sortie max."}},
+        {350, {"MAST margin", "MAST-marge", "MAST-Reserve", "Marge MAST"}},
+        {351, {"Air per cycle", "Lucht per cyclus", "Luft pro Zyklus", "Air par cycle"}},
+        {352, {"Air per hour", "Lucht per uur", "Luft pro Stunde", "Air par heure"}},
+        {353, {"Stroke time [s]", "Looptijd [s]", "Stellzeit [s]", "Temps de man\xc5\x93uvre [s]"}},
     };
     return table;
 }
@@ -197,7 +249,7 @@ std::vector<std::size_t> EarlierSizingColumns(const std::vector<std::string>& he
         auto idOf = [&](const std::string& column) {
             const std::string key = HeaderKey(column);
             for (const SizingColumnNames& entry : table)
-                if (key == WordKey(entry.names[language]))
+                if (key == HeaderKey(entry.names[language]))
                     return entry.id;
             return 0;
         };

@@ -10,8 +10,32 @@
 #include <string_view>
 #include <vector>
 
-enum class ListRole { Tag, Action, Torque, Series, Size, ValveType, Safety, Seating, Running, Pressure };
-inline constexpr std::size_t kListRoles = 10;
+// The values a list gives for the sizing, then those it may give for the checks beside it:
+// the valve's maximum allowable stem torque, the highest supply pressure, how often the
+// valve cycles, the flow coefficient feeding the actuator and the slowest stroke allowed.
+enum class ListRole {
+    Tag,
+    Action,
+    Torque,
+    Series,
+    Size,
+    ValveType,
+    Safety,
+    Seating,
+    Running,
+    Pressure,
+    Mast,
+    PressureMax,
+    CyclesPerHour,
+    Kv,
+    StrokeTimeMax
+};
+inline constexpr std::size_t kListRoles = 15;
+// The first of the checks' roles: a list without any of them sizes as it always did.
+inline constexpr ListRole kFirstCheckRole = ListRole::Mast;
+inline bool IsCheckRole(ListRole role) {
+    return role >= kFirstCheckRole;
+}
 
 // The role's name as options, messages and the list's documentation give it ("Valve type").
 const char* RoleName(ListRole role);
@@ -28,6 +52,12 @@ const std::vector<RoleNames>& ListColumnNames();
 // A header as it is matched (see WordKey), without a unit in brackets at its end
 // ("Torque [Nm]", "Druck (psi)"); that unit goes to unit, trimmed.
 std::string HeaderKey(std::string_view header, std::string* unit = nullptr);
+
+// Whether a flow coefficient column holds Cv (US gallons per minute) rather than Kv (m3/h):
+// its header or the unit in its brackets says Kv or Cv ("Pilot Cv", "Flow coefficient [Kv]");
+// a header that says neither follows the actuator speed tool, Cv in an imperial run. False,
+// with the unit named, for a unit in brackets that is no flow coefficient.
+bool FlowIsCv(std::string_view header, bool imperial, bool& cv);
 
 // The user's word on a role: the header of the column that holds it. An empty header says
 // the list has no column for it, whatever a column's name suggests.

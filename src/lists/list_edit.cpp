@@ -54,7 +54,10 @@ ListJobResult CountRows(const std::vector<SizedRow>& rows) {
     counts.ok = true;
     for (const SizedRow& row : rows) {
         ++counts.rows;
-        (row.status == RowStatus::Ok ? counts.sized : row.status == RowStatus::NoFit ? counts.noFit : counts.errors)++;
+        (row.status == RowStatus::Ok            ? counts.sized
+         : row.status == RowStatus::NoFit       ? counts.noFit
+         : row.status == RowStatus::CheckFailed ? counts.checkFailed
+                                                : counts.errors)++;
         counts.warned += !row.warnings.empty();
     }
     return counts;

@@ -256,7 +256,10 @@ ListJobResult Run(const ReadFunction& read, const std::string& name, const ListF
         const unsigned long long offset = record.offset;
         SizedRow row = sizer.Size(std::move(record));
         ++result.rows;
-        (row.status == RowStatus::Ok ? result.sized : row.status == RowStatus::NoFit ? result.noFit : result.errors)++;
+        (row.status == RowStatus::Ok            ? result.sized
+         : row.status == RowStatus::NoFit       ? result.noFit
+         : row.status == RowStatus::CheckFailed ? result.checkFailed
+                                                : result.errors)++;
         result.warned += !row.warnings.empty();
         if (onRow && !onRow(std::move(row), offset)) {
             result.cancelled = true;

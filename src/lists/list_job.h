@@ -40,6 +40,7 @@ struct ListJobResult {
     long rows = 0;
     long sized = 0; // rows with status ok
     long noFit = 0;
+    long checkFailed = 0; // an actuator fits, a check beside the sizing does not pass
     long errors = 0;
     long warned = 0;  // rows with a warning, whatever their status
     long skipped = 0; // rows with every field empty, passed over like blank lines

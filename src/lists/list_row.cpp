@@ -5,6 +5,7 @@
 #include "core/data/torque_database.h"
 #include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
+#include "core/sizing/checks.h"
 #include "core/sizing/result_rows.h"
 #include "core/sizing/selection.h"
 #include "core/text/load_string.h"
@@ -34,7 +35,8 @@ std::string Quoted(const std::string& cell) {
 
 // A value of the list as the texts of the active language name it.
 std::string RoleText(ListRole role) {
-    return LoadString(311 + static_cast<int>(role));
+    const int r = static_cast<int>(role);
+    return IsCheckRole(role) ? LoadString(344 + r - static_cast<int>(kFirstCheckRole)) : LoadString(311 + r);
 }
 
 // The valve type as the output names it: Ball, Butterfly or Plug, in the active language.
@@ -126,6 +128,14 @@ private:
     const ListSizer& sizer_;
     SizedRow& row_;
 };
+
+bool MastMargin(const SizedRow& row, bool imperial, double& percent) {
+    const double output = imperial ? NmToInLb(row.maxOutputNm) : row.maxOutputNm;
+    if (!row.outcome.found || !(row.typedMast > 0) || !(output > 0))
+        return false;
+    percent = (row.typedMast / output - 1) * 100;
+    return true;
+}
 
 SizedRow ListSizer::Size(const ListRecord& record) const {
     ListRecord copy = record;
@@ -274,6 +284,8 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
             return fail(LoadText(291, {NumberText(pressure, 1), settings_.imperial ? "psi" : "bar",
                                        settings_.imperial ? "29 to 145 psi" : "2 to 10 bar"}));
     }
+    if (!ReadChecks(in, row))
+        return fail(in.reason);
 
     // the added cells, and beside each torque the value it was rounded from: a workbook
     // keeps the value and shows it as the screens do
@@ -372,8 +384,143 @@ SizedRow ListSizer::Size(ListRecord&& record) const {
     const bool hasMargin = o.found && o.Margin(margin);
     r.push_back(hasMargin ? NumberText(margin, 1) : "");
     row.exact.push_back(hasMargin ? static_cast<float>(margin) : none);
+    const std::vector<std::string> failed = Check(row);
+    if (checks_)
+        CheckCells(row, r);
     text(""); // the warnings, filled in by finish
-    row.status = o.found ? RowStatus::Ok : RowStatus::NoFit;
-    text(o.found ? LoadString(293) : noFit.empty() ? LoadString(294) : LoadText(295, {noFit}));
+    row.status = !o.found ? RowStatus::NoFit : failed.empty() ? RowStatus::Ok : RowStatus::CheckFailed;
+    std::string status = o.found ? LoadString(293) : noFit.empty() ? LoadString(294) : LoadText(295, {noFit});
+    if (!failed.empty()) {
+        std::string reasons;
+        for (const std::string& reason : failed)
+            reasons += (reasons.empty() ? "" : "; ") + reason;
+        status = LoadText(354, {reasons});
+    }
+    text(status);
     return finish(r);
+}
+
+bool ListSizer::ReadChecks(RowReader& in, SizedRow& row) const {
+    const bool imperial = settings_.imperial;
+    // a check's value, when its column is read and the row gives it: above 0
+    auto positive = [&](ListRole role, const Quantity* quantity, float& value) {
+        if (!in.Has(role) || !Reads(role) || in.Empty(role))
+            return true;
+        bool asTyped = false;
+        if (!in.Number(role, quantity, value, asTyped))
+            return false;
+        if (!(value > 0))
+            return in.Fail(LoadText(276, {RoleText(role), "'" + TrimmedCell(in.Cell(role)) + "'"}));
+        return true;
+    };
+    const Quantity torque = Quantity::Torque, time = Quantity::Time;
+    if (!positive(ListRole::Mast, &torque, row.typedMast))
+        return false;
+    row.mastNm = imperial ? InLbToNm(row.typedMast) : row.typedMast;
+    row.pressureMax = row.pressure;
+    row.typedPressureMax = row.typedPressure;
+    if (!pneumatic_)
+        return true;
+    const std::string pressureUnit = imperial ? " psi" : " bar";
+    if (in.Has(ListRole::PressureMax) && in.Empty(ListRole::PressureMax)) {
+        in.Warn(LoadText(275, {RoleText(ListRole::PressureMax), ValueText(row.typedPressure) + pressureUnit,
+                               LoadString(360)}));
+    } else if (in.Has(ListRole::PressureMax)) {
+        const Quantity pressure = Quantity::Pressure;
+        bool asTyped = false;
+        float typed = 0;
+        if (!in.Number(ListRole::PressureMax, &pressure, typed, asTyped))
+            return false;
+        const float bar = imperial ? PsiToBar(typed) : typed;
+        if (!(bar >= 2.0f && bar <= 10.0f))
+            return in.Fail(LoadText(358, {NumberText(typed, 1), pressureUnit.substr(1),
+                                          imperial ? "29 to 145 psi" : "2 to 10 bar"}));
+        if (typed < row.typedPressure)
+            return in.Fail(LoadText(359, {ValueText(typed) + pressureUnit, ValueText(row.typedPressure) + pressureUnit}));
+        row.typedPressureMax = typed;
+        row.pressureMax = bar;
+        row.hasPressureMax = true;
+    }
+    float kv = 0;
+    if (!positive(ListRole::CyclesPerHour, nullptr, row.cyclesPerHour) || !positive(ListRole::Kv, nullptr, kv) ||
+        !positive(ListRole::StrokeTimeMax, &time, row.strokeTimeMax))
+        return false;
+    row.kv = flowCv_ ? CvToKv(kv) : kv;
+    if (row.strokeTimeMax > 0 && !(row.kv > 0))
+        in.Warn(LoadText(361, {ValueText(row.strokeTimeMax)}));
+    return true;
+}
+
+std::vector<std::string> ListSizer::Check(SizedRow& row) const {
+    std::vector<std::string> failed;
+    const SizingOutcome& o = row.outcome;
+    if (!o.found)
+        return failed;
+    const bool imperial = settings_.imperial;
+    std::string actuator;
+    if (pneumatic_) {
+        const TorqueT& data = *pneumatic_;
+        actuator = row.doubleActing ? ModelText(data.GetDaModel(o.index), data.GetSize(o.index))
+                                    : ModelText(data.GetSrModel(o.index), data.GetSize(o.index));
+        row.maxOutputNm = LargestOutput(data, o, row.pressureMax);
+        row.airPerCycle = FreeAirPerCycle(data, o.index, row.pressure, row.doubleActing);
+        if (imperial)
+            row.airPerCycle = static_cast<float>(row.airPerCycle / kLitresPerCubicFoot);
+        // litres an hour are a thousandth of the cubic metres; cubic feet stay cubic feet
+        row.airPerHour = row.airPerCycle * row.cyclesPerHour / (imperial ? 1.0f : 1000.0f);
+        if (row.kv > 0)
+            StrokeSeconds(data, o.index, row.pressure, row.kv, row.strokeTime);
+    } else {
+        actuator = electric_->GetModel(o.index);
+        row.maxOutputNm = LargestOutput(*electric_, o);
+    }
+    // the MAST against the output as the list's unit shows it: a MAST typed as the output
+    // reads is met
+    const float shown = imperial ? NmToInLb(row.maxOutputNm) : row.maxOutputNm;
+    if (row.typedMast > 0 && shown > row.typedMast) {
+        // the output as precisely as it takes to show it above the MAST
+        int decimals = 0;
+        for (double scale = 1; decimals < 3 && std::round(shown * scale) / scale <= row.typedMast; scale *= 10)
+            ++decimals;
+        const std::string unit = imperial ? " in.lb" : " Nm";
+        const std::string output = (decimals == 0 ? Whole(shown) : NumberText(shown, decimals)) + unit;
+        const std::string mast = ValueText(row.typedMast) + unit;
+        failed.push_back(pneumatic_ ? LoadText(355, {actuator, output,
+                                                     ValueText(row.typedPressureMax) + (imperial ? " psi" : " bar"), mast})
+                                    : LoadText(356, {actuator, output, mast}));
+    }
+    if (row.strokeTimeMax > 0 && row.strokeTime > row.strokeTimeMax)
+        failed.push_back(LoadText(357, {actuator, NumberText(row.strokeTime, 2), ValueText(row.strokeTimeMax)}));
+    return failed;
+}
+
+void ListSizer::CheckCells(SizedRow& row, std::vector<std::string>& cells) const {
+    // beside each number, the value it was rounded from, as the other added cells
+    const bool imperial = settings_.imperial;
+    const bool found = row.outcome.found;
+    auto cell = [&](bool shown, float value, int decimals) {
+        cells.push_back(shown ? NumberText(value, decimals) : std::string());
+        row.exact.push_back(shown ? value : std::numeric_limits<float>::quiet_NaN());
+    };
+    const float output = imperial ? NmToInLb(row.maxOutputNm) : row.maxOutputNm;
+    if (electric_ && found) {
+        // as the actuator's own torques are shown
+        cells.push_back(::Format("%i", imperial ? TruncToInt(output) : TruncToInt(row.maxOutputNm)));
+        row.exact.push_back(output);
+    } else {
+        cells.push_back(found ? Whole(output) : std::string());
+        row.exact.push_back(found ? output : std::numeric_limits<float>::quiet_NaN());
+    }
+    if (columns_[ListRole::Mast].column >= 0) {
+        double mastMargin = 0;
+        const bool hasMargin = MastMargin(row, imperial, mastMargin);
+        cell(hasMargin, static_cast<float>(mastMargin), 1);
+    }
+    if (!pneumatic_)
+        return;
+    cell(found, row.airPerCycle, imperial ? 4 : 2);
+    if (columns_[ListRole::CyclesPerHour].column >= 0)
+        cell(found && row.cyclesPerHour > 0, row.airPerHour, imperial ? 2 : 3);
+    if (columns_[ListRole::Kv].column >= 0)
+        cell(found && row.strokeTime > 0, row.strokeTime, 2);
 }

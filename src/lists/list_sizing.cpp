@@ -110,8 +110,10 @@ bool ListSizer::SetHeader(const std::vector<std::string>& header, const ListForm
     if (MatchColumns(header, settings_.columns, columns_, message) != ColumnFault::None)
         fault_ = HeaderFault::Columns;
     // a unit in a header is its cells' unit: it must be one the quantity has
-    for (const auto& [role, quantity] : {std::pair{ListRole::Torque, Quantity::Torque},
-                                         std::pair{ListRole::Pressure, Quantity::Pressure}}) {
+    for (const auto& [role, quantity] :
+         {std::pair{ListRole::Torque, Quantity::Torque}, std::pair{ListRole::Pressure, Quantity::Pressure},
+          std::pair{ListRole::Mast, Quantity::Torque}, std::pair{ListRole::PressureMax, Quantity::Pressure},
+          std::pair{ListRole::StrokeTimeMax, Quantity::Time}}) {
         const ColumnUse& use = columns_[role];
         bool imperial = false;
         if (fault_ == HeaderFault::None && use.column >= 0 && !use.unit.empty() &&
@@ -121,6 +123,19 @@ bool ListSizer::SetHeader(const std::vector<std::string>& header, const ListForm
                       "' gives the unit '" + use.unit + "'; " + RoleName(role) + " is in " + UnitChoices(quantity);
         }
     }
+    // a flow coefficient's header says Kv or Cv; its cells then carry no unit
+    if (ColumnUse& flow = columns_[ListRole::Kv]; fault_ == HeaderFault::None && flow.column >= 0) {
+        const std::string& name = header[static_cast<std::size_t>(flow.column)];
+        if (!::FlowIsCv(name, settings_.imperial, flowCv_)) {
+            fault_ = HeaderFault::Unit;
+            message = "the column '" + TrimmedCell(name) + "' gives the unit '" + flow.unit +
+                      "'; Kv is in m3/h (Kv) or US gpm (Cv)";
+        }
+        flow.unit.clear();
+    }
+    checks_ = false;
+    for (std::size_t r = static_cast<std::size_t>(kFirstCheckRole); r < kListRoles; ++r)
+        checks_ = checks_ || (columns_.roles[r].column >= 0 && Reads(static_cast<ListRole>(r)));
     if (fault_ == HeaderFault::None) {
         const ColumnMatch& col = columns_;
         if (col[ListRole::Tag].column < 0)
@@ -147,10 +162,24 @@ void ListSizer::SetColumnSurvey(const std::vector<double>& widths, const std::ve
     }
 }
 
+bool ListSizer::Reads(ListRole role) const {
+    switch (role) {
+    case ListRole::Pressure:
+    case ListRole::PressureMax:
+    case ListRole::CyclesPerHour:
+    case ListRole::Kv:
+    case ListRole::StrokeTimeMax:
+        return pneumatic_ != nullptr;
+    default:
+        return true;
+    }
+}
+
 std::vector<std::pair<ListRole, int>> ListSizer::NumberColumns() const {
     std::vector<std::pair<ListRole, int>> numbers;
     for (ListRole role : {ListRole::Torque, ListRole::Size, ListRole::Safety, ListRole::Seating, ListRole::Running,
-                          ListRole::Pressure})
+                          ListRole::Pressure, ListRole::Mast, ListRole::PressureMax, ListRole::CyclesPerHour,
+                          ListRole::Kv, ListRole::StrokeTimeMax})
         if (columns_[role].column >= 0)
             numbers.emplace_back(role, columns_[role].column);
     return numbers;
@@ -172,7 +201,20 @@ void ListSizer::BuildOutputHeader(const std::vector<std::string>& header) {
                                    sc::kOutput});
     else
         added.insert(added.end(), {sc::kBreakSeat, sc::kActuatorRun});
-    added.insert(added.end(), {sc::kMargin, sc::kWarnings, sc::kStatus});
+    added.push_back(sc::kMargin);
+    if (checks_) {
+        added.push_back(sc::kMaxOutput);
+        if (columns_[ListRole::Mast].column >= 0)
+            added.push_back(sc::kMastMargin);
+        if (pneumatic_) {
+            added.push_back(sc::kAirPerCycle);
+            if (columns_[ListRole::CyclesPerHour].column >= 0)
+                added.push_back(sc::kAirPerHour);
+            if (columns_[ListRole::Kv].column >= 0)
+                added.push_back(sc::kStrokeTime);
+        }
+    }
+    added.insert(added.end(), {sc::kWarnings, sc::kStatus});
     widths_.assign(header.size(), 0);
     for (int id : added) {
         if (id == sc::kActuator)

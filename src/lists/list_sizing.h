@@ -43,7 +43,9 @@ struct ListSettings {
     std::string sheet; // the sheet of a workbook list to read; empty: its first
 };
 
-enum class RowStatus { Ok, NoFit, Error };
+// Check failed: an actuator fits, but it may break the valve's stem at the highest
+// pressure or strokes slower than allowed. It stays on the row; the row counts as not sized.
+enum class RowStatus { Ok, NoFit, CheckFailed, Error };
 
 // How a cell is best stored by a writer that knows types (a workbook, JSON).
 enum class CellKind { Text, Number };
@@ -74,6 +76,7 @@ struct SizedRow {
     std::string series; // the database page, when the row named one
     // The checks beside the sizing (0 when the list gives nothing for them).
     float mastNm = 0;        // the valve's maximum allowable stem torque
+    float typedMast = 0;     // the same in the list's units
     float maxOutputNm = 0;   // the largest torque the actuator delivers, at the highest pressure
     float pressureMax = 0;   // bar; the sizing pressure when the list gives none
     float typedPressureMax = 0;
@@ -81,7 +84,14 @@ struct SizedRow {
     float airPerCycle = 0;   // free air, in the list's volume unit (litres or cubic feet)
     float airPerHour = 0;    // m3/h or ft3/h; 0 without cycles per hour
     float strokeTime = 0;    // seconds; 0 without a flow coefficient
+    float cyclesPerHour = 0; // 0 when the list gives none
+    float kv = 0;            // the flow coefficient as Kv, whatever the list gave; 0 when none
+    float strokeTimeMax = 0; // seconds; 0 when the list gives none
 };
+
+// A row's MAST margin, percent: (MAST / largest output - 1) x 100, with both in the list's
+// units. False when the row gives no MAST or has no actuator.
+bool MastMargin(const SizedRow& row, bool imperial, double& percent);
 
 // The columns the sizing adds, by the numbers of their names in the string table: a list is
 // written with the headers of the language it was sized in.
@@ -106,8 +116,12 @@ inline constexpr int kActuatorRun = 340;
 inline constexpr int kMargin = 341;
 inline constexpr int kWarnings = 342;
 inline constexpr int kStatus = 343;
-inline constexpr int kFirst = kPressureUsed;
-inline constexpr int kLast = kStatus;
+// the checks', when the list gives any of their values
+inline constexpr int kMaxOutput = 349;
+inline constexpr int kMastMargin = 350;
+inline constexpr int kAirPerCycle = 351;
+inline constexpr int kAirPerHour = 352;
+inline constexpr int kStrokeTime = 353;
 } // namespace sizing_columns
 
 // Why a header cannot be sized from.
@@ -154,6 +168,13 @@ public:
 
     // The columns found for the values the sizing reads.
     const ColumnMatch& Columns() const { return columns_; }
+    // Whether the sizing reads a value: an electric one reads no pressure and nothing of the air.
+    bool Reads(ListRole role) const;
+    // Whether the list gives a value of the checks beside the sizing: then every row shows
+    // the actuator's largest output, and a pneumatic one its air.
+    bool HasChecks() const { return checks_; }
+    // Whether the flow coefficient column holds Cv rather than Kv.
+    bool FlowIsCv() const { return flowCv_; }
     // The header as the list gave it.
     const std::vector<std::string>& InputHeader() const { return inputHeader_; }
     // The number columns with their values' roles, for telling a list's decimal mark.
@@ -189,6 +210,14 @@ public:
 private:
     class RowReader;
     void BuildOutputHeader(const std::vector<std::string>& header);
+    // The checks' values of a row; false, with the reason in the reader, for one that
+    // cannot be read as meant.
+    bool ReadChecks(RowReader& in, SizedRow& row) const;
+    // The checks of a sized row: its largest output, air and stroke time, and the reasons
+    // of those it fails.
+    std::vector<std::string> Check(SizedRow& row) const;
+    // The checks' added cells of a row.
+    void CheckCells(SizedRow& row, std::vector<std::string>& cells) const;
     const SpringReturnSearch& Search(float pressure, float running, float seating, int action) const;
     // The page of a series in the databases; null, with the reason, when it is in none of
     // them, in two, or a database cannot be used.
@@ -204,6 +233,8 @@ private:
     ListFormat format_;
     ColumnMatch columns_;
     HeaderFault fault_ = HeaderFault::None;
+    bool checks_ = false;
+    bool flowCv_ = false;
     std::vector<std::string> inputHeader_;
     std::size_t inputColumns_ = 0;
     std::size_t actuatorColumn_ = 0;

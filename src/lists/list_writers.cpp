@@ -1,5 +1,7 @@
 #include "lists/list_writers.h"
 
+#include "lists/list_summary.h"
+
 #include "core/report/file_faults.h"
 #include "core/report/temp_beside.h"
 #include "core/text/load_string.h"
@@ -243,6 +245,8 @@ public:
         }
         // the Assumptions sheet comes second; in constant memory a sheet is written row by
         // row, so it is made now and filled at the end
+        if (layout_.summary)
+            summary_ = workbook_add_worksheet(book_, "Summary");
         if (!layout_.assumptions.empty())
             assumptions_ = workbook_add_worksheet(book_, "Assumptions");
         bold_ = workbook_add_format(book_);
@@ -290,6 +294,7 @@ public:
         if (row_ > 1 && !header_.empty())
             worksheet_autofilter(sheet_, 0, 0, row_ - 1,
                                  static_cast<lxw_col_t>(std::min<std::size_t>(header_.size(), LXW_COL_MAX) - 1));
+        WriteSummary();
         WriteAssumptions();
         const lxw_error result = workbook_close(book_);
         book_ = nullptr;
@@ -334,6 +339,43 @@ private:
         return true;
     }
 
+    void SetSummary(const SummaryTable& table) override { table_ = table; }
+
+    void WriteSummary() {
+        if (!summary_)
+            return;
+        for (std::size_t c = 0; c < table_.header.size(); ++c) {
+            worksheet_write_string(summary_, 0, static_cast<lxw_col_t>(c), table_.header[c].c_str(), bold_);
+            worksheet_set_column(summary_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), c == 1 ? 24 : 14,
+                                 nullptr);
+        }
+        for (std::size_t r = 0; r < table_.rows.size(); ++r) {
+            const auto row = static_cast<lxw_row_t>(r + 1);
+            const std::vector<std::string>& cells = table_.rows[r];
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                const auto col = static_cast<lxw_col_t>(c);
+                if (c == SummaryTable::kValueColumn && r < table_.values.size()) {
+                    // shown with as many decimals as the text has
+                    const std::size_t mark = cells[c].find_first_of(".,");
+                    const std::size_t decimals = mark == std::string::npos ? 0 : cells[c].size() - mark - 1;
+                    worksheet_write_number(summary_, row, col, table_.values[r], DecimalsFormat(decimals));
+                } else if (!cells[c].empty()) {
+                    worksheet_write_string(summary_, row, col, CutChars(cells[c], kCellChars).c_str(), nullptr);
+                }
+            }
+        }
+    }
+
+    lxw_format* DecimalsFormat(std::size_t decimals) {
+        decimals = std::min<std::size_t>(decimals, 6);
+        if (!decimalFormats_[decimals]) {
+            decimalFormats_[decimals] = workbook_add_format(book_);
+            format_set_num_format(decimalFormats_[decimals],
+                                  decimals == 0 ? "0" : ("0." + std::string(decimals, '0')).c_str());
+        }
+        return decimalFormats_[decimals];
+    }
+
     void WriteAssumptions() {
         if (!assumptions_)
             return;
@@ -366,6 +408,9 @@ private:
     lxw_format* bold_ = nullptr;
     lxw_format* rounded_[2] = {nullptr, nullptr};
     lxw_worksheet* assumptions_ = nullptr;
+    lxw_worksheet* summary_ = nullptr;
+    SummaryTable table_;
+    lxw_format* decimalFormats_[7] = {};
     SheetLayout layout_;
     const std::vector<float>* exact_ = nullptr;
     lxw_row_t row_ = 0;
@@ -446,10 +491,16 @@ bool BeginSizedList(ListWriter& writer, const ListSizer& sizer, const std::vecto
     layout.widths = sizer.ColumnWidths();
     layout.assumptions = assumptions;
     layout.warningsColumn = static_cast<int>(sizer.WarningsColumn());
+    layout.summary = true;
     writer.SetLayout(layout);
     return writer.Begin(sizer.OutputHeader(), sizer.OutputKinds());
 }
 
 bool WriteSizedRow(ListWriter& writer, const SizedRow& row) {
     return writer.Row(row.cells, row.exact);
+}
+
+bool FinishSizedList(ListWriter& writer, const ListSizer& sizer, const ListSummary& summary) {
+    writer.SetSummary(MakeSummaryTable(summary, sizer));
+    return writer.Commit();
 }

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+struct ListSummary;
+struct SummaryTable;
+
 enum class ListFileKind { Csv, Xlsx, Json };
 
 // The kind a file name asks for by its suffix (".xlsx", ".json", otherwise CSV).
@@ -22,7 +25,9 @@ struct SheetLayout {
     int frozenColumns = 0;      // columns kept in view at the left, besides the header row
     std::vector<double> widths; // per column, in characters; empty: as wide as the header
     int warningsColumn = -1;    // where a cell cut to fit is said; -1: nowhere
-    // The lines of a second sheet, "Assumptions": "label: text" goes into two cells.
+    // A sheet "Summary" after the list, filled by SetSummary.
+    bool summary = false;
+    // The lines of a sheet "Assumptions": "label: text" goes into two cells.
     std::vector<std::string> assumptions;
 };
 
@@ -40,6 +45,9 @@ public:
         (void)exact;
         return Row(cells);
     }
+    // After the rows: the list's summary, for a writer that has a place for it (a workbook's
+    // Summary sheet).
+    virtual void SetSummary(const SummaryTable&) {}
     // Finishes the file and puts it in place; false when anything failed on the way.
     virtual bool Commit() = 0;
     // What went wrong, naming the file; empty when nothing did.
@@ -64,6 +72,8 @@ std::unique_ptr<ListWriter> MakeCsvStreamWriter(std::FILE* stream, const ListFor
 // as wide as their contents and the Assumptions sheet; then each row with its exact values.
 bool BeginSizedList(ListWriter& writer, const ListSizer& sizer, const std::vector<std::string>& assumptions);
 bool WriteSizedRow(ListWriter& writer, const SizedRow& row);
+// The summary after the rows, then the file put in place.
+bool FinishSizedList(ListWriter& writer, const ListSizer& sizer, const ListSummary& summary);
 
 // One CSV field, quoted when it holds the separator, a quote or a line break.
 std::string CsvField(const std::string& text, char separator);

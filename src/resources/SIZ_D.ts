@@ -1389,6 +1389,11 @@
         <translation>(Einstellungen)</translation>
     </message>
     <message>
+        <source>Check failed: %i</source>
+        <comment>178</comment>
+        <translation>Prüfung nicht bestanden: %i</translation>
+    </message>
+    <message>
         <source>Stroke [°]</source>
         <comment>180</comment>
         <translation>Hub [°]</translation>
@@ -2189,6 +2194,166 @@
         <source>Status</source>
         <comment>343</comment>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>MAST</source>
+        <comment>344</comment>
+        <translation>MAST</translation>
+    </message>
+    <message>
+        <source>Pressure max</source>
+        <comment>345</comment>
+        <translation>Druck max</translation>
+    </message>
+    <message>
+        <source>Cycles per hour</source>
+        <comment>346</comment>
+        <translation>Zyklen pro Stunde</translation>
+    </message>
+    <message>
+        <source>Kv</source>
+        <comment>347</comment>
+        <translation>Kv</translation>
+    </message>
+    <message>
+        <source>Stroke time max</source>
+        <comment>348</comment>
+        <translation>Stellzeit max</translation>
+    </message>
+    <message>
+        <source>Max output</source>
+        <comment>349</comment>
+        <translation>Max. Abgabe</translation>
+    </message>
+    <message>
+        <source>MAST margin</source>
+        <comment>350</comment>
+        <translation>MAST-Reserve</translation>
+    </message>
+    <message>
+        <source>Air per cycle</source>
+        <comment>351</comment>
+        <translation>Luft pro Zyklus</translation>
+    </message>
+    <message>
+        <source>Air per hour</source>
+        <comment>352</comment>
+        <translation>Luft pro Stunde</translation>
+    </message>
+    <message>
+        <source>Stroke time [s]</source>
+        <comment>353</comment>
+        <translation>Stellzeit [s]</translation>
+    </message>
+    <message>
+        <source>check failed: %s</source>
+        <comment>354</comment>
+        <translation>Prüfung nicht bestanden: %s</translation>
+    </message>
+    <message>
+        <source>%s delivers %s at %s, above the valve's MAST of %s</source>
+        <comment>355</comment>
+        <translation>%s liefert %s bei %s, über dem MAST der Armatur von %s</translation>
+    </message>
+    <message>
+        <source>%s delivers %s, above the valve's MAST of %s</source>
+        <comment>356</comment>
+        <translation>%s liefert %s, über dem MAST der Armatur von %s</translation>
+    </message>
+    <message>
+        <source>%s strokes in %s s, slower than the Stroke time max of %s s</source>
+        <comment>357</comment>
+        <translation>%s stellt in %s s, langsamer als die Stellzeit max von %s s</translation>
+    </message>
+    <message>
+        <source>Pressure max %s %s is outside %s</source>
+        <comment>358</comment>
+        <translation>Druck max %s %s liegt außerhalb %s</translation>
+    </message>
+    <message>
+        <source>Pressure max %s is below the sizing pressure %s</source>
+        <comment>359</comment>
+        <translation>Druck max %s liegt unter dem Auslegungsdruck %s</translation>
+    </message>
+    <message>
+        <source>the row's Pressure</source>
+        <comment>360</comment>
+        <translation>der Druck der Zeile</translation>
+    </message>
+    <message>
+        <source>Stroke time max %s s not checked: the row gives no Kv</source>
+        <comment>361</comment>
+        <translation>Stellzeit max %s s nicht geprüft: die Zeile nennt keinen Kv</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <comment>362</comment>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <comment>363</comment>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <comment>364</comment>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <comment>365</comment>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>366</comment>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Bill of materials</source>
+        <comment>367</comment>
+        <translation>Stückliste</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>368</comment>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>check failed</source>
+        <comment>369</comment>
+        <translation>Prüfung nicht bestanden</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <comment>370</comment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>with warnings</source>
+        <comment>371</comment>
+        <translation>mit Warnungen</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <comment>372</comment>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <comment>373</comment>
+        <translation>Reserven</translation>
+    </message>
+    <message>
+        <source>Smallest margin</source>
+        <comment>374</comment>
+        <translation>Kleinste Reserve</translation>
+    </message>
+    <message>
+        <source>Smallest MAST margin</source>
+        <comment>375</comment>
+        <translation>Kleinste MAST-Reserve</translation>
     </message>
     <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>

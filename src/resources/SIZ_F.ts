@@ -1389,6 +1389,11 @@
         <translation>(réglages)</translation>
     </message>
     <message>
+        <source>Check failed: %i</source>
+        <comment>178</comment>
+        <translation>Contrôle échoué : %i</translation>
+    </message>
+    <message>
         <source>Stroke [°]</source>
         <comment>180</comment>
         <translation>Course [°]</translation>
@@ -2189,6 +2194,166 @@
         <source>Status</source>
         <comment>343</comment>
         <translation>État</translation>
+    </message>
+    <message>
+        <source>MAST</source>
+        <comment>344</comment>
+        <translation>MAST</translation>
+    </message>
+    <message>
+        <source>Pressure max</source>
+        <comment>345</comment>
+        <translation>Pression max</translation>
+    </message>
+    <message>
+        <source>Cycles per hour</source>
+        <comment>346</comment>
+        <translation>Cycles par heure</translation>
+    </message>
+    <message>
+        <source>Kv</source>
+        <comment>347</comment>
+        <translation>Kv</translation>
+    </message>
+    <message>
+        <source>Stroke time max</source>
+        <comment>348</comment>
+        <translation>Temps de manœuvre max</translation>
+    </message>
+    <message>
+        <source>Max output</source>
+        <comment>349</comment>
+        <translation>Sortie max.</translation>
+    </message>
+    <message>
+        <source>MAST margin</source>
+        <comment>350</comment>
+        <translation>Marge MAST</translation>
+    </message>
+    <message>
+        <source>Air per cycle</source>
+        <comment>351</comment>
+        <translation>Air par cycle</translation>
+    </message>
+    <message>
+        <source>Air per hour</source>
+        <comment>352</comment>
+        <translation>Air par heure</translation>
+    </message>
+    <message>
+        <source>Stroke time [s]</source>
+        <comment>353</comment>
+        <translation>Temps de manœuvre [s]</translation>
+    </message>
+    <message>
+        <source>check failed: %s</source>
+        <comment>354</comment>
+        <translation>contrôle échoué : %s</translation>
+    </message>
+    <message>
+        <source>%s delivers %s at %s, above the valve's MAST of %s</source>
+        <comment>355</comment>
+        <translation>%s fournit %s à %s, au-dessus du MAST de la vanne de %s</translation>
+    </message>
+    <message>
+        <source>%s delivers %s, above the valve's MAST of %s</source>
+        <comment>356</comment>
+        <translation>%s fournit %s, au-dessus du MAST de la vanne de %s</translation>
+    </message>
+    <message>
+        <source>%s strokes in %s s, slower than the Stroke time max of %s s</source>
+        <comment>357</comment>
+        <translation>%s manœuvre en %s s, plus lent que le temps de manœuvre max de %s s</translation>
+    </message>
+    <message>
+        <source>Pressure max %s %s is outside %s</source>
+        <comment>358</comment>
+        <translation>Pression max %s %s hors de %s</translation>
+    </message>
+    <message>
+        <source>Pressure max %s is below the sizing pressure %s</source>
+        <comment>359</comment>
+        <translation>Pression max %s inférieure à la pression de dimensionnement %s</translation>
+    </message>
+    <message>
+        <source>the row's Pressure</source>
+        <comment>360</comment>
+        <translation>la pression de la ligne</translation>
+    </message>
+    <message>
+        <source>Stroke time max %s s not checked: the row gives no Kv</source>
+        <comment>361</comment>
+        <translation>Temps de manœuvre max %s s non contrôlé : la ligne ne donne pas de Kv</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <comment>362</comment>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <comment>363</comment>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <comment>364</comment>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <comment>365</comment>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>366</comment>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Bill of materials</source>
+        <comment>367</comment>
+        <translation>Nomenclature</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>368</comment>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>check failed</source>
+        <comment>369</comment>
+        <translation>contrôle échoué</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <comment>370</comment>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>with warnings</source>
+        <comment>371</comment>
+        <translation>avec avertissements</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <comment>372</comment>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <comment>373</comment>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>Smallest margin</source>
+        <comment>374</comment>
+        <translation>Marge la plus faible</translation>
+    </message>
+    <message>
+        <source>Smallest MAST margin</source>
+        <comment>375</comment>
+        <translation>Marge MAST la plus faible</translation>
     </message>
     <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>

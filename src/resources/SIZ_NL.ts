@@ -1389,6 +1389,11 @@
         <translation>(instellingen)</translation>
     </message>
     <message>
+        <source>Check failed: %i</source>
+        <comment>178</comment>
+        <translation>Controle mislukt: %i</translation>
+    </message>
+    <message>
         <source>Stroke [°]</source>
         <comment>180</comment>
         <translation>Slag [°]</translation>
@@ -2189,6 +2194,166 @@
         <source>Status</source>
         <comment>343</comment>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>MAST</source>
+        <comment>344</comment>
+        <translation>MAST</translation>
+    </message>
+    <message>
+        <source>Pressure max</source>
+        <comment>345</comment>
+        <translation>Druk max</translation>
+    </message>
+    <message>
+        <source>Cycles per hour</source>
+        <comment>346</comment>
+        <translation>Cycli per uur</translation>
+    </message>
+    <message>
+        <source>Kv</source>
+        <comment>347</comment>
+        <translation>Kv</translation>
+    </message>
+    <message>
+        <source>Stroke time max</source>
+        <comment>348</comment>
+        <translation>Looptijd max</translation>
+    </message>
+    <message>
+        <source>Max output</source>
+        <comment>349</comment>
+        <translation>Max. afgifte</translation>
+    </message>
+    <message>
+        <source>MAST margin</source>
+        <comment>350</comment>
+        <translation>MAST-marge</translation>
+    </message>
+    <message>
+        <source>Air per cycle</source>
+        <comment>351</comment>
+        <translation>Lucht per cyclus</translation>
+    </message>
+    <message>
+        <source>Air per hour</source>
+        <comment>352</comment>
+        <translation>Lucht per uur</translation>
+    </message>
+    <message>
+        <source>Stroke time [s]</source>
+        <comment>353</comment>
+        <translation>Looptijd [s]</translation>
+    </message>
+    <message>
+        <source>check failed: %s</source>
+        <comment>354</comment>
+        <translation>controle mislukt: %s</translation>
+    </message>
+    <message>
+        <source>%s delivers %s at %s, above the valve's MAST of %s</source>
+        <comment>355</comment>
+        <translation>%s levert %s bij %s, boven het MAST van de afsluiter van %s</translation>
+    </message>
+    <message>
+        <source>%s delivers %s, above the valve's MAST of %s</source>
+        <comment>356</comment>
+        <translation>%s levert %s, boven het MAST van de afsluiter van %s</translation>
+    </message>
+    <message>
+        <source>%s strokes in %s s, slower than the Stroke time max of %s s</source>
+        <comment>357</comment>
+        <translation>%s loopt in %s s, trager dan de looptijd max van %s s</translation>
+    </message>
+    <message>
+        <source>Pressure max %s %s is outside %s</source>
+        <comment>358</comment>
+        <translation>Druk max %s %s ligt buiten %s</translation>
+    </message>
+    <message>
+        <source>Pressure max %s is below the sizing pressure %s</source>
+        <comment>359</comment>
+        <translation>Druk max %s ligt onder de dimensioneringsdruk %s</translation>
+    </message>
+    <message>
+        <source>the row's Pressure</source>
+        <comment>360</comment>
+        <translation>de druk van de regel</translation>
+    </message>
+    <message>
+        <source>Stroke time max %s s not checked: the row gives no Kv</source>
+        <comment>361</comment>
+        <translation>Looptijd max %s s niet gecontroleerd: de regel geeft geen Kv</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <comment>362</comment>
+        <translation>Samenvatting</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <comment>363</comment>
+        <translation>Onderdeel</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <comment>364</comment>
+        <translation>Post</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <comment>365</comment>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>366</comment>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Bill of materials</source>
+        <comment>367</comment>
+        <translation>Stuklijst</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>368</comment>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>check failed</source>
+        <comment>369</comment>
+        <translation>controle mislukt</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <comment>370</comment>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>with warnings</source>
+        <comment>371</comment>
+        <translation>met waarschuwingen</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <comment>372</comment>
+        <translation>Lucht</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <comment>373</comment>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>Smallest margin</source>
+        <comment>374</comment>
+        <translation>Kleinste marge</translation>
+    </message>
+    <message>
+        <source>Smallest MAST margin</source>
+        <comment>375</comment>
+        <translation>Kleinste MAST-marge</translation>
     </message>
     <message>
         <source>There was an error during reading the Valve File. The file could not be opened or the file is not available.</source>

@@ -390,7 +390,7 @@ private slots:
         QCOMPARE(screen->Model()->rowCount(), 40);
         auto* sheets = screen->findChild<QComboBox*>(QStringLiteral("list254"));
         QVERIFY(sheets->isVisible());
-        QCOMPARE(sheets->count(), 2); // the sized list, and its assumptions
+        QCOMPARE(sheets->count(), 3); // the sized list, its summary and its assumptions
         QCOMPARE(sheets->currentText(), QStringLiteral("Sized"));
 
         const QModelIndex tag = screen->Table()->model()->index(0, 0);

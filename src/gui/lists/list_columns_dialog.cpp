@@ -83,6 +83,13 @@ int VnListColumnsDlg::RoleString(ListRole role) {
         return 109;
     case ListRole::Pressure:
         break;
+    case ListRole::Mast:
+    case ListRole::PressureMax:
+    case ListRole::CyclesPerHour:
+    case ListRole::Kv:
+    case ListRole::StrokeTimeMax:
+        // the checks' values, as the sized list's messages name them
+        return 344 + static_cast<int>(role) - static_cast<int>(kFirstCheckRole);
     }
     return 55;
 }

@@ -18,6 +18,11 @@ QColor ErrorShade() {
     return QColor(246, 178, 178);
 }
 
+// An actuator fits but a check does not pass: it stays on the row for the engineer to decide.
+QColor CheckFailedShade() {
+    return QColor(206, 222, 250);
+}
+
 // A sized row with a warning: paler than a row that did not size.
 QColor WarningShade() {
     return QColor(255, 246, 214);
@@ -120,7 +125,9 @@ QVariant ValveListModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
         if (row.status == RowStatus::Ok)
             return row.warnings.empty() ? QVariant() : QVariant(QBrush(WarningShade()));
-        return QBrush(row.status == RowStatus::NoFit ? NoFitShade() : ErrorShade());
+        return QBrush(row.status == RowStatus::NoFit         ? NoFitShade()
+                      : row.status == RowStatus::CheckFailed ? CheckFailedShade()
+                                                             : ErrorShade());
     case Qt::ForegroundRole:
         // the shades are light: the text stays dark whatever the desktop's colours
         return row.status == RowStatus::Ok && row.warnings.empty() ? QVariant() : QVariant(QBrush(Qt::black));

@@ -14,6 +14,7 @@
 #include "lists/list_datasheet.h"
 #include "lists/list_edit.h"
 #include "lists/list_job.h"
+#include "lists/list_summary.h"
 #include "lists/list_writers.h"
 #include "lists/workbook_reader.h"
 #include "page/page_render.h"
@@ -39,7 +40,9 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,6 +56,7 @@ constexpr int kExportButton = 242;
 constexpr int kDatasheetsButton = 243;
 constexpr int kTable = 244;
 constexpr int kSummary = 245;
+constexpr int kSummaryTable = 255;
 constexpr int kListName = 246;
 constexpr int kWritten = 247;
 constexpr int kAccount = 248;
@@ -158,8 +162,19 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     table_->setMinimumSize(480, 200);
     // the chart of the selected row beside the table, as in the sizing screens
     chart_ = new VnChartView(this);
+    // the list, and beside it on a tab of its own the summary a reviewer reads
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->addTab(table_, Str(138));
+    summaryTable_ = new QTableWidget(this);
+    summaryTable_->setProperty("controlId", kSummaryTable);
+    summaryTable_->setObjectName(QStringLiteral("table%1").arg(kSummaryTable));
+    summaryTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    summaryTable_->verticalHeader()->hide();
+    summaryTable_->horizontalHeader()->setStretchLastSection(true);
+    tabs_->addTab(summaryTable_, Str(362));
     auto* panes = new QHBoxLayout;
-    panes->addWidget(table_, 1);
+    panes->addWidget(tabs_, 1);
     panes->addWidget(chart_, 0);
     layout->addLayout(panes, 1);
     // Ctrl+C copies the selected rows as tab-separated text, Ctrl+A then Ctrl+C the whole list
@@ -612,15 +627,44 @@ void VnValveListDlg::ReopenLast() {
 
 void VnValveListDlg::ShowSummary(const QString& fileName, const ListJobResult& result) {
     fileLabel_->setText(QDir::toNativeSeparators(fileName));
-    summary_->setText(Filled(Str(151), {QString::number(result.rows), QString::number(result.sized),
-                                         QString::number(result.noFit), QString::number(result.errors)}) +
-                      QStringLiteral("   ") + Filled(Str(158), {QString::number(result.warned)}));
+    QString counts = Filled(Str(151), {QString::number(result.rows), QString::number(result.sized),
+                                       QString::number(result.noFit), QString::number(result.errors)});
+    if (sizer_->HasChecks() || result.checkFailed > 0)
+        counts += QStringLiteral("   ") + Filled(Str(178), {QString::number(result.checkFailed)});
+    summary_->setText(counts + QStringLiteral("   ") + Filled(Str(158), {QString::number(result.warned)}));
     summary_->show();
+    ShowListSummary();
     QStringList account;
     for (const std::string& line : AccountLines(AccountOf(*sizer_)))
         account << QString::fromStdString(line);
     account_->setText(account.join(QLatin1Char('\n')));
     account_->show();
+}
+
+ListSummary VnValveListDlg::Summary() const {
+    SummaryTally tally(*sizer_);
+    for (const SizedRow& row : model_->Rows())
+        tally.Add(row);
+    return tally.Result();
+}
+
+void VnValveListDlg::ShowListSummary() {
+    const SummaryTable table = MakeSummaryTable(Summary(), *sizer_);
+    summaryTable_->clear();
+    summaryTable_->setColumnCount(static_cast<int>(table.header.size()));
+    summaryTable_->setRowCount(static_cast<int>(table.rows.size()));
+    QStringList header;
+    for (const std::string& name : table.header)
+        header << QString::fromStdString(name);
+    summaryTable_->setHorizontalHeaderLabels(header);
+    for (std::size_t r = 0; r < table.rows.size(); ++r)
+        for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(table.rows[r][c]));
+            if (c == SummaryTable::kValueColumn)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            summaryTable_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    summaryTable_->resizeColumnsToContents();
 }
 
 void VnValveListDlg::ShowWritten(const QString& text) {
@@ -673,7 +717,7 @@ bool VnValveListDlg::ExportList(const QString& fileName) {
             ok = WriteSizedRow(*writer, rows[r]);
         }
     }
-    if (!ok || !writer->Commit()) {
+    if (!ok || !FinishSizedList(*writer, *sizer_, Summary())) {
         ShowWriteError(this, QDir::toNativeSeparators(fileName), QString::fromStdString(writer->Error()));
         return false;
     }

@@ -9,6 +9,7 @@
 #include "gui/screens/screen.h"
 #include "lists/list_job.h"
 #include "lists/list_sizing.h"
+#include "lists/list_summary.h"
 
 #include <QString>
 
@@ -23,6 +24,8 @@ class QModelIndex;
 class QPushButton;
 class VnChartView;
 class QTableView;
+class QTableWidget;
+class QTabWidget;
 class ValveListModel;
 class ValveListSortModel;
 
@@ -85,6 +88,9 @@ private:
     void LoadAddedDatabases(const QStringList& files);
     QPushButton* AddButton(int controlId, int textId);
     void ShowSummary(const QString& fileName, const ListJobResult& result);
+    // The summary of the rows as they stand, and on its tab.
+    ListSummary Summary() const;
+    void ShowListSummary();
     // OpenList without the question about edits.
     bool SizeAndShow(const QString& fileName);
     // Sizes a row again once the user changed one of its own cells.
@@ -123,6 +129,8 @@ private:
     QTableView* table_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLabel* summary_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTableWidget* summaryTable_ = nullptr; // the list's summary: what to order, air, margins
     QLabel* written_ = nullptr;
     QLabel* account_ = nullptr;
     QComboBox* decimal_ = nullptr;
