@@ -17,9 +17,12 @@ QString Text(const std::string& text) {
 Qt::PenStyle SeriesStyle(ChartSeries series) {
     switch (series) {
     case ChartSeries::AirStroke:
+    case ChartSeries::AirStrokeMax:
+    case ChartSeries::OutputMax:
     case ChartSeries::BreakSeat:
         return Qt::SolidLine;
     case ChartSeries::SpringStroke:
+    case ChartSeries::Mast:
         return Qt::DashLine;
     case ChartSeries::Running:
         return Qt::DashDotLine;
@@ -66,6 +69,7 @@ QPointF ChartLayout::Map(double angle, double torque) const {
 QColor SeriesColour(ChartSeries series) {
     switch (series) {
     case ChartSeries::AirStroke:
+    case ChartSeries::AirStrokeMax:
         return QColor(0x00, 0x72, 0xB2); // blue
     case ChartSeries::SpringStroke:
         return QColor(0xE6, 0x9F, 0x00); // orange
@@ -73,10 +77,30 @@ QColor SeriesColour(ChartSeries series) {
         return QColor(0x00, 0x72, 0xB2);
     case ChartSeries::Running:
         return QColor(0xD5, 0x5E, 0x00); // vermilion
+    case ChartSeries::Mast:
+        return QColor(0x9B, 0x10, 0x10); // dark red
     case ChartSeries::Output:
+    case ChartSeries::OutputMax:
         break;
     }
     return QColor(0x00, 0x9E, 0x73); // bluish green
+}
+
+double SeriesPenWidth(ChartSeries series, double width) {
+    switch (series) {
+    case ChartSeries::AirStrokeMax:
+    case ChartSeries::OutputMax:
+        return std::max(1.0, width / 2);
+    case ChartSeries::Mast:
+        return std::max(1.0, width * 2 / 3);
+    case ChartSeries::AirStroke:
+    case ChartSeries::SpringStroke:
+    case ChartSeries::Output:
+    case ChartSeries::BreakSeat:
+    case ChartSeries::Running:
+        break;
+    }
+    return width;
 }
 
 ChartLayout LayoutTorqueChart(const QRectF& rect, const TorqueChartData& chart) {
@@ -137,6 +161,18 @@ std::vector<PlacedLabel> PlaceMarkLabels(const ChartLayout& layout, const Torque
         const double y = mark.angle > 22.5 && mark.angle < 67.5 ? at.y() - gap - height : at.y() - height / 2;
         labels.push_back({text, QRectF(x, y, width, height), mark.weakest});
     }
+    // the MAST's label sits at the right end, just over its line
+    for (const ChartLine& line : chart.lines) {
+        if (line.series != ChartSeries::Mast || chart.mastLabel.empty())
+            continue;
+        const QString text = Text(chart.mastLabel);
+        const double width = metrics.horizontalAdvance(text) + 2;
+        const double height = metrics.height();
+        const QPointF end = layout.Map(line.toAngle, line.toTorque);
+        PlacedLabel label{text, QRectF(end.x() - gap * 0.5 - width, end.y() - height - 2, width, height)};
+        label.mast = true;
+        labels.push_back(label);
+    }
     // labels on the same side that would overlap are pushed apart, upward first
     std::vector<std::size_t> order(labels.size());
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -183,7 +219,8 @@ void DrawTorqueChart(QPainter& painter, const QRectF& rect, const TorqueChartDat
         if (entry.demand) {
             DrawMarker(painter, QPointF(x + f * 1.25, y), f * 0.4, true, false);
         } else {
-            painter.setPen(QPen(SeriesColour(entry.series), f * 0.25, SeriesStyle(entry.series), Qt::FlatCap));
+            painter.setPen(QPen(SeriesColour(entry.series), SeriesPenWidth(entry.series, f * 0.25),
+                                SeriesStyle(entry.series), Qt::FlatCap));
             painter.drawLine(QPointF(x, y), QPointF(x + f * 2.5, y));
         }
         painter.setPen(Qt::black);
@@ -224,10 +261,11 @@ void DrawTorqueChart(QPainter& painter, const QRectF& rect, const TorqueChartDat
                      Text(chart.torqueAxis));
     painter.restore();
 
-    // the actuator's torques
+    // the actuator's torques, and the valve's MAST over them
     painter.setClipRect(plot.adjusted(-f, -f, f, f));
     for (const ChartLine& line : chart.lines) {
-        painter.setPen(QPen(SeriesColour(line.series), f * 0.3, SeriesStyle(line.series), Qt::RoundCap));
+        painter.setPen(QPen(SeriesColour(line.series), SeriesPenWidth(line.series, f * 0.3), SeriesStyle(line.series),
+                            line.series == ChartSeries::Mast ? Qt::FlatCap : Qt::RoundCap));
         painter.drawLine(layout.Map(line.fromAngle, line.fromTorque), layout.Map(line.toAngle, line.toTorque));
     }
     // the valve's demands
@@ -237,7 +275,9 @@ void DrawTorqueChart(QPainter& painter, const QRectF& rect, const TorqueChartDat
     painter.setClipping(false);
     for (const PlacedLabel& label : PlaceMarkLabels(layout, chart)) {
         painter.setFont(ChartFont(f, label.weakest));
-        painter.setPen(label.weakest ? QColor(0x80, 0x20, 0x60) : QColor(Qt::black));
+        painter.setPen(label.mast      ? SeriesColour(ChartSeries::Mast)
+                       : label.weakest ? QColor(0x80, 0x20, 0x60)
+                                       : QColor(Qt::black));
         painter.fillRect(label.box, QColor(255, 255, 255, 210));
         painter.drawText(label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
     }

@@ -33,16 +33,21 @@ ChartLayout LayoutTorqueChart(const QRectF& rect, const TorqueChartData& chart);
 // The font of the chart's texts at a size in pixels.
 QFont ChartFont(double pixels, bool bold = false);
 
-// A mark's label and the box it is drawn in.
+// A mark's label, or the MAST's, and the box it is drawn in.
 struct PlacedLabel {
     QString text;
     QRectF box;
     bool weakest = false;
+    bool mast = false; // the MAST's label, at the right end over its line
 };
-// The labels of the marks, moved apart where they would overlap.
+// The labels of the marks, then the MAST's when there is one, moved apart where they
+// would overlap.
 std::vector<PlacedLabel> PlaceMarkLabels(const ChartLayout& layout, const TorqueChartData& chart);
 
 // The colour of a series: told apart by colour-blind readers, and by line style in grey.
 QColor SeriesColour(ChartSeries series);
+// The width of a series' pen, where a full line is width wide: the air stroke at the
+// highest pressure is drawn thin beside the one it is sized at.
+double SeriesPenWidth(ChartSeries series, double width);
 
 void DrawTorqueChart(QPainter& painter, const QRectF& rect, const TorqueChartData& chart);

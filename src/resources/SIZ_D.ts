@@ -2366,6 +2366,16 @@
         <translation>Datenblatt</translation>
     </message>
     <message>
+        <source>MAST %s</source>
+        <comment>380</comment>
+        <translation>MAST %s</translation>
+    </message>
+    <message>
+        <source>Air at %s</source>
+        <comment>381</comment>
+        <translation>Luft bei %s</translation>
+    </message>
+    <message>
         <source>Kv value should be greater than zero !</source>
         <comment>600</comment>
         <translation>Der Kv-Wert muss größer als null sein!</translation>

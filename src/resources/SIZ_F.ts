@@ -2366,6 +2366,16 @@
         <translation>Fiche technique</translation>
     </message>
     <message>
+        <source>MAST %s</source>
+        <comment>380</comment>
+        <translation>MAST %s</translation>
+    </message>
+    <message>
+        <source>Air at %s</source>
+        <comment>381</comment>
+        <translation>Air à %s</translation>
+    </message>
+    <message>
         <source>Kv value should be greater than zero !</source>
         <comment>600</comment>
         <translation>La valeur Kv doit être supérieure à zéro !</translation>

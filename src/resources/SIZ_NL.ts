@@ -2366,6 +2366,16 @@
         <translation>Datablad</translation>
     </message>
     <message>
+        <source>MAST %s</source>
+        <comment>380</comment>
+        <translation>MAST %s</translation>
+    </message>
+    <message>
+        <source>Air at %s</source>
+        <comment>381</comment>
+        <translation>Lucht bij %s</translation>
+    </message>
+    <message>
         <source>Kv value should be greater than zero !</source>
         <comment>600</comment>
         <translation>De Kv-waarde moet groter dan nul zijn!</translation>

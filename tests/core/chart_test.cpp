@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const TorqueT& Range() {
@@ -26,6 +28,13 @@ std::vector<std::pair<double, double>> Places(const TorqueChartData& chart) {
     for (const ChartMark& m : chart.marks)
         places.emplace_back(m.angle, m.torque);
     return places;
+}
+
+const ChartLine* LineOf(const TorqueChartData& chart, ChartSeries series) {
+    for (const ChartLine& line : chart.lines)
+        if (line.series == series)
+            return &line;
+    return nullptr;
 }
 
 } // namespace
@@ -117,6 +126,72 @@ TEST(TorqueChart, DoubleActingAndElectric) {
     EXPECT_EQ(e.lines[1].series, ChartSeries::Running);
     EXPECT_FALSE(e.marks[1].hasMargin);
     EXPECT_EQ(e.marks[1].label, "Run");
+}
+
+// The valve's MAST is a level line over the whole stroke, in whole units, inside the axis
+// however far above the actuator it stands; none without one.
+TEST(TorqueChart, MastLineAndItsLabel) {
+    const SizingOutcome o = SizeSpringReturn(Range(), 5.5f, 45, 1.2f, 0.3f, 0.6f, 0);
+    ChartInputs in = Inputs("RPS 120");
+    EXPECT_EQ(LineOf(MakeTorqueChart(o, in), ChartSeries::Mast), nullptr);
+    EXPECT_TRUE(MakeTorqueChart(o, in).mastLabel.empty());
+    in.mast = 399.6f;
+    const TorqueChartData chart = MakeTorqueChart(o, in);
+    const ChartLine* mast = LineOf(chart, ChartSeries::Mast);
+    ASSERT_NE(mast, nullptr);
+    EXPECT_EQ(std::make_tuple(mast->fromAngle, mast->fromTorque, mast->toAngle, mast->toTorque),
+              std::make_tuple(0.0, double(399.6f), 90.0, double(399.6f)));
+    EXPECT_EQ(chart.mastLabel, "MAST 400 Nm");
+    EXPECT_GT(chart.torqueTop, 399.6);
+    EXPECT_EQ(chart.legend[2].series, ChartSeries::Mast);
+    EXPECT_EQ(chart.legend[2].text, "MAST 400 Nm");
+}
+
+// The air stroke at the highest pressure lies along the one it is sized at, only with that
+// pressure and a chosen actuator.
+TEST(TorqueChart, AirStrokeAtTheHighestPressure) {
+    const SizingOutcome fc = SizeSpringReturn(Range(), 5.5f, 45, 1.2f, 0.3f, 0.6f, 0);
+    ChartInputs in = Inputs("RPS 120");
+    in.pressureMax = 8;
+    in.maxAirStart = 300;
+    in.maxAirEnd = 210;
+    EXPECT_EQ(LineOf(MakeTorqueChart(fc, in), ChartSeries::AirStrokeMax), nullptr);
+    in.hasPressureMax = true;
+    const TorqueChartData chart = MakeTorqueChart(fc, in);
+    const ChartLine* max = LineOf(chart, ChartSeries::AirStrokeMax);
+    ASSERT_NE(max, nullptr);
+    EXPECT_EQ(std::make_tuple(max->fromAngle, max->fromTorque, max->toAngle, max->toTorque),
+              std::make_tuple(0.0, 300.0, 90.0, 210.0));
+    EXPECT_GE(chart.torqueTop, 300.0);
+    EXPECT_EQ(chart.legend[2].text, "Air at 8 bar");
+    // fail open strokes on air from 90 degrees
+    const TorqueChartData failOpen = MakeTorqueChart(SizeSpringReturn(Range(), 5.5f, 45, 1.2f, 0.3f, 0.6f, 1), in);
+    const ChartLine* open = LineOf(failOpen, ChartSeries::AirStrokeMax);
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(std::make_pair(open->fromAngle, open->fromTorque), std::make_pair(90.0, 300.0));
+    const SizingOutcome none = SizeSpringReturn(Range(), 5.5f, 9000, 1.2f, 0.3f, 0.6f, 0);
+    EXPECT_TRUE(MakeTorqueChart(none, in).lines.empty());
+}
+
+// Double acting in in.lb: the output at the highest pressure is level, in psi as typed, and
+// the MAST's number and unit are converted.
+TEST(TorqueChart, ImperialMastAndOutputAtTheHighestPressure) {
+    const SizingOutcome da = SizeDoubleActing(Range(), 5.5f, 45, 1.2f);
+    ChartInputs in = Inputs("RPD 80");
+    in.imperial = true;
+    in.mast = 400;
+    in.hasPressureMax = true;
+    in.pressureMax = 116;
+    in.maxAirStart = in.maxAirEnd = 90;
+    const TorqueChartData chart = MakeTorqueChart(da, in);
+    ASSERT_EQ(chart.lines.size(), 3u);
+    const ChartLine& max = chart.lines[1];
+    EXPECT_EQ(max.series, ChartSeries::OutputMax);
+    EXPECT_EQ(std::make_tuple(max.fromAngle, max.fromTorque, max.toAngle, max.toTorque),
+              std::make_tuple(0.0, double(NmToInLb(90.0f)), 90.0, double(NmToInLb(90.0f))));
+    EXPECT_EQ(chart.legend[1].text, "Air at 116 psi");
+    EXPECT_EQ(chart.lines[2].fromTorque, NmToInLb(400.0f));
+    EXPECT_EQ(chart.mastLabel, "MAST 3540 in.lb");
 }
 
 TEST(TorqueChart, AxisTopsAreRound) {

@@ -26,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // The chart of 45 Nm at 5.5 bar, ball valve presets, fail close, from the shipped range.
@@ -122,6 +124,37 @@ private slots:
             bold += label.weakest;
         QCOMPARE(bold, 1);
         QVERIFY2(Clipped(chart, rect).isEmpty(), qPrintable(Clipped(chart, rect).join(QLatin1Char('\n'))));
+    }
+
+    // The MAST and the air stroke at the highest pressure are drawn in their own colours,
+    // with their legend entries; the MAST's label sits over its line's right end, clear of
+    // the other texts.
+    void MastAndHighestPressureAreDrawn() {
+        static const TorqueT range(VN_SAMPLES "/varnox-rp.kav");
+        const SizingOutcome o = SizeSpringReturn(range, 5.5f, 45, 1.2f, 0.3f, 0.6f, 0);
+        ChartInputs in;
+        in.mast = 120;
+        in.hasPressureMax = true;
+        in.maxAirStart = o.airStart * 1.5f;
+        in.maxAirEnd = o.airEnd * 1.5f;
+        const TorqueChartData chart = MakeTorqueChart(o, in);
+        const QRectF rect(0, 0, 640, 420);
+        const ChartLayout layout = LayoutTorqueChart(rect, chart);
+        QCOMPARE(layout.legendItems.size(), std::size_t(5));
+        const std::vector<PlacedLabel> labels = PlaceMarkLabels(layout, chart);
+        const auto mast = std::find_if(labels.begin(), labels.end(), [](const PlacedLabel& l) { return l.mast; });
+        QVERIFY(mast != labels.end() && mast->text == QStringLiteral("MAST 120 Nm"));
+        QVERIFY(layout.plot.contains(mast->box) && mast->box.bottom() <= layout.Map(90, 120).y());
+        QVERIFY(mast->box.left() > layout.plot.center().x());
+        QVERIFY2(Clipped(chart, rect).isEmpty(), qPrintable(Clipped(chart, rect).join(QLatin1Char('\n'))));
+
+        const QImage image = RenderChartImage(chart, rect.size().toSize());
+        int mastPixels = 0; // dashed, left of its label
+        for (double angle = 5; angle < 45; angle += 1)
+            mastPixels += ColourNear(image, layout.Map(angle, 120), SeriesColour(ChartSeries::Mast), 1);
+        QVERIFY2(mastPixels > 15 && mastPixels < 40, qPrintable(QString::number(mastPixels)));
+        QVERIFY(ColourNear(image, layout.Map(45, (in.maxAirStart + in.maxAirEnd) / 2.0),
+                           SeriesColour(ChartSeries::AirStrokeMax)));
     }
 
     // In each language every word of the chart is translated and nothing is clipped, in a

@@ -23,6 +23,8 @@ enum ChartString {
     kNoFit = 189,
     kAir = 260,
     kSpring = 261,
+    kMast = 380,
+    kAirAt = 381,
 };
 
 int DemandWord(Demand demand) {
@@ -150,6 +152,19 @@ TorqueChartData MakeTorqueChart(const SizingOutcome& o, const ChartInputs& in) {
             chart.lines.push_back({ChartSeries::Running, 0, shown(o.running), 90, shown(o.running)});
             break;
         }
+        // the air stroke at the highest supply pressure, along the one at the sizing pressure
+        if (in.hasPressureMax && o.rule == SizingRule::DoubleActing)
+            chart.lines.push_back({ChartSeries::OutputMax, 0, shown(in.maxAirStart), 90, shown(in.maxAirEnd)});
+        else if (in.hasPressureMax && springReturn) {
+            const double airFrom = failOpen ? 90 : 0;
+            chart.lines.push_back(
+                {ChartSeries::AirStrokeMax, airFrom, shown(in.maxAirStart), 90 - airFrom, shown(in.maxAirEnd)});
+        }
+    }
+    if (in.mast > 0) {
+        const double mast = shown(in.mast);
+        chart.lines.push_back({ChartSeries::Mast, 0, mast, 90, mast});
+        chart.mastLabel = LoadText(kMast, {Format("%.0f ", mast) + chart.unit});
     }
 
     const int weakest = o.WeakestPoint();
@@ -207,7 +222,16 @@ TorqueChartData MakeTorqueChart(const SizingOutcome& o, const ChartInputs& in) {
         highest = std::max(highest, mark.torque);
     chart.torqueTop = NiceAxisTop(highest * 1.15, chart.torqueTicks);
 
+    const std::string airAtMax = ShortestFloat(in.pressureMax) + " " + LoadString(in.imperial ? 46 : 45);
     for (const ChartLine& line : chart.lines) {
+        if (line.series == ChartSeries::Mast) {
+            chart.legend.push_back({false, line.series, chart.mastLabel});
+            continue;
+        }
+        if (line.series == ChartSeries::AirStrokeMax || line.series == ChartSeries::OutputMax) {
+            chart.legend.push_back({false, line.series, LoadText(kAirAt, {airAtMax})});
+            continue;
+        }
         const int word = line.series == ChartSeries::AirStroke      ? kAirStroke
                          : line.series == ChartSeries::SpringStroke ? kSpringStroke
                          : line.series == ChartSeries::BreakSeat    ? kBreakSeat

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
-enum class ChartSeries { AirStroke, SpringStroke, Output, BreakSeat, Running };
+// AirStrokeMax and OutputMax are the air stroke and the double-acting output at the
+// highest supply pressure; Mast is the valve's maximum allowable stem torque.
+enum class ChartSeries { AirStroke, SpringStroke, Output, BreakSeat, Running, AirStrokeMax, OutputMax, Mast };
 
-// A straight line of the actuator's torque over (part of) the stroke.
+// A straight line over (part of) the stroke: one of the actuator's torques, or the MAST.
 struct ChartLine {
     ChartSeries series;
     double fromAngle = 0;
@@ -43,7 +45,8 @@ struct TorqueChartData {
     std::string openText;
     std::string noFitText; // empty when an actuator was chosen
     bool found = false;
-    std::vector<ChartLine> lines;
+    std::vector<ChartLine> lines; // the MAST, when given, is the last, level over the whole stroke
+    std::string mastLabel;        // "MAST 400 Nm", written over its line; empty without one
     std::vector<ChartMark> marks;
     double torqueTop = 1; // the axis runs from 0 to here
     std::vector<double> torqueTicks;

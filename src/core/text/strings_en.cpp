@@ -3,6 +3,7 @@
 #include "core/text/load_string.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace {
@@ -12,7 +13,7 @@ struct Entry {
     const char* text;
 };
 
-// Sorted by number.
+// Mostly in the order of the numbers; an entry may stand elsewhere, as the lookup sorts a copy.
 constexpr Entry kEnglish[] = {
     {1, "Opens an existing document"},
     {2, "Double Acting"},
@@ -275,7 +276,8 @@ constexpr Entry kEnglish[] = {
     {261, "spring"},
     {262, "&Save List"},
     {263, "Replace the valve list %s with the edited one?"},
-    {264, "The list came as a workbook: it is saved as a new workbook of this sheet's cells, without styles or other sheets."},
+    {264, "The list came as a workbook: it is saved as a new workbook of this sheet's cells, without styles or other "
+          "sheets."},
     {265, "Edited, not saved yet"},
     {266, "The list has edits that are not saved. Discard them?"},
     {267, "&Recent"},
@@ -395,6 +397,9 @@ constexpr Entry kEnglish[] = {
     {500,
      "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
     {501, "Datasheet"},
+    // the torque chart's limit and the air stroke at the highest pressure
+    {380, "MAST %s"},
+    {381, "Air at %s"},
     {600, "Kv value should be greater than zero !"},
     {601, "Actuator Sizing"},
     {2008, "Access About"},
@@ -420,17 +425,34 @@ constexpr Entry kEnglish[] = {
     {24338, "Setup this document print characteristics"},
 };
 
+constexpr std::size_t kEntries = std::size(kEnglish);
+
+// The table sorted by number, once, at compile time.
+constexpr std::array<Entry, kEntries> kSorted = [] {
+    std::array<Entry, kEntries> sorted{};
+    std::copy(std::begin(kEnglish), std::end(kEnglish), sorted.begin());
+    std::sort(sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
+    return sorted;
+}();
+
+constexpr bool EachNumberOnce() {
+    for (std::size_t i = 1; i < kEntries; ++i)
+        if (kSorted[i - 1].id == kSorted[i].id)
+            return false;
+    return true;
+}
+static_assert(EachNumberOnce(), "a number of the English table is used twice");
+
 } // namespace
 
 const char* EnglishString(int id) {
-    auto it =
-        std::lower_bound(std::begin(kEnglish), std::end(kEnglish), id, [](const Entry& e, int n) { return e.id < n; });
-    return (it != std::end(kEnglish) && it->id == id) ? it->text : nullptr;
+    auto it = std::lower_bound(kSorted.begin(), kSorted.end(), id, [](const Entry& e, int n) { return e.id < n; });
+    return (it != kSorted.end() && it->id == id) ? it->text : nullptr;
 }
 
 std::vector<int> EnglishStringIds() {
     std::vector<int> ids;
-    for (const Entry& e : kEnglish)
+    for (const Entry& e : kSorted)
         ids.push_back(e.id);
     return ids;
 }
