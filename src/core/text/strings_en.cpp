@@ -13,7 +13,7 @@ struct Entry {
     const char* text;
 };
 
-// Mostly in the order of the numbers; an entry may stand elsewhere, as the lookup sorts a copy.
+// In the order of the numbers; the lookup sorts a copy, so one out of place still reads.
 constexpr Entry kEnglish[] = {
     {1, "Opens an existing document"},
     {2, "Double Acting"},
@@ -394,12 +394,12 @@ constexpr Entry kEnglish[] = {
     {373, "Margins"},
     {374, "Smallest margin"},
     {375, "Smallest MAST margin"},
-    {500,
-     "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
-    {501, "Datasheet"},
     // the torque chart's limit and the air stroke at the highest pressure
     {380, "MAST %s"},
     {381, "Air at %s"},
+    {500,
+     "There was an error during reading the Valve File. The file could not be opened or the file is not available."},
+    {501, "Datasheet"},
     {600, "Kv value should be greater than zero !"},
     {601, "Actuator Sizing"},
     {2008, "Access About"},
