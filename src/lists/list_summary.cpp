@@ -77,15 +77,15 @@ void SummaryTally::Add(const SizedRow& row) {
     ++at->second.count;
     if (s.pneumatic) {
         s.airPerCycle += row.airPerCycle;
-        if (row.cyclesPerHour > 0) {
-            s.airPerHour += row.airPerHour;
-            s.hasAirPerHour = true;
-        }
+        s.airPerHour += row.airPerHour;
     }
 }
 
 ListSummary SummaryTally::Result() const {
     ListSummary summary = summary_;
+    // a list that gives cycles has an air per hour, even when no row of it sized
+    summary.hasAirPerHour =
+        sizer_.Reads(ListRole::CyclesPerHour) && sizer_.Columns()[ListRole::CyclesPerHour].column >= 0;
     for (const auto& [key, material] : materials_)
         summary.materials.push_back(material);
     return summary;
@@ -179,7 +179,8 @@ std::string SummaryShort(const ListSummary& s) {
     long actuators = 0;
     for (const ListSummary::Material& material : s.materials)
         actuators += material.count;
-    std::string text = Format("to order %ld actuators of %zu kinds", actuators, s.materials.size());
+    std::string text = Format("to order %ld actuator%s of %zu kind%s", actuators, actuators == 1 ? "" : "s",
+                              s.materials.size(), s.materials.size() == 1 ? "" : "s");
     if (s.pneumatic) {
         text += Format("; air %.*f %s per cycle", CycleDecimals(s.imperial), s.airPerCycle, VolumeUnit(s.imperial));
         if (s.hasAirPerHour)

@@ -26,7 +26,7 @@ struct ListSummary {
     bool pneumatic = true;
     bool imperial = false;
     // Totals over the rows with status ok: free air per cycle (litres or cubic feet) and per
-    // hour (m3/h or ft3/h) over the rows that give their cycles.
+    // hour (m3/h or ft3/h) over the rows that give their cycles, when the list has them.
     double airPerCycle = 0;
     double airPerHour = 0;
     bool hasAirPerHour = false;
@@ -41,6 +41,7 @@ struct ListSummary {
 
 class SummaryTally {
 public:
+    // The sizer may take its header after the tally is made, but before the first row.
     explicit SummaryTally(const ListSizer& sizer);
     void Add(const SizedRow& row);
     ListSummary Result() const;

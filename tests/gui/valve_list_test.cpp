@@ -36,6 +36,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -310,6 +311,43 @@ private slots:
         answers_->ThenMessage(QMessageBox::Ok);
         QVERIFY(!screen->ExportList(QStringLiteral("./project-valves.csv")));
         QVERIFY(answers_->Texts.last().contains(QStringLiteral("cannot replace the valve list")));
+        QCOMPARE(answers_->Unexpected, 0);
+    }
+
+    // A list with the reviewer's checks: the screen and vnsize give the same sized list, and
+    // the Summary tab holds what vnsize writes as the summary.
+    void ChecksAndTheSummaryAgreeWithVnsize() {
+        auto screen = OpenSample();
+        QFile::copy(QStringLiteral(VN_SAMPLES "/checked-valves.csv"), QStringLiteral("checked-valves.csv"));
+        QVERIFY(screen->OpenList(QStringLiteral("checked-valves.csv")));
+        QVERIFY(screen->ExportList(QStringLiteral("screen.csv")));
+        QProcess vnsize;
+        vnsize.start(QStringLiteral(VN_VNSIZE), {QStringLiteral("checked-valves.csv"), QStringLiteral("-o"),
+                                                 QStringLiteral("cli.csv"), QStringLiteral("--summary"),
+                                                 QStringLiteral("summary.csv")});
+        QVERIFY(vnsize.waitForFinished(60000));
+        QCOMPARE(vnsize.exitCode(), 1);
+        const QByteArray shown = ReadText(QStringLiteral("screen.csv"));
+        QVERIFY(shown.contains("check failed: "));
+        QCOMPARE(ReadText(QStringLiteral("cli.csv")), shown);
+        QVERIFY(screen->findChild<QLabel*>(QStringLiteral("label245"))->text().contains(QStringLiteral("Check failed: ")));
+
+        // the tab's cells, joined as CSV, are the summary file
+        auto* summary = screen->findChild<QTableWidget*>(QStringLiteral("table255"));
+        QVERIFY(summary);
+        QStringList lines;
+        QStringList cells;
+        for (int c = 0; c < summary->columnCount(); ++c)
+            cells << summary->horizontalHeaderItem(c)->text();
+        lines << cells.join(QLatin1Char(','));
+        for (int r = 0; r < summary->rowCount(); ++r) {
+            cells.clear();
+            for (int c = 0; c < summary->columnCount(); ++c)
+                cells << summary->item(r, c)->text();
+            lines << cells.join(QLatin1Char(','));
+        }
+        QCOMPARE(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+                 QString::fromUtf8(ReadText(QStringLiteral("summary.csv"))));
         QCOMPARE(answers_->Unexpected, 0);
     }
 
