@@ -171,6 +171,8 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     summaryTable_->setObjectName(QStringLiteral("table%1").arg(kSummaryTable));
     summaryTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     summaryTable_->verticalHeader()->hide();
+    summaryTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    summaryTable_->verticalHeader()->setDefaultSectionSize(summaryTable_->fontMetrics().height() + 6);
     summaryTable_->horizontalHeader()->setStretchLastSection(true);
     tabs_->addTab(summaryTable_, Str(362));
     auto* panes = new QHBoxLayout;
