@@ -64,7 +64,8 @@ struct TorqueLine {
     bool weakest = false;
 };
 
-enum class CheckMark { Pass, Fail, NotChecked };
+// Info: a value the list asks for without a limit (the air), which passes or fails nothing.
+enum class CheckMark { Pass, Fail, NotChecked, Info };
 
 // One check beside the sizing: MAST, air or stroke time.
 struct CheckLine {
@@ -151,15 +152,13 @@ struct PackageInputs {
     std::vector<std::string> dataFiles; // "actuator range: ...", "valve databases: ..."
     std::vector<std::string> assumptions; // the lines of the run's account
     DatasheetDate date;
-    std::string banner;      // the program's name, as the datasheets' header gives it
-    std::string versionText; // its version
+    std::string program; // the program's name and version
     std::vector<std::string> notes;
     std::string place;
 };
 
 PackageFrame MakePackageFrame(const PackageInputs& inputs);
-PackageCover MakePackageCover(const ListSizer& sizer, const PackageInputs& inputs, const ListSummary& summary,
-                              std::vector<SummaryLine> lines);
+PackageCover MakePackageCover(const PackageInputs& inputs, const ListSummary& summary, std::vector<SummaryLine> lines);
 
 // The PDF's metadata.
 struct PackageMetadata {
@@ -179,3 +178,13 @@ struct PackageSource {
     std::size_t tagCount = 0;
     std::function<TagPage(std::size_t index)> tagAt;
 };
+
+// The package of a sized list, as the list screen and vnsize make it: every row gets a page
+// in list order (a row that could not be sized one that says why), each drawn from its row
+// when the page library asks for it. rows must outlive the source.
+PackageSource MakePackageSource(const ListSizer& sizer, const std::vector<SizedRow>& rows, const PackageInputs& inputs,
+                                bool withCharts);
+
+// The program as a package's title blocks and metadata name it, the same from every program
+// of the project, so one list gives one package.
+std::string PackageProgram();

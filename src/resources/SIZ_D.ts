@@ -2376,6 +2376,171 @@
         <translation>Luft bei %s</translation>
     </message>
     <message>
+        <source>Datasheet package</source>
+        <comment>382</comment>
+        <translation>Datenblattpaket</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <comment>383</comment>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <comment>384</comment>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <comment>385</comment>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <comment>386</comment>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <comment>387</comment>
+        <translation>Bearbeiter</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>388</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Page %s of %s</source>
+        <comment>389</comment>
+        <translation>Seite %s von %s</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <comment>390</comment>
+        <translation>Armatur</translation>
+    </message>
+    <message>
+        <source>Operating conditions</source>
+        <comment>391</comment>
+        <translation>Betriebsbedingungen</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <comment>392</comment>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Torques</source>
+        <comment>393</comment>
+        <translation>Drehmomente</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <comment>394</comment>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>Torque chart</source>
+        <comment>395</comment>
+        <translation>Drehmomentdiagramm</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>396</comment>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Not sized</source>
+        <comment>397</comment>
+        <translation>Nicht ausgelegt</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <comment>398</comment>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <comment>399</comment>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <comment>400</comment>
+        <translation>Nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <comment>401</comment>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Demand [%s]</source>
+        <comment>402</comment>
+        <translation>Bedarf [%s]</translation>
+    </message>
+    <message>
+        <source>Delivered [%s]</source>
+        <comment>403</comment>
+        <translation>Geliefert [%s]</translation>
+    </message>
+    <message>
+        <source>Sizing pressure</source>
+        <comment>404</comment>
+        <translation>Auslegungsdruck</translation>
+    </message>
+    <message>
+        <source>Maximum pressure</source>
+        <comment>405</comment>
+        <translation>Maximaler Druck</translation>
+    </message>
+    <message>
+        <source>Stroke time</source>
+        <comment>406</comment>
+        <translation>Stellzeit</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>407</comment>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <comment>408</comment>
+        <translation>Datendateien</translation>
+    </message>
+    <message>
+        <source>Rows by status</source>
+        <comment>409</comment>
+        <translation>Zeilen nach Status</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <comment>410</comment>
+        <translation>Annahmen</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <comment>411</comment>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <comment>412</comment>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>%s valves of %s</source>
+        <comment>413</comment>
+        <translation>%s Armaturen aus %s</translation>
+    </message>
+    <message>
+        <source>%s at %s</source>
+        <comment>414</comment>
+        <translation>%s bei %s</translation>
+    </message>
+    <message>
         <source>Kv value should be greater than zero !</source>
         <comment>600</comment>
         <translation>Der Kv-Wert muss größer als null sein!</translation>

@@ -2376,6 +2376,171 @@
         <translation>Air à %s</translation>
     </message>
     <message>
+        <source>Datasheet package</source>
+        <comment>382</comment>
+        <translation>Dossier de fiches techniques</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <comment>383</comment>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <comment>384</comment>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <comment>385</comment>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <comment>386</comment>
+        <translation>Révision</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <comment>387</comment>
+        <translation>Ingénieur</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>388</comment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Page %s of %s</source>
+        <comment>389</comment>
+        <translation>Page %s sur %s</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <comment>390</comment>
+        <translation>Vanne</translation>
+    </message>
+    <message>
+        <source>Operating conditions</source>
+        <comment>391</comment>
+        <translation>Conditions de service</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <comment>392</comment>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Torques</source>
+        <comment>393</comment>
+        <translation>Couples</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <comment>394</comment>
+        <translation>Contrôles</translation>
+    </message>
+    <message>
+        <source>Torque chart</source>
+        <comment>395</comment>
+        <translation>Diagramme des couples</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>396</comment>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Not sized</source>
+        <comment>397</comment>
+        <translation>Non dimensionné</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <comment>398</comment>
+        <translation>Conforme</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <comment>399</comment>
+        <translation>Non conforme</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <comment>400</comment>
+        <translation>Non contrôlé</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <comment>401</comment>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Demand [%s]</source>
+        <comment>402</comment>
+        <translation>Besoin [%s]</translation>
+    </message>
+    <message>
+        <source>Delivered [%s]</source>
+        <comment>403</comment>
+        <translation>Fourni [%s]</translation>
+    </message>
+    <message>
+        <source>Sizing pressure</source>
+        <comment>404</comment>
+        <translation>Pression de dimensionnement</translation>
+    </message>
+    <message>
+        <source>Maximum pressure</source>
+        <comment>405</comment>
+        <translation>Pression maximale</translation>
+    </message>
+    <message>
+        <source>Stroke time</source>
+        <comment>406</comment>
+        <translation>Temps de manœuvre</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>407</comment>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <comment>408</comment>
+        <translation>Fichiers de données</translation>
+    </message>
+    <message>
+        <source>Rows by status</source>
+        <comment>409</comment>
+        <translation>Lignes par état</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <comment>410</comment>
+        <translation>Hypothèses</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <comment>411</comment>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <comment>412</comment>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>%s valves of %s</source>
+        <comment>413</comment>
+        <translation>%s vannes de %s</translation>
+    </message>
+    <message>
+        <source>%s at %s</source>
+        <comment>414</comment>
+        <translation>%s à %s</translation>
+    </message>
+    <message>
         <source>Kv value should be greater than zero !</source>
         <comment>600</comment>
         <translation>La valeur Kv doit être supérieure à zéro !</translation>

@@ -2376,6 +2376,171 @@
         <translation>Lucht bij %s</translation>
     </message>
     <message>
+        <source>Datasheet package</source>
+        <comment>382</comment>
+        <translation>Datasheetpakket</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <comment>383</comment>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <comment>384</comment>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <comment>385</comment>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <comment>386</comment>
+        <translation>Revisie</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <comment>387</comment>
+        <translation>Engineer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>388</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Page %s of %s</source>
+        <comment>389</comment>
+        <translation>Pagina %s van %s</translation>
+    </message>
+    <message>
+        <source>Valve</source>
+        <comment>390</comment>
+        <translation>Afsluiter</translation>
+    </message>
+    <message>
+        <source>Operating conditions</source>
+        <comment>391</comment>
+        <translation>Bedrijfscondities</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <comment>392</comment>
+        <translation>Keuze</translation>
+    </message>
+    <message>
+        <source>Torques</source>
+        <comment>393</comment>
+        <translation>Koppels</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <comment>394</comment>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Torque chart</source>
+        <comment>395</comment>
+        <translation>Koppeldiagram</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>396</comment>
+        <translation>Opmerkingen</translation>
+    </message>
+    <message>
+        <source>Not sized</source>
+        <comment>397</comment>
+        <translation>Niet gedimensioneerd</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <comment>398</comment>
+        <translation>Voldoet</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <comment>399</comment>
+        <translation>Voldoet niet</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <comment>400</comment>
+        <translation>Niet gecontroleerd</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <comment>401</comment>
+        <translation>Punt</translation>
+    </message>
+    <message>
+        <source>Demand [%s]</source>
+        <comment>402</comment>
+        <translation>Vraag [%s]</translation>
+    </message>
+    <message>
+        <source>Delivered [%s]</source>
+        <comment>403</comment>
+        <translation>Geleverd [%s]</translation>
+    </message>
+    <message>
+        <source>Sizing pressure</source>
+        <comment>404</comment>
+        <translation>Dimensioneringsdruk</translation>
+    </message>
+    <message>
+        <source>Maximum pressure</source>
+        <comment>405</comment>
+        <translation>Maximale druk</translation>
+    </message>
+    <message>
+        <source>Stroke time</source>
+        <comment>406</comment>
+        <translation>Looptijd</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>407</comment>
+        <translation>Lijst</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <comment>408</comment>
+        <translation>Gegevensbestanden</translation>
+    </message>
+    <message>
+        <source>Rows by status</source>
+        <comment>409</comment>
+        <translation>Regels per status</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <comment>410</comment>
+        <translation>Aannamen</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <comment>411</comment>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <comment>412</comment>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>%s valves of %s</source>
+        <comment>413</comment>
+        <translation>%s afsluiters van %s</translation>
+    </message>
+    <message>
+        <source>%s at %s</source>
+        <comment>414</comment>
+        <translation>%s bij %s</translation>
+    </message>
+    <message>
         <source>Kv value should be greater than zero !</source>
         <comment>600</comment>
         <translation>De Kv-waarde moet groter dan nul zijn!</translation>
