@@ -153,17 +153,44 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
                    "standard output")
         ->type_name("FILE");
     app.add_option("--datasheets", options.datasheets,
-                   "A datasheet for every sized valve: one PDF with a\n"
-                   "page per valve (.pdf), or else a text file per valve\n"
-                   "in the folder DIR, made when missing")
+                   "The datasheets: the list's datasheet package as one\n"
+                   "PDF (.pdf: a cover, the summary with an index, the\n"
+                   "bill of materials and a page per tag), or else a\n"
+                   "text file per valve in the folder DIR, made when\n"
+                   "missing")
         ->type_name("DIR|FILE.pdf");
+    std::string sheets;
+    app.add_option("--sheets", sheets,
+                   "package (the default) or text: a PDF of the sizing\n"
+                   "screens' printout, one sheet per sized valve")
+        ->type_name("KIND")
+        ->check(CLI::IsMember({"package", "text"}, CLI::ignore_case));
+    std::string paper;
+    app.add_option("--paper", paper, "A4 or Letter; as the system's locale says when\nnot given")
+        ->type_name("SIZE")
+        ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
+    app.add_option("--project", options.projectFile,
+                   "The project data of the package's title blocks:\n"
+                   "lines of key = value with the keys project,\n"
+                   "customer, document, revision and engineer")
+        ->type_name("FILE");
+    const char* const projectKeys[5] = {"--project-name", "--customer", "--document", "--revision", "--engineer"};
+    std::string* const projectFields[5] = {&options.project, &options.customer, &options.document, &options.revision,
+                                           &options.engineer};
+    const char* const projectHelp[5] = {"The project's name, over the --project file's",
+                                        "The customer, over the --project file's",
+                                        "The document number, over the --project file's",
+                                        "The revision, over the --project file's",
+                                        "The engineer, over the --project file's"};
+    for (int k = 0; k < 5; ++k)
+        app.add_option(projectKeys[k], *projectFields[k], projectHelp[k])->type_name("TEXT");
     app.add_option("--summary", options.summary,
                    "Write the list's summary to FILE: what to order,\n"
                    "the rows by status, the air and the smallest\n"
                    "margins; JSON (.json) or CSV")
         ->type_name("FILE");
     bool noCharts = false;
-    app.add_flag("--no-charts", noCharts, "PDF datasheets without the torque chart below\neach sheet");
+    app.add_flag("--no-charts", noCharts, "PDF datasheets without the torque charts");
     app.add_option("--place", options.place,
                    "The place at the foot of every datasheet; the\n"
                    "settings file's when not given")
@@ -190,6 +217,11 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
     }
 
     options.charts = !noCharts;
+    options.textSheets = !sheets.empty() && (sheets[0] == 't' || sheets[0] == 'T');
+    if (!paper.empty())
+        options.paper = paper[0] == 'l' || paper[0] == 'L' ? 1 : 0;
+    for (int k = 0; k < 5; ++k)
+        options.projectGiven[k] = app.count(projectKeys[k]) > 0;
     options.placeGiven = app.count("--place") > 0;
     options.pressureGiven = app.count("--pressure") > 0;
     options.units = imperialFlag ? 1 : metricFlag ? 0 : -1;

@@ -28,6 +28,12 @@ struct CliOptions {
     int units = -1;         // 0 metric, 1 imperial, -1 as the settings say (metric without)
     int language = -1;      // 0 English, 1 Dutch, 2 German, 3 French; -1 as the settings say
     bool charts = true;     // a PDF datasheet carries its torque chart
+    bool textSheets = false; // --sheets text: the sizing screens' printout per tag, not the package
+    int paper = -1;          // 0 A4, 1 Letter, -1 as the system's locale says
+    std::string projectFile; // --project FILE: key = value lines
+    // the project data given as options, over the file's; a field not given is empty
+    std::string project, customer, document, revision, engineer;
+    bool projectGiven[5] = {false, false, false, false, false};
     std::string pressureText; // --pressure as typed
     bool pressureGiven = false;
     DecimalChoice decimal = DecimalChoice::FromList;

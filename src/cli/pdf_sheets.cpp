@@ -1,5 +1,6 @@
 #include "pdf_sheets.h"
 
+#include "page/package_render.h"
 #include "page/page_render.h"
 
 #include <QGuiApplication>
@@ -20,16 +21,25 @@ void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
 
 } // namespace
 
+// Fonts and the PDF painter want a GUI application, but vnsize never shows a window: the
+// offscreen platform needs no display, whatever the environment asks for.
+class OffscreenApplication {
+public:
+    OffscreenApplication() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QtMessage);
+    }
+
+private:
+    int argc_ = 1;
+    char name_[7] = "vnsize";
+    char* argv_[2] = {name_, nullptr};
+    QGuiApplication application_{argc_, argv_};
+};
+
 bool WritePdfSheets(const std::string& fileName, std::size_t count, const PdfSheetMaker& sheetAt,
                     const std::string& title, std::string& error, const PdfProgress& progress) {
-    // Fonts and the PDF painter want a GUI application, but vnsize never shows a window:
-    // the offscreen platform needs no display, whatever the environment asks for.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QtMessage);
-    static int argc = 1;
-    static char name[] = "vnsize";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    OffscreenApplication application;
 
     const SheetMaker page = [&](std::size_t index) {
         ListSheet made = sheetAt(index);
@@ -38,6 +48,17 @@ bool WritePdfSheets(const std::string& fileName, std::size_t count, const PdfShe
     QString failure;
     const bool written =
         WriteDatasheetsPdf(QString::fromStdString(fileName), count, page, QString::fromStdString(title), failure, progress);
+    error = failure.toStdString();
+    return written;
+}
+
+bool WritePdfPackage(const std::string& fileName, PackageSource& source, int paper, std::string& error,
+                     const PdfProgress& progress) {
+    OffscreenApplication application;
+    const PaperKind kind = paper == 0 ? PaperKind::A4 : paper == 1 ? PaperKind::Letter : DefaultPaper();
+    QString failure;
+    const bool written = WritePackagePdf(QString::fromStdString(fileName), source, kind, failure,
+                                         [&](std::size_t done) { return !progress || progress(static_cast<int>(done)); });
     error = failure.toStdString();
     return written;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lists/list_datasheet.h"
+#include "lists/list_package.h"
 
 #include <functional>
 #include <string>
@@ -19,3 +20,8 @@ using PdfSheetMaker = std::function<ListSheet(std::size_t index)>;
 // The previous file stays as it was unless the new one is complete.
 bool WritePdfSheets(const std::string& fileName, std::size_t count, const PdfSheetMaker& sheetAt,
                     const std::string& title, std::string& error, const PdfProgress& progress);
+
+// Writes the list's datasheet package into fileName on paper 0 (A4) or 1 (Letter), or as
+// the system's locale says for -1; the same failure and stop rules as WritePdfSheets.
+bool WritePdfPackage(const std::string& fileName, PackageSource& source, int paper, std::string& error,
+                     const PdfProgress& progress);

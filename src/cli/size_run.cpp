@@ -9,6 +9,7 @@
 #include "lists/list_account.h"
 #include "lists/list_datasheet.h"
 #include "lists/list_job.h"
+#include "lists/list_package.h"
 #include "lists/list_summary.h"
 #include "lists/list_writers.h"
 #include "lists/workbook_reader.h"
@@ -141,6 +142,55 @@ bool WriteSheets(const CliOptions& options, const RunSettings& run, const ListSi
     return written;
 }
 
+// The project data of the package: the --project file's, then the options over it. False,
+// with the failure told, when the file cannot be read.
+bool ResolveProject(const CliOptions& options, ProjectData& project) {
+    std::string error;
+    if (!options.projectFile.empty() && !ReadProjectFile(options.projectFile, project, error)) {
+        Fail("--project: " + error);
+        return false;
+    }
+    const std::string* const given[5] = {&options.project, &options.customer, &options.document, &options.revision,
+                                         &options.engineer};
+    std::string* const fields[5] = {&project.project, &project.customer, &project.document, &project.revision,
+                                    &project.engineer};
+    for (int k = 0; k < 5; ++k)
+        if (options.projectGiven[k])
+            *fields[k] = *given[k];
+    return true;
+}
+
+// The list's datasheet package: a cover, the summary with its index, the bill of materials
+// and a page per row, each page made as it is drawn.
+bool WritePackage(const CliOptions& options, const RunSettings& run, const ListSizer& sizer,
+                  const std::vector<SizedRow>& rows, const ProjectData& project,
+                  const std::vector<std::string>& account, ProgressLine::Clock::time_point started) {
+    PackageInputs inputs;
+    inputs.project = project;
+    inputs.listFile = std::filesystem::path(options.list).filename().string();
+    inputs.dataFiles.push_back("actuator range: " + run.actuators);
+    std::string valves;
+    for (const std::string& file : run.valves)
+        valves += (valves.empty() ? "" : ", ") + file;
+    if (!valves.empty())
+        inputs.dataFiles.push_back((run.valves.size() > 1 ? "valve databases: " : "valve database: ") + valves);
+    inputs.assumptions = account;
+    inputs.date = Today();
+    inputs.program = PackageProgram();
+    inputs.place = run.place;
+    PackageSource source = MakePackageSource(sizer, rows, inputs, options.charts);
+    ProgressLine progress("vnsize: writing " + options.datasheets, rows.size(), started, ProgressLine::Wanted(false));
+    std::string error;
+    const bool written = WritePdfPackage(options.datasheets, source, options.paper, error, [&](int done) {
+        progress.Show(static_cast<unsigned long long>(done));
+        return stopRequested == 0;
+    });
+    progress.Clear();
+    if (!written && !error.empty())
+        Fail(error);
+    return written;
+}
+
 // The data files of a run and the sizer over them; the sizer points into the others.
 struct SizingData {
     std::vector<std::unique_ptr<TorqueDatabase>> databases;
@@ -251,6 +301,11 @@ int RunSizing(const CliOptions& options) {
         return kExitFailed;
     }
     const bool wantSheets = !options.datasheets.empty();
+    // the package accounts for every row; the text sheets are the sized rows'
+    const bool wantPackage = wantSheets && IsPdfName(options.datasheets) && !options.textSheets;
+    ProjectData project;
+    if (!ResolveProject(options, project))
+        return kExitFailed;
     if (wantSheets && !PrepareSheetTarget(options.datasheets))
         return kExitFailed;
 
@@ -264,6 +319,7 @@ int RunSizing(const CliOptions& options) {
     ProgressLine progress("vnsize: sizing " + options.list, FileSize(options.list), started,
                           ProgressLine::Wanted(toStandardOutput));
 
+    std::vector<std::string> packageAccount; // the run's account, for the package's cover
     const auto onHeader = [&](const ListSizer& ready) {
         // the account of what the run reads, before the first row
         std::vector<std::string> account = RunAccount(run);
@@ -276,6 +332,7 @@ int RunSizing(const CliOptions& options) {
                                   : MakeListWriter(ListFileKindOf(options.output), options.output, ready.Format());
         // a workbook's Assumptions sheet holds the same, with the list and the day it was sized
         const DatasheetDate today = Today();
+        packageAccount = account;
         account.insert(account.begin(), {"list: " + options.list,
                                          Format("sized: %04d-%02d-%02d", today.year, today.month, today.day)});
         writeFailed = !writer || !BeginSizedList(*writer, ready, account);
@@ -296,7 +353,7 @@ int RunSizing(const CliOptions& options) {
             rowMessages.push_back(options.list + ": line " + std::to_string(row.line) + ": " +
                                   (row.tag.empty() ? std::string() : row.tag + ": ") + status);
         }
-        if (wantSheets && HasDatasheet(row))
+        if (wantPackage || (wantSheets && HasDatasheet(row)))
             rows.push_back(std::move(row));
         progress.Show(bytesRead);
         return stopRequested == 0;
@@ -331,7 +388,13 @@ int RunSizing(const CliOptions& options) {
         Fail(error);
         return kExitFailed;
     }
-    if (wantSheets && rows.empty())
+    if (wantPackage) {
+        if (rows.empty())
+            Fail("the list has no rows, so there is no datasheet package to write; " + options.datasheets +
+                 " is left as it was");
+        else if (!WritePackage(options, run, sizer, rows, project, packageAccount, started))
+            return stopRequested ? kExitStopped : kExitFailed;
+    } else if (wantSheets && rows.empty())
         Fail("no row was sized, so there is no datasheet to write; " + options.datasheets + " is left as it was");
     else if (wantSheets && !WriteSheets(options, run, sizer, rows, started))
         return stopRequested ? kExitStopped : kExitFailed;

@@ -1394,6 +1394,11 @@
         <translation>Prüfung nicht bestanden: %i</translation>
     </message>
     <message>
+        <source>Pro&amp;ject...</source>
+        <comment>179</comment>
+        <translation>Pro&amp;jekt...</translation>
+    </message>
+    <message>
         <source>Stroke [°]</source>
         <comment>180</comment>
         <translation>Hub [°]</translation>
@@ -1487,6 +1492,11 @@
         <source>Save the chart as an image</source>
         <comment>198</comment>
         <translation>Diagramm als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <comment>199</comment>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <source>Copy row</source>

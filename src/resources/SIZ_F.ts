@@ -1394,6 +1394,11 @@
         <translation>Contrôle échoué : %i</translation>
     </message>
     <message>
+        <source>Pro&amp;ject...</source>
+        <comment>179</comment>
+        <translation>Pro&amp;jet...</translation>
+    </message>
+    <message>
         <source>Stroke [°]</source>
         <comment>180</comment>
         <translation>Course [°]</translation>
@@ -1487,6 +1492,11 @@
         <source>Save the chart as an image</source>
         <comment>198</comment>
         <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <comment>199</comment>
+        <translation>&amp;Aperçu...</translation>
     </message>
     <message>
         <source>Copy row</source>

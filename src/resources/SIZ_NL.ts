@@ -1394,6 +1394,11 @@
         <translation>Controle mislukt: %i</translation>
     </message>
     <message>
+        <source>Pro&amp;ject...</source>
+        <comment>179</comment>
+        <translation>Pro&amp;ject...</translation>
+    </message>
+    <message>
         <source>Stroke [°]</source>
         <comment>180</comment>
         <translation>Slag [°]</translation>
@@ -1487,6 +1492,11 @@
         <source>Save the chart as an image</source>
         <comment>198</comment>
         <translation>Grafiek opslaan als afbeelding</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <comment>199</comment>
+        <translation>&amp;Voorbeeld...</translation>
     </message>
     <message>
         <source>Copy row</source>

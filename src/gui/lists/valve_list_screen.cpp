@@ -1,10 +1,13 @@
 #include "gui/lists/valve_list_screen.h"
 
+#include "core/report/datasheet_frame.h"
 #include "core/tables/table_copy.h"
 #include "core/text/text_util.h"
 #include "gui/chart/chart_view.h"
+#include "gui/common/dialog_buttons.h"
 #include "gui/common/messages.h"
 #include "gui/lists/list_columns_dialog.h"
+#include "gui/lists/project_dialog.h"
 #include "gui/lists/valve_databases_dialog.h"
 #include "gui/lists/valve_list_model.h"
 #include "gui/lists/work_progress.h"
@@ -17,6 +20,7 @@
 #include "lists/list_summary.h"
 #include "lists/list_writers.h"
 #include "lists/workbook_reader.h"
+#include "page/package_render.h"
 #include "page/page_render.h"
 
 #include <QApplication>
@@ -29,14 +33,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPixmap>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -66,6 +75,7 @@ constexpr int kDatabasesButton = 251;
 constexpr int kRecentButton = 252;
 constexpr int kSaveButton = 253;
 constexpr int kSheet = 254;
+constexpr int kProjectButton = 256;
 // lists offered under Recent
 constexpr int kRecentLists = 6;
 const QString kRecentKey = QStringLiteral("lists/recent");
@@ -208,6 +218,8 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     connect(save_, &QPushButton::clicked, this, &VnValveListDlg::SaveList);
     columns_ = AddButton(kColumnsButton, 160);
     connect(columns_, &QPushButton::clicked, this, &VnValveListDlg::CmColumns);
+    project_ = AddButton(kProjectButton, 179);
+    connect(project_, &QPushButton::clicked, this, &VnValveListDlg::CmProject);
     databases_ = AddButton(kDatabasesButton, 171);
     connect(databases_, &QPushButton::clicked, this, &VnValveListDlg::CmValveDatabases);
     LoadAddedDatabases(VnValveDatabasesDlg::Remembered());
@@ -228,6 +240,8 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     auto* kinds = new QMenu(datasheets_);
     QAction* pdf = kinds->addAction(Str(142), this, &VnValveListDlg::CmPdfDatasheets);
     pdf->setObjectName(QStringLiteral("pdfDatasheets"));
+    QAction* preview = kinds->addAction(Str(199), this, [this] { PreviewPackage(); });
+    preview->setObjectName(QStringLiteral("previewPackage"));
     QAction* text = kinds->addAction(Str(143), this, &VnValveListDlg::CmTextDatasheets);
     text->setObjectName(QStringLiteral("textDatasheets"));
     datasheets_->setMenu(kinds);
@@ -263,7 +277,9 @@ VnValveListDlg::VnValveListDlg(ScreenContext& context, QWidget* parent, const st
     reading->addWidget(decimal_);
     reading->addWidget(columns_);
     reading->addWidget(databases_);
+    reading->addWidget(project_);
     columns_->setEnabled(false);
+    project_->setEnabled(false);
     reading->addStretch(1);
     layout->insertLayout(layout->indexOf(account_) + 1, reading);
     buttons->addStretch(1);
@@ -496,7 +512,7 @@ bool VnValveListDlg::SizeAndShow(const QString& fileName) {
     ShowChart(table_->currentIndex());
     ShowSummary(fileName, result);
     written_->hide();
-    for (QPushButton* button : {export_, datasheets_, columns_})
+    for (QPushButton* button : {export_, datasheets_, columns_, project_})
         button->setEnabled(true);
 
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -738,8 +754,69 @@ bool VnValveListDlg::CheckSheets() {
     return false;
 }
 
+void VnValveListDlg::CmProject() {
+    ProjectData data = VnProjectDlg::Remembered(listFile_);
+    VnProjectDlg::Ask(this, listFile_, data);
+}
+
+PackageInputs VnValveListDlg::MakePackageInputs() const {
+    PackageInputs inputs;
+    inputs.project = VnProjectDlg::Remembered(listFile_);
+    inputs.listFile = QFileInfo(listFile_).fileName().toStdString();
+    inputs.dataFiles.push_back("actuator range: " + Context.GetSettings().ActuatorFile);
+    std::string databases = Database->GetFileName();
+    for (const auto& database : added_)
+        databases += ", " + database->GetFileName();
+    inputs.dataFiles.push_back((added_.empty() ? "valve database: " : "valve databases: ") + databases);
+    inputs.assumptions = AccountLines(AccountOf(*sizer_));
+    inputs.date = Context.Today();
+    inputs.program = PackageProgram();
+    const DatasheetFrame frame = MakeDatasheetFrame();
+    inputs.place = frame.place;
+    // the notes block's lines without the blank lines that open it on a text sheet
+    for (const std::string& line : NotesBlockLines(frame.addNotes, frame.notesFile))
+        if (!line.empty() || !inputs.notes.empty())
+            inputs.notes.push_back(line);
+    while (!inputs.notes.empty() && inputs.notes.back().empty())
+        inputs.notes.pop_back();
+    return inputs;
+}
+
+PaperKind VnValveListDlg::Paper() {
+    // the paper of the printer the user prints on, when there is one; else the locale's
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull())
+        return printer.defaultPageSize().id() == QPageSize::Letter ? PaperKind::Letter : PaperKind::A4;
+    return DefaultPaper();
+}
+
+bool VnValveListDlg::PreviewPackage() {
+    const std::vector<SizedRow>& rows = model_->Rows();
+    if (!sizer_ || rows.empty())
+        return false;
+    PackageSource source = MakePackageSource(*sizer_, rows, MakePackageInputs(), chartToggle_->isChecked());
+    const PaperKind paper = Paper();
+    const int pages = PlanPackage(source, paper);
+    const int firstTagPage = pages - static_cast<int>(source.tagCount) + 1;
+    const QImage image = RenderTagPageImage(source.frame, source.tagAt(0), firstTagPage, pages, paper, 96);
+    QDialog preview(this);
+    preview.setObjectName(QStringLiteral("packagePreview"));
+    preview.setWindowTitle(Str(382) + QStringLiteral(" - ") + QString::fromStdString(rows.front().tag));
+    auto* layout = new QVBoxLayout(&preview);
+    auto* scroll = new QScrollArea(&preview);
+    auto* page = new QLabel(scroll);
+    page->setObjectName(QStringLiteral("page"));
+    page->setPixmap(QPixmap::fromImage(image));
+    scroll->setWidget(page);
+    scroll->setMinimumSize(std::min(image.width() + 24, 840), 600);
+    layout->addWidget(scroll);
+    layout->addWidget(OkCancelButtons(&preview, Str(154)));
+    preview.exec();
+    return !image.isNull();
+}
+
 void VnValveListDlg::CmPdfDatasheets() {
-    if (!sizer_ || !CheckSheets())
+    if (!sizer_ || model_->Rows().empty())
         return;
     const QString chosen =
         QFileDialog::getSaveFileName(this, Str(146), StartFolder(), QStringLiteral("PDF Files (*.pdf)"));
@@ -752,19 +829,13 @@ void VnValveListDlg::CmPdfDatasheets() {
 bool VnValveListDlg::WritePdfDatasheets(const QString& fileName) {
     if (!sizer_)
         return false;
-    const DatasheetFrame frame = MakeDatasheetFrame();
     const std::vector<SizedRow>& rows = model_->Rows();
-    // each sheet is made as it is drawn
-    const std::vector<std::size_t> sheetRows = RowsWithSheets(rows);
-    const bool withCharts = chartToggle_->isChecked();
-    const SheetMaker sheetAt = [&](std::size_t index) {
-        ListSheet made = MakeListSheet(*sizer_, rows[sheetRows[index]], frame, withCharts);
-        return MakePrintSheet(made.lines, std::move(made.chart));
-    };
-    WorkProgress progress(this, Str(150), sheetRows.size(), progressDelay_);
+    // the package: a cover, the summary with its index, then each row's page as it is drawn
+    PackageSource source = MakePackageSource(*sizer_, rows, MakePackageInputs(), chartToggle_->isChecked());
+    WorkProgress progress(this, Str(150), rows.size(), progressDelay_);
     QString error;
-    const bool written = WriteDatasheetsPdf(fileName, sheetRows.size(), sheetAt, QFileInfo(listFile_).completeBaseName(),
-                                            error, [&](int done) { return progress.Step(static_cast<std::size_t>(done)); });
+    const bool written = WritePackagePdf(fileName, source, Paper(), error,
+                                         [&](std::size_t done) { return progress.Step(done); });
     if (!written) {
         if (!error.isEmpty())
             ShowWriteError(this, QDir::toNativeSeparators(fileName));

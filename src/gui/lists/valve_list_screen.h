@@ -9,7 +9,9 @@
 #include "gui/screens/screen.h"
 #include "lists/list_job.h"
 #include "lists/list_sizing.h"
+#include "lists/list_package.h"
 #include "lists/list_summary.h"
+#include "page/package_render.h"
 
 #include <QString>
 
@@ -49,7 +51,11 @@ public:
     // not written (the old file then stays).
     bool ExportList(const QString& fileName);
     // One PDF with a page per tag, or a text file per tag in folder.
+    // The list's datasheet package: a cover, the summary with its index, the bill of
+    // materials and a page per row.
     bool WritePdfDatasheets(const QString& fileName);
+    // Shows the package's first tag page as it will be printed; false with no list.
+    bool PreviewPackage();
     bool WriteTextDatasheets(const QString& folder);
 
     QTableView* Table() const { return table_; }
@@ -74,6 +80,9 @@ public slots:
     void CmOpen();
     void CmColumns();
     void CmValveDatabases();
+    void CmProject();
+    PackageInputs MakePackageInputs() const;
+    static PaperKind Paper();
     void CmExport();
     void CmPdfDatasheets();
     void CmTextDatasheets();
@@ -139,6 +148,7 @@ private:
     std::string sheetChoice_;    // the sheet to read; empty: the first
     QPushButton* columns_ = nullptr;
     QPushButton* databases_ = nullptr;
+    QPushButton* project_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* recent_ = nullptr;
     QPushButton* export_ = nullptr;
