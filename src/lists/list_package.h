@@ -38,6 +38,28 @@ struct PackageField {
     std::string value;
 };
 
+// The section titles of a tag page, in the active language.
+struct TagPageTitles {
+    std::string valve;
+    std::string conditions;
+    std::string selection;
+    std::string torques;
+    std::string checks;
+    std::string warnings;
+    std::string chart;
+    std::string notes;
+    std::string notSized; // "Not sized"
+    std::string pass;
+    std::string fail;
+    std::string notChecked;
+    // the labels of the selection's values: "Actuator", "Spring set", "Action", "Weakest margin"
+    std::string actuator;
+    std::string springSet;
+    std::string action;
+    std::string margin;
+    std::string more; // "%s more", closing a list cut short on its page
+};
+
 // What stands in every title block and on the cover besides the page's own.
 struct PackageFrame {
     ProjectData project;
@@ -52,6 +74,7 @@ struct PackageFrame {
     std::string dateLabel;
     // "Page %s of %s" in the active language
     std::string pageOf;
+    TagPageTitles titles; // PackageTitles(), for every page's sections
 };
 
 // The checked points of a sizing, one line each: the demand against what the actuator
@@ -95,21 +118,6 @@ struct TagPage {
     std::optional<TorqueChartData> chart; // with the tag leading its title
 };
 
-// The section titles of a tag page, in the active language.
-struct TagPageTitles {
-    std::string valve;
-    std::string conditions;
-    std::string selection;
-    std::string torques;
-    std::string checks;
-    std::string warnings;
-    std::string chart;
-    std::string notes;
-    std::string notSized; // "Not sized"
-    std::string pass;
-    std::string fail;
-    std::string notChecked;
-};
 TagPageTitles PackageTitles();
 
 // A line of the summary table, which is the package's index too.
