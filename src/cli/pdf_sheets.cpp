@@ -24,13 +24,14 @@ void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
 // Fonts and the PDF painter want a GUI application, but vnsize never shows a window: the
 // offscreen platform needs no display, whatever the environment asks for.
 class OffscreenApplication {
-public:
-    OffscreenApplication() {
+    // before the application is made: its platform is chosen as it starts
+    static bool Offscreen() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QtMessage);
+        return true;
     }
 
-private:
+    bool offscreen_ = Offscreen();
     int argc_ = 1;
     char name_[7] = "vnsize";
     char* argv_[2] = {name_, nullptr};

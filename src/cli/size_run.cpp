@@ -168,12 +168,8 @@ bool WritePackage(const CliOptions& options, const RunSettings& run, const ListS
     PackageInputs inputs;
     inputs.project = project;
     inputs.listFile = std::filesystem::path(options.list).filename().string();
-    inputs.dataFiles.push_back("actuator range: " + run.actuators);
-    std::string valves;
-    for (const std::string& file : run.valves)
-        valves += (valves.empty() ? "" : ", ") + file;
-    if (!valves.empty())
-        inputs.dataFiles.push_back((run.valves.size() > 1 ? "valve databases: " : "valve database: ") + valves);
+    inputs.actuatorFile = run.actuators;
+    inputs.valveFiles = run.valves;
     inputs.assumptions = account;
     inputs.date = Today();
     inputs.program = PackageProgram();
@@ -389,9 +385,9 @@ int RunSizing(const CliOptions& options) {
         return kExitFailed;
     }
     if (wantPackage) {
-        if (rows.empty())
-            Fail("the list has no rows, so there is no datasheet package to write; " + options.datasheets +
-                 " is left as it was");
+        // a package of rows that could not be sized only would replace a file with nothing to send
+        if (RowsWithSheets(rows).empty())
+            Fail("no row was sized, so there is no datasheet to write; " + options.datasheets + " is left as it was");
         else if (!WritePackage(options, run, sizer, rows, project, packageAccount, started))
             return stopRequested ? kExitStopped : kExitFailed;
     } else if (wantSheets && rows.empty())

@@ -42,13 +42,16 @@ enum PackageText {
     kMaximumPressure = 405,
     kStrokeTimeCheck = 406,
     kListTitle = 407,
-    kDataFiles = 408,
     kRowsByStatus = 409,
     kAssumptions = 410,
     kPage = 411,
     kCount = 412,
     kSubject = 413,
     kValueAt = 414,
+    kWeakestMargin = 415,
+    kMore = 416,
+    kActuatorRange = 417,
+    kValveDatabases = 418,
     kAir = 260,
     kSpring = 261,
 };
@@ -161,6 +164,11 @@ TagPageTitles PackageTitles() {
     t.pass = LoadString(kPass);
     t.fail = LoadString(kFail);
     t.notChecked = LoadString(kNotChecked);
+    t.actuator = LoadString(332);
+    t.springSet = LoadString(333);
+    t.action = LoadString(312);
+    t.margin = LoadString(kWeakestMargin);
+    t.more = LoadString(kMore);
     return t;
 }
 
@@ -327,6 +335,7 @@ PackageFrame MakePackageFrame(const PackageInputs& inputs) {
     frame.tagLabel = LoadString(311);
     frame.dateLabel = LoadString(kDate);
     frame.pageOf = LoadString(kPageOf);
+    frame.titles = PackageTitles();
     return frame;
 }
 
@@ -340,11 +349,12 @@ PackageCover MakePackageCover(const PackageInputs& inputs, const ListSummary& su
     cover.list.push_back({LoadString(kListTitle), inputs.listFile});
     cover.list.push_back({LoadString(kDate), ::Format("%02d-%02d-%04d", inputs.date.day, inputs.date.month,
                                                       inputs.date.year)});
-    for (const std::string& file : inputs.dataFiles) {
-        const std::size_t colon = file.find(": ");
-        cover.list.push_back(colon == std::string::npos ? PackageField{LoadString(kDataFiles), file}
-                                                        : PackageField{file.substr(0, colon), file.substr(colon + 2)});
-    }
+    cover.list.push_back({LoadString(kActuatorRange), inputs.actuatorFile});
+    std::string valves;
+    for (const std::string& file : inputs.valveFiles)
+        valves += (valves.empty() ? "" : ", ") + file;
+    if (!valves.empty())
+        cover.list.push_back({LoadString(kValveDatabases), valves});
     cover.counts = {{LoadString(293), std::to_string(summary.ok)},
                     {LoadString(294), std::to_string(summary.noFit)},
                     {LoadString(369), std::to_string(summary.checkFailed)},

@@ -157,7 +157,8 @@ SummaryLine MakeSummaryLine(const ListSizer& sizer, const SizedRow& row);
 struct PackageInputs {
     ProjectData project;
     std::string listFile;
-    std::vector<std::string> dataFiles; // "actuator range: ...", "valve databases: ..."
+    std::string actuatorFile;
+    std::vector<std::string> valveFiles; // the valve databases, the settings' first
     std::vector<std::string> assumptions; // the lines of the run's account
     DatasheetDate date;
     std::string program; // the program's name and version

@@ -766,6 +766,8 @@ QString MarkText(const TagPageTitles& titles, CheckMark mark) {
         return QStringLiteral("✗ ") + Text(titles.fail);
     case CheckMark::NotChecked:
         break;
+    case CheckMark::Info:
+        return {}; // a value the list asked for, with nothing to pass or fail
     }
     return QStringLiteral("– ") + Text(titles.notChecked);
 }
@@ -777,6 +779,7 @@ QColor MarkInk(CheckMark mark) {
     case CheckMark::Fail:
         return kFailInk;
     case CheckMark::NotChecked:
+    case CheckMark::Info:
         break;
     }
     return kMutedInk;

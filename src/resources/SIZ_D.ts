@@ -302,6 +302,17 @@
     </message>
 </context>
 <context>
+    <name>VnProjectDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>VnNoteInputDialog</name>
     <message>
         <source>Note Input</source>
@@ -2516,11 +2527,6 @@
         <translation>Liste</translation>
     </message>
     <message>
-        <source>Data files</source>
-        <comment>408</comment>
-        <translation>Datendateien</translation>
-    </message>
-    <message>
         <source>Rows by status</source>
         <comment>409</comment>
         <translation>Zeilen nach Status</translation>
@@ -2549,6 +2555,26 @@
         <source>%s at %s</source>
         <comment>414</comment>
         <translation>%s bei %s</translation>
+    </message>
+    <message>
+        <source>Weakest margin</source>
+        <comment>415</comment>
+        <translation>Kleinste Reserve</translation>
+    </message>
+    <message>
+        <source>%s more</source>
+        <comment>416</comment>
+        <translation>%s weitere</translation>
+    </message>
+    <message>
+        <source>Actuator range</source>
+        <comment>417</comment>
+        <translation>Antriebsreihe</translation>
+    </message>
+    <message>
+        <source>Valve databases</source>
+        <comment>418</comment>
+        <translation>Armaturendatenbanken</translation>
     </message>
     <message>
         <source>Kv value should be greater than zero !</source>

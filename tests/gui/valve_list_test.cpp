@@ -11,6 +11,7 @@
 #include "gui/controls/number_edit.h"
 #include "gui/lists/valve_databases_dialog.h"
 #include "gui/lists/valve_list_model.h"
+#include "gui/lists/project_dialog.h"
 #include "gui/lists/valve_list_screen.h"
 #include "gui/screens/double_acting_sizing_screen.h"
 #include "gui/screens/spring_return_sizing_screen.h"
@@ -27,6 +28,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
@@ -256,12 +258,31 @@ private slots:
     void DatasheetsAPagePerTagOrAFilePerTag() {
         auto screen = OpenSample();
         const long sheets = Sheets(*screen);
+        const int rows = screen->Model()->rowCount();
+        // the project data, kept with the list, goes into every title block
+        answers_->Then([](QWidget* modal) {
+            auto* dialog = qobject_cast<VnProjectDlg*>(modal);
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>(QStringLiteral("field0"))->setText(QStringLiteral("Harbour terminal"));
+            dialog->findChild<QLineEdit*>(QStringLiteral("field4"))->setText(QStringLiteral("J. de Vries"));
+            dialog->accept();
+        });
+        Click(screen.get(), 256);
+        QCOMPARE(VnProjectDlg::Remembered(QStringLiteral("project-valves.csv")).engineer, std::string("J. de Vries"));
+        // the preview shows the first tag's page before anything is written
+        answers_->Then([](QWidget* modal) {
+            auto* page = modal->findChild<QLabel*>(QStringLiteral("page"));
+            QVERIFY(page && !page->pixmap().isNull() && page->pixmap().height() > page->pixmap().width());
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        screen->findChild<QAction*>(QStringLiteral("previewPackage"))->trigger();
+
         answers_->ThenChooseFile(QDir::current().filePath(QStringLiteral("sheets.pdf")));
         screen->findChild<QAction*>(QStringLiteral("pdfDatasheets"))->trigger();
         const QByteArray pdf = ReadText(QStringLiteral("sheets.pdf"));
         QVERIFY(pdf.startsWith("%PDF"));
-        QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
-                 qsizetype(sheets));
+        // a cover and the summary pages, then a page for every row, sized or not
+        QVERIFY(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))) > rows + 1);
 
         QDir().mkdir(QStringLiteral("sheets"));
         answers_->ThenChooseFile(QDir::current().filePath(QStringLiteral("sheets")));
@@ -284,6 +305,18 @@ private slots:
         shown->setChecked(true);
         QVERIFY(screen->WritePdfDatasheets(QStringLiteral("charts.pdf")));
         QCOMPARE(charts(QStringLiteral("charts.pdf")), qsizetype(sheets));
+        QProcess reader;
+        reader.start(pdftotext, {QStringLiteral("charts.pdf"), QStringLiteral("-")});
+        reader.waitForFinished();
+        const QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\f'));
+        QVERIFY(pages.size() > rows);
+        const QStringList tagPages = pages.mid(pages.size() - 1 - rows, rows);
+        const QAbstractItemModel* table = screen->Model();
+        for (int r = 0; r < rows; ++r) {
+            const QString tag = table->data(table->index(r, 0)).toString();
+            QVERIFY2(tagPages[r].contains(tag) && tagPages[r].contains(QStringLiteral("Harbour terminal")),
+                     qPrintable(tag));
+        }
         shown->setChecked(false);
         QVERIFY(screen->WritePdfDatasheets(QStringLiteral("plain.pdf")));
         QCOMPARE(charts(QStringLiteral("plain.pdf")), 0);

@@ -4,6 +4,7 @@
 #include "gui/common/messages.h"
 
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLineEdit>

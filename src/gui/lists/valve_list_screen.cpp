@@ -28,6 +28,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -763,11 +764,10 @@ PackageInputs VnValveListDlg::MakePackageInputs() const {
     PackageInputs inputs;
     inputs.project = VnProjectDlg::Remembered(listFile_);
     inputs.listFile = QFileInfo(listFile_).fileName().toStdString();
-    inputs.dataFiles.push_back("actuator range: " + Context.GetSettings().ActuatorFile);
-    std::string databases = Database->GetFileName();
+    inputs.actuatorFile = Context.GetSettings().ActuatorFile;
+    inputs.valveFiles.push_back(Database->GetFileName());
     for (const auto& database : added_)
-        databases += ", " + database->GetFileName();
-    inputs.dataFiles.push_back((added_.empty() ? "valve database: " : "valve databases: ") + databases);
+        inputs.valveFiles.push_back(database->GetFileName());
     inputs.assumptions = AccountLines(AccountOf(*sizer_));
     inputs.date = Context.Today();
     inputs.program = PackageProgram();
@@ -816,7 +816,7 @@ bool VnValveListDlg::PreviewPackage() {
 }
 
 void VnValveListDlg::CmPdfDatasheets() {
-    if (!sizer_ || model_->Rows().empty())
+    if (!sizer_ || !CheckSheets())
         return;
     const QString chosen =
         QFileDialog::getSaveFileName(this, Str(146), StartFolder(), QStringLiteral("PDF Files (*.pdf)"));
