@@ -3,6 +3,12 @@
 // languages and with the longest texts; nothing drawn outside the boxes; the PDF's pages,
 // index and metadata; a cancelled write.
 #include "package_samples.h"
+#include "core/data/torque_database.h"
+#include "core/data/torque_t.h"
+#include "core/text/load_string.h"
+#include "lists/list_account.h"
+#include "lists/list_job.h"
+#include "page/catalogue.h"
 #include "page/package_render.h"
 
 #include <QBuffer>
@@ -14,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <algorithm>
 #include <map>
@@ -439,6 +446,59 @@ private slots:
     }
 
     // A cancelled or failed write leaves the old file as it was, and nothing beside it.
+    // The shipped sample lists, sized and paged in each language as its catalogue words them:
+    // every page of the package keeps to its boxes, on both papers.
+    void SampleListsInEveryLanguage() {
+        TorqueT pneumatic(VN_SAMPLES "/varnox-rp.kav");
+        TorqueDatabase valves(VN_SAMPLES "/ball-valves");
+        for (int language = 0; language < 4; ++language) {
+            QTranslator catalogue;
+            if (language > 0) {
+                const QString file = FindLanguageModule(LanguageModuleFileName(language), QStringLiteral(VN_CATALOGUES));
+                QVERIFY2(catalogue.load(file), qPrintable(LanguageModuleFileName(language)));
+                SetStringLookup([&catalogue](int id) {
+                    const QString text = CatalogueString(catalogue, id);
+                    const char* english = EnglishString(id);
+                    return text.isEmpty() ? std::string(english ? english : "") : text.toStdString();
+                });
+            }
+            for (const char* list : {"/project-valves.csv", "/checked-valves.csv"}) {
+                ListSizer sizer(pneumatic, &valves, {false, 5.5f});
+                std::vector<SizedRow> rows;
+                const ListJobResult result = SizeListFile(VN_SAMPLES + std::string(list), sizer, nullptr,
+                                                          [&](SizedRow&& row, unsigned long long) {
+                                                              rows.push_back(std::move(row));
+                                                              return true;
+                                                          });
+                QVERIFY(result.ok);
+                PackageInputs inputs;
+                inputs.project = {"Harbour terminal, quay 4 and the tank farm", "Port authority", "D-4711-PK-0001",
+                                  "C", "J. de Vries"};
+                inputs.listFile = list + 1;
+                inputs.actuatorFile = VN_SAMPLES "/varnox-rp.kav";
+                inputs.valveFiles = {VN_SAMPLES "/ball-valves"};
+                inputs.assumptions = AccountLines(AccountOf(sizer));
+                inputs.program = PackageProgram();
+                inputs.notes = {"All actuators with NAMUR interface.", "Solenoid valves by others."};
+                inputs.place = "Rotterdam";
+                PackageSource source = MakePackageSource(sizer, rows, inputs, true);
+                for (PaperKind paper : kPapers) {
+                    const int pages = PlanPackage(source, paper);
+                    const QString where = QStringLiteral("%1 %2 %3").arg(language).arg(list).arg(PaperName(paper));
+                    VERIFY_BOXES(LayoutCoverPage(source.frame, source.cover, paper), paper, where + " cover");
+                    const int summaryPages = SummaryPageCount(source.frame, source.cover, paper);
+                    QCOMPARE(pages, 1 + summaryPages + static_cast<int>(rows.size()));
+                    for (int p = 0; p < summaryPages; ++p)
+                        VERIFY_BOXES(LayoutSummaryPage(source.frame, source.cover, p, paper), paper, where + " summary");
+                    for (std::size_t r = 0; r < rows.size(); ++r)
+                        VERIFY_BOXES(LayoutTagPage(source.frame, source.tagAt(r), paper), paper,
+                                     where + " " + QString::fromStdString(rows[r].tag));
+                }
+            }
+            SetStringLookup(nullptr);
+        }
+    }
+
     void CancelLeavesTheOldFile() {
         const QString file = Path(QStringLiteral("old.pdf"));
         {
