@@ -63,11 +63,6 @@ std::string PressureUnit(bool imperial) {
     return imperial ? "psi" : "bar";
 }
 
-// A torque in Nm as the list writes it, with its unit.
-std::string TorqueText(float nm, bool imperial) {
-    return Whole(imperial ? NmToInLb(nm) : nm) + " " + TorqueUnit(imperial);
-}
-
 int DemandWord(Demand demand) {
     return demand == Demand::Break ? 111 : demand == Demand::Run ? 112 : 128;
 }
