@@ -315,7 +315,9 @@ int RunSizing(const CliOptions& options) {
     ProgressLine progress("vnsize: sizing " + options.list, FileSize(options.list), started,
                           ProgressLine::Wanted(toStandardOutput));
 
-    std::vector<std::string> packageAccount; // the run's account, for the package's cover
+    // how the list was read, for the package's cover: the list screen's words, so that one
+    // list gives one package (the data files have a block of their own there)
+    std::vector<std::string> packageAccount;
     const auto onHeader = [&](const ListSizer& ready) {
         // the account of what the run reads, before the first row
         std::vector<std::string> account = RunAccount(run);
@@ -328,7 +330,7 @@ int RunSizing(const CliOptions& options) {
                                   : MakeListWriter(ListFileKindOf(options.output), options.output, ready.Format());
         // a workbook's Assumptions sheet holds the same, with the list and the day it was sized
         const DatasheetDate today = Today();
-        packageAccount = account;
+        packageAccount = listLines;
         account.insert(account.begin(), {"list: " + options.list,
                                          Format("sized: %04d-%02d-%02d", today.year, today.month, today.day)});
         writeFailed = !writer || !BeginSizedList(*writer, ready, account);

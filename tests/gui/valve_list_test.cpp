@@ -382,6 +382,30 @@ private slots:
         QCOMPARE(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
                  QString::fromUtf8(ReadText(QStringLiteral("summary.csv"))));
         QCOMPARE(answers_->Unexpected, 0);
+
+        // one list, one datasheet package, from the screen and from vnsize: the same words on
+        // the same pages
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        screen->findChild<QCheckBox*>(QStringLiteral("chartToggle"))->setChecked(true);
+        QVERIFY(screen->WritePdfDatasheets(QStringLiteral("screen.pdf")));
+        vnsize.start(QStringLiteral(VN_VNSIZE), {QStringLiteral("checked-valves.csv"), QStringLiteral("-o"),
+                                                 QStringLiteral("cli.csv"), QStringLiteral("--datasheets"),
+                                                 QStringLiteral("cli.pdf")});
+        QVERIFY(vnsize.waitForFinished(60000));
+        QCOMPARE(vnsize.exitCode(), 1);
+        const auto text = [&](const QString& file) {
+            QProcess reader;
+            reader.start(pdftotext, {QStringLiteral("-layout"), file, QStringLiteral("-")});
+            reader.waitForFinished();
+            // apart from the day each was made
+            return QString::fromUtf8(reader.readAllStandardOutput())
+                .replace(QRegularExpression(QStringLiteral("\\d\\d-\\d\\d-\\d{4}")), QStringLiteral("DD-MM-YYYY"));
+        };
+        const QString fromScreen = text(QStringLiteral("screen.pdf"));
+        QVERIFY(fromScreen.contains(QStringLiteral("XV-3008")));
+        QCOMPARE(text(QStringLiteral("cli.pdf")), fromScreen);
     }
 
     // A series of another valve database sizes once that database is added for lists; the
