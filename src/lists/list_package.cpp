@@ -359,9 +359,14 @@ PackageCover MakePackageCover(const PackageInputs& inputs, const ListSummary& su
     cover.summaryHeader = {LoadString(311), LoadString(332), LoadString(333), LoadString(341) + " [%]",
                            LoadString(343), LoadString(kPage)};
     cover.lines = std::move(lines);
-    cover.materialsHeader = {LoadString(332), LoadString(333), LoadString(kCount)};
+    // an electric actuator has no spring set to order
+    cover.materialsHeader = summary.pneumatic ? std::vector<std::string>{LoadString(332), LoadString(333), LoadString(kCount)}
+                                              : std::vector<std::string>{LoadString(332), LoadString(kCount)};
     for (const ListSummary::Material& material : summary.materials)
-        cover.materials.push_back({material.actuator, material.springSet, std::to_string(material.count)});
+        cover.materials.push_back(summary.pneumatic ? std::vector<std::string>{material.actuator, material.springSet,
+                                                                               std::to_string(material.count)}
+                                                    : std::vector<std::string>{material.actuator,
+                                                                               std::to_string(material.count)});
     return cover;
 }
 

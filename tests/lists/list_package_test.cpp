@@ -1,6 +1,7 @@
 // What a datasheet package says of a list: a page per tag with the valve as the list gives
 // it, the selection, demand against delivered, the checks; the summary; the project data.
 #include "core/data/torque_database.h"
+#include "core/data/torque_e.h"
 #include "core/data/torque_t.h"
 #include "list_support.h"
 #include "lists/list_package.h"
@@ -82,6 +83,19 @@ TEST(ListPackage, APagePerTagSaysWhatTheListSays) {
     EXPECT_EQ(source.metadata.author, "J. de Vries");
     EXPECT_EQ(source.metadata.title, "Datasheet package: checked-valves.csv");
     EXPECT_EQ(source.tagAt(7).tag, "XV-3008");
+}
+
+// An electric package orders actuators only: no spring set to fill in.
+TEST(ListPackage, AnElectricBillOfMaterials) {
+    TorqueE electric(kSamples + "/varnox-em.qu");
+    ListSizer sizer(electric, nullptr, {false, 5.5f});
+    const Sized s = SizeText(sizer, "Tag,Action,Torque\nA,DA,45\nB,DA,45\nC,FC,45\n");
+    const PackageSource source = MakePackageSource(sizer, s.rows, PackageInputs{}, false);
+    EXPECT_EQ(source.cover.materialsHeader, (std::vector<std::string>{"Actuator", "Count"}));
+    ASSERT_EQ(source.cover.materials.size(), 1u);
+    EXPECT_EQ(source.cover.materials[0][1], "2");
+    EXPECT_EQ(source.tagAt(2).actuator, "---");
+    EXPECT_TRUE(source.tagAt(0).springSet.empty());
 }
 
 TEST(ListPackage, ProjectData) {
