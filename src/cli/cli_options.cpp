@@ -204,9 +204,10 @@ int ReadCommandLine(int argc, char** argv, CliOptions& options) {
     app.footer("Without --settings or --no-settings, vnsize reads the settings file of the\n"
                "program whose range it sizes with (sizkav.set or sizqu.set) in the current\n"
                "folder, as the program does; options win over it.\n\n"
-               "Exit status: 0 when every row was sized, 1 when some rows found no actuator or\n"
-               "could not be sized, 2 when the list, a data file or an option could not be used\n"
-               "or the output could not be written. Warnings leave it as it is.");
+               "Exit status: 0 when every row was sized, 1 when some rows found no actuator,\n"
+               "failed a check or could not be sized, 2 when the list, a data file, the project\n"
+               "file or an option could not be used or the output could not be written.\n"
+               "Warnings leave it as it is.");
 
     try {
         app.parse(argc, argv);

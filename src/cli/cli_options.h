@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-// Exit statuses: every row sized; some rows found no actuator or could not be sized; the
-// list, a data file or the options could not be used, or the output could not be written.
+// Exit statuses: every row sized; some rows found no actuator, failed a check or could not be
+// sized; the list, a data file or the options could not be used, or the output could not be
+// written.
 constexpr int kExitAllSized = 0;
 constexpr int kExitSomeRows = 1;
 constexpr int kExitFailed = 2;
