@@ -9,8 +9,10 @@
 #include "fuzz_support.h"
 #include "lists/list_encoding.h"
 #include "lists/list_job.h"
+#include "lists/list_package.h"
 #include "lists/list_reader.h"
 #include "lists/list_sizing.h"
+#include "lists/list_summary.h"
 #include "lists/list_writers.h"
 
 #include <cmath>
@@ -100,6 +102,7 @@ void CheckPieces(std::string_view text, std::size_t cut) {
 void SizeAll(ListSizer& sizer, std::string_view text) {
     static std::FILE* sink = std::fopen("/dev/null", "wb");
     std::unique_ptr<ListWriter> writer;
+    SummaryTally tally(sizer);
     std::size_t columns = 0;
     const ListJobResult result = SizeListText(
         text, "fuzz.csv", sizer,
@@ -122,15 +125,31 @@ void SizeAll(ListSizer& sizer, std::string_view text) {
             // a row with warnings says so in its Warnings cell
             if (row.warnings.empty() != row.cells[sizer.WarningsColumn()].empty())
                 std::abort();
+            // a failed check keeps its actuator; the row's page and summary line hold together
+            if (row.status == RowStatus::CheckFailed && !row.outcome.found)
+                std::abort();
+            tally.Add(row);
+            const TagPage page = MakeTagPage(sizer, row, true);
+            if (page.tag != row.tag || page.sized != (row.status != RowStatus::Error) ||
+                (page.sized && page.torques.empty()))
+                std::abort();
+            MakeSummaryLine(sizer, row);
             return writer->Row(row.cells);
         });
     // a list refused says why
     if (!result.ok && !result.cancelled && result.message.empty())
         std::abort();
-    if (result.ok && result.rows != result.sized + result.noFit + result.errors)
+    if (result.ok && result.rows != result.sized + result.noFit + result.checkFailed + result.errors)
         std::abort();
     if (writer)
         writer->Commit();
+    const ListSummary summary = tally.Result();
+    long ordered = 0;
+    for (const ListSummary::Material& material : summary.materials)
+        ordered += material.count;
+    if (result.ok && (summary.rows != result.rows || summary.ok != result.sized || ordered != summary.ok))
+        std::abort();
+    SummaryJson(summary);
 }
 
 } // namespace
@@ -138,6 +157,11 @@ void SizeAll(ListSizer& sizer, std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CheckPieces(text, size > 0 ? data[size - 1] % (size + 1) : 0);
+    // the same bytes as a package's project file: read, or refused with the reason
+    ProjectData project;
+    std::string refused;
+    if (!ReadProjectText(text, "project.txt", project, refused) && refused.empty())
+        std::abort();
     std::vector<ListRecord> records;
     long lastLine = 0;
     unsigned long long lastOffset = 0;
