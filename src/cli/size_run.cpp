@@ -113,6 +113,22 @@ bool PrepareSheetTarget(const std::string& target) {
     return true;
 }
 
+// A PDF written by write, with the pages done on the progress line and a stop on a signal;
+// a failure is told.
+bool WritePdfShowingProgress(const std::string& target, std::size_t pages, ProgressLine::Clock::time_point started,
+                             const std::function<bool(std::string& error, const PdfProgress& progress)>& write) {
+    ProgressLine progress("vnsize: writing " + target, pages, started, ProgressLine::Wanted(false));
+    std::string error;
+    const bool written = write(error, [&](int done) {
+        progress.Show(static_cast<unsigned long long>(done));
+        return stopRequested == 0;
+    });
+    progress.Clear();
+    if (!written && !error.empty())
+        Fail(error);
+    return written;
+}
+
 // The datasheets of the sized rows, as one PDF or a folder of text files.
 bool WriteSheets(const CliOptions& options, const RunSettings& run, const ListSizer& sizer,
                  const std::vector<SizedRow>& rows, ProgressLine::Clock::time_point started) {
@@ -130,16 +146,12 @@ bool WriteSheets(const CliOptions& options, const RunSettings& run, const ListSi
     const PdfSheetMaker sheetAt = [&](std::size_t index) {
         return MakeListSheet(sizer, rows[sheetRows[index]], frame, options.charts);
     };
-    ProgressLine progress("vnsize: writing " + options.datasheets, sheetRows.size(), started, ProgressLine::Wanted(false));
     const std::string title = std::filesystem::path(options.list).filename().string();
-    const bool written = WritePdfSheets(options.datasheets, sheetRows.size(), sheetAt, title, error, [&](int done) {
-        progress.Show(static_cast<unsigned long long>(done));
-        return stopRequested == 0;
-    });
-    progress.Clear();
-    if (!written && !error.empty())
-        Fail(error);
-    return written;
+    return WritePdfShowingProgress(options.datasheets, sheetRows.size(), started,
+                                   [&](std::string& failure, const PdfProgress& progress) {
+                                       return WritePdfSheets(options.datasheets, sheetRows.size(), sheetAt, title,
+                                                             failure, progress);
+                                   });
 }
 
 // The project data of the package: the --project file's, then the options over it. False,
@@ -175,16 +187,11 @@ bool WritePackage(const CliOptions& options, const RunSettings& run, const ListS
     inputs.program = PackageProgram();
     inputs.place = run.place;
     PackageSource source = MakePackageSource(sizer, rows, inputs, options.charts);
-    ProgressLine progress("vnsize: writing " + options.datasheets, rows.size(), started, ProgressLine::Wanted(false));
-    std::string error;
-    const bool written = WritePdfPackage(options.datasheets, source, options.paper, error, [&](int done) {
-        progress.Show(static_cast<unsigned long long>(done));
-        return stopRequested == 0;
-    });
-    progress.Clear();
-    if (!written && !error.empty())
-        Fail(error);
-    return written;
+    return WritePdfShowingProgress(options.datasheets, rows.size(), started,
+                                   [&](std::string& failure, const PdfProgress& progress) {
+                                       return WritePdfPackage(options.datasheets, source, options.paper, failure,
+                                                              progress);
+                                   });
 }
 
 // The data files of a run and the sizer over them; the sizer points into the others.

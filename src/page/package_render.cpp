@@ -1,6 +1,7 @@
 #include "page/package_render.h"
 
 #include "page/chart_painter.h"
+#include "page/page_render.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,7 +13,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTransform>
 
 #include <algorithm>
@@ -1547,40 +1547,20 @@ bool RenderPackage(QPagedPaintDevice& device, const PackageSource& source, Paper
 
 bool WritePackagePdf(const QString& fileName, PackageSource& source, PaperKind paper, QString& error,
                      const PackageProgress& progress) {
-    error.clear();
     PlanPackage(source, paper);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    bool rendered = false;
-    bool stopped = false;
-    const PackageProgress watch = [&](std::size_t done) {
-        stopped = progress && !progress(done);
-        return !stopped;
-    };
     const QString title = Text(source.metadata.title.empty() ? source.frame.title : source.metadata.title);
     const QString creator = Text(source.metadata.creator.empty() ? source.frame.program : source.metadata.creator);
-    {
-        QPdfWriter pdf(&file);
+    return WritePdfInPlace(fileName, error, [&](QPdfWriter& pdf, bool& stopped) {
+        const PackageProgress watch = [&](std::size_t done) {
+            stopped = progress && !progress(done);
+            return !stopped;
+        };
         pdf.setTitle(title);
         pdf.setCreator(creator);
         pdf.setDocumentXmpMetadata(XmpPacket(source.metadata, title, creator));
         pdf.setResolution(1200);
-        rendered = RenderPackage(pdf, source, paper, watch);
-    }
-    if (!rendered) {
-        file.cancelWriting();
-        if (!stopped)
-            error = QStringLiteral("%1: the pages could not be drawn").arg(fileName);
-        return false;
-    }
-    if (!file.commit()) {
-        error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return true;
+        return RenderPackage(pdf, source, paper, watch);
+    });
 }
 
 QImage RenderTagPageImage(const PackageFrame& frame, const TagPage& page, int pageNumber, int pageCount,

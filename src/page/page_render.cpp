@@ -92,8 +92,7 @@ bool RenderDatasheets(QPagedPaintDevice& device, std::size_t count, const SheetM
     return painter.end();
 }
 
-bool WriteDatasheetsPdf(const QString& fileName, std::size_t count, const SheetMaker& sheetAt, const QString& title,
-                        QString& error, const SheetProgress& progress) {
+bool WritePdfInPlace(const QString& fileName, QString& error, const PdfDrawer& draw) {
     error.clear();
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -102,17 +101,9 @@ bool WriteDatasheetsPdf(const QString& fileName, std::size_t count, const SheetM
     }
     bool rendered = false;
     bool stopped = false;
-    const SheetProgress watch = [&](int done) {
-        stopped = progress && !progress(done);
-        return !stopped;
-    };
     {
         QPdfWriter pdf(&file);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("vnsizing"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setResolution(300);
-        rendered = RenderDatasheets(pdf, count, sheetAt, 96.0, 96.0, watch);
+        rendered = draw(pdf, stopped);
     }
     if (!rendered) {
         file.cancelWriting();
@@ -125,6 +116,21 @@ bool WriteDatasheetsPdf(const QString& fileName, std::size_t count, const SheetM
         return false;
     }
     return true;
+}
+
+bool WriteDatasheetsPdf(const QString& fileName, std::size_t count, const SheetMaker& sheetAt, const QString& title,
+                        QString& error, const SheetProgress& progress) {
+    return WritePdfInPlace(fileName, error, [&](QPdfWriter& pdf, bool& stopped) {
+        const SheetProgress watch = [&](int done) {
+            stopped = progress && !progress(done);
+            return !stopped;
+        };
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("vnsizing"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(300);
+        return RenderDatasheets(pdf, count, sheetAt, 96.0, 96.0, watch);
+    });
 }
 
 namespace {

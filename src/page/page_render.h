@@ -17,6 +17,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QPdfWriter;
 
 struct PlacedLine {
     QString text;
@@ -53,6 +54,13 @@ using SheetProgress = std::function<bool(int done)>;
 // when the device could not be started or progress stopped it.
 bool RenderDatasheets(QPagedPaintDevice& device, std::size_t count, const SheetMaker& sheetAt, double screenDpiX,
                       double screenDpiY, const SheetProgress& progress = {});
+
+// Draws a PDF file beside fileName and puts it in place once draw has drawn every page: a
+// failed or stopped draw leaves the old file as it was. draw returns false when it could not
+// draw or was stopped, and sets stopped for a stop. False with error set (naming the file) on
+// failure; false with error empty on a stop.
+using PdfDrawer = std::function<bool(QPdfWriter& pdf, bool& stopped)>;
+bool WritePdfInPlace(const QString& fileName, QString& error, const PdfDrawer& draw);
 
 // Writes count sheets into a PDF file (A4), beside the target first and renamed over it
 // at the end: a failed or cancelled write leaves no partial file and the old one in place.
